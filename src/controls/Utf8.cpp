@@ -1,0 +1,80 @@
+#include "controls/Utf8.h"
+
+namespace pellory::utf8 {
+
+namespace {
+
+bool IsContinuation(unsigned char byte) { return (byte & 0xC0U) == 0x80U; }
+
+}  // namespace
+
+std::size_t Length(std::string_view text) {
+    std::size_t count = 0;
+    for (const char c : text) {
+        if (!IsContinuation(static_cast<unsigned char>(c))) {
+            ++count;
+        }
+    }
+    return count;
+}
+
+std::size_t Offset(std::string_view text, std::size_t chars) {
+    std::size_t seen = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (!IsContinuation(static_cast<unsigned char>(text[i]))) {
+            if (seen == chars) {
+                return i;
+            }
+            ++seen;
+        }
+    }
+    return text.size();
+}
+
+std::string Mid(std::string_view text, std::size_t first, std::size_t count) {
+    const std::size_t begin = Offset(text, first);
+    const std::size_t end =
+        count == std::string::npos ? text.size() : Offset(text, first + count);
+    return std::string(text.substr(begin, end - begin));
+}
+
+std::vector<std::string> Characters(std::string_view text) {
+    std::vector<std::string> out;
+    for (std::size_t i = 0; i < text.size();) {
+        std::size_t j = i + 1;
+        while (j < text.size() && IsContinuation(static_cast<unsigned char>(text[j]))) {
+            ++j;
+        }
+        out.emplace_back(text.substr(i, j - i));
+        i = j;
+    }
+    return out;
+}
+
+char32_t CodePoint(std::string_view character) {
+    if (character.empty()) {
+        return 0;
+    }
+    const auto lead = static_cast<unsigned char>(character[0]);
+    if (lead < 0x80U) {
+        return lead;
+    }
+    std::size_t extra = 0;
+    char32_t value = 0;
+    if ((lead & 0xE0U) == 0xC0U) {
+        extra = 1;
+        value = lead & 0x1FU;
+    } else if ((lead & 0xF0U) == 0xE0U) {
+        extra = 2;
+        value = lead & 0x0FU;
+    } else {
+        extra = 3;
+        value = lead & 0x07U;
+    }
+    for (std::size_t i = 1; i <= extra && i < character.size(); ++i) {
+        value = (value << 6U) | (static_cast<unsigned char>(character[i]) & 0x3FU);
+    }
+    return value;
+}
+
+}  // namespace pellory::utf8

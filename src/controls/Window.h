@@ -1,0 +1,49 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "controls/Controls.h"
+#include "platform/Platform.h"
+
+namespace pellory {
+
+// The focus and keyboard of one window. A view forwards the user's focus changes and key
+// presses here; tests and the command line drive the same paths.
+class Window {
+public:
+    explicit Window(Platform& platform) : platform_(platform) {}
+    virtual ~Window() = default;
+    Window(const Window&) = delete;
+    Window& operator=(const Window&) = delete;
+
+    Control* Focused() const { return focused_; }
+    bool HasFocus(const Control& control) const { return focused_ == &control; }
+
+    // Moving the focus from code raises "Invalid procedure call or argument" for a control
+    // that takes no input, as the toolkit does.
+    void SetFocus(Control& control);
+    // The user clicks or tabs into a control; a control that takes no input keeps no focus.
+    void UserFocus(Control& control);
+
+    // One key pressed and released in the focused control. Enter presses the default button
+    // and Esc the cancel button instead of reaching the box.
+    void PressKey(int keyAscii, const std::string& character = {});
+    // The user clicks into a box and types `text`, one key per character.
+    void Type(EditControl& box, std::string_view text);
+
+    // Selects the whole text of the focused box so that typing replaces it.
+    void SetSelected();
+
+    Platform& platform() const { return platform_; }
+
+protected:
+    Button* defaultButton_ = nullptr;
+    Button* cancelButton_ = nullptr;
+
+private:
+    Platform& platform_;
+    Control* focused_ = nullptr;
+};
+
+}  // namespace pellory

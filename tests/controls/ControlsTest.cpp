@@ -1,0 +1,146 @@
+#include <gtest/gtest.h>
+
+#include "FakePlatform.h"
+#include "controls/Controls.h"
+#include "controls/Window.h"
+#include "platform/RuntimeError.h"
+
+namespace pellory {
+namespace {
+
+class TestWindow : public Window {
+public:
+    explicit TestWindow(Platform& p) : Window(p) {
+        box.maxLength = 4;
+        box.onGotFocus = [this] { SetSelected(); };
+        defaultButton_ = &ok;
+        ok.onClick = [this] { ++okClicks; };
+    }
+    TextBox box{"box"};
+    TextBox other{"other"};
+    MaskedEdit date{"date"};
+    Button ok{"ok"};
+    int okClicks = 0;
+};
+
+TEST(MaskedEdit, StartsEmptyAndTakesDigitsStepByStepOverTheSlash) {
+    testing::FakePlatform platform;
+    TestWindow w(platform);
+    EXPECT_EQ(w.date.Text(), "__/____");
+    EXPECT_TRUE(w.date.IsEmpty());
+    w.Type(w.date, "12/2002");
+    EXPECT_EQ(w.date.Text(), "12/2002");
+    EXPECT_EQ(platform.beeps, 0);
+    w.date.SetText("__/____");
+    w.date.SelectAll();
+    w.Type(w.date, "0520x");
+    EXPECT_EQ(w.date.Text(), "05/20__");
+    EXPECT_EQ(platform.beeps, 1);
+}
+
+TEST(MaskedEdit, RefusesATextThatDoesNotFitTheMask) {
+    MaskedEdit date("date");
+    for (const char* bad : {"1/2002", "12-2002", "ab/2002", "12/20021"}) {
+        EXPECT_THROW(date.SetText(bad), RuntimeError) << bad;
+    }
+    date.SetText("07/____");
+    EXPECT_EQ(date.Text(), "07/____");
+}
+
+TEST(MaskedEdit, BackspaceBlanksThePreviousDigit) {
+    testing::FakePlatform platform;
+    TestWindow w(platform);
+    w.Type(w.date, "123");
+    w.PressKey(kKeyBackspace);
+    EXPECT_EQ(w.date.Text(), "12/____");
+}
+
+TEST(TextBox, TypingReplacesTheSelectionAndStopsAtTheLimit) {
+    testing::FakePlatform platform;
+    TestWindow w(platform);
+    w.box.SetText("99");
+    w.Type(w.box, "12345");
+    EXPECT_EQ(w.box.Text(), "1234");
+    EXPECT_EQ(platform.beeps, 1);
+    w.PressKey(kKeyBackspace);
+    EXPECT_EQ(w.box.Text(), "123");
+}
+
+TEST(TextBox, LimitCountsCharactersNotBytes) {
+    testing::FakePlatform platform;
+    TestWindow w(platform);
+    w.Type(w.box, "\xc3\xa9t\xc3\xa9s");
+    EXPECT_EQ(w.box.Text(), "\xc3\xa9t\xc3\xa9s");
+}
+
+TEST(Window, EnterPressesTheDefaultButtonAndSkipsTheBox) {
+    testing::FakePlatform platform;
+    TestWindow w(platform);
+    int pressed = 0;
+    w.box.onKeyPress = [&](int&) { ++pressed; };
+    w.Type(w.box, "1");
+    w.PressKey(kKeyEnter);
+    EXPECT_EQ(w.okClicks, 1);
+    EXPECT_EQ(pressed, 1);
+}
+
+TEST(Window, FocusFromCodeOnADisabledControlRaisesAndTheUserCannotFocusIt) {
+    testing::FakePlatform platform;
+    TestWindow w(platform);
+    Frame frame("frame");
+    w.other.container = &frame;
+    frame.enabled = false;
+    EXPECT_THROW(w.SetFocus(w.other), RuntimeError);
+    w.UserFocus(w.other);
+    EXPECT_EQ(w.Focused(), nullptr);
+    frame.enabled = true;
+    int lost = 0;
+    w.box.onLostFocus = [&] { ++lost; };
+    w.SetFocus(w.box);
+    w.SetFocus(w.box);
+    w.SetFocus(w.other);
+    EXPECT_EQ(lost, 1);
+    EXPECT_TRUE(w.HasFocus(w.other));
+}
+
+TEST(ComboBox, SettingTheIndexRunsTheClickAndAListTakesOnlyItsItems) {
+    ComboBox list("list", ComboStyle::DropDownList);
+    int clicks = 0;
+    list.onClick = [&] { ++clicks; };
+    list.AddItem("ADS");
+    list.AddItem("MACRS");
+    list.SetItemData(list.NewIndex(), 7);
+    list.SetListIndex(1);
+    EXPECT_EQ(list.Text(), "MACRS");
+    EXPECT_EQ(list.ItemData(1), 7);
+    EXPECT_EQ(clicks, 1);
+    EXPECT_THROW(list.SetText("Straight Line"), RuntimeError);
+    list.SetListIndex(-1);
+    EXPECT_EQ(list.Text(), "");
+    EXPECT_EQ(clicks, 2);
+    list.Clear();
+    EXPECT_EQ(list.ListCount(), 0);
+}
+
+TEST(OptionArray, SelectingOneClearsTheOthers) {
+    OptionArray options("opt", {"Half Year", "Mid Quarter", "Mid Month"});
+    int clicked = -1;
+    options.onClick = [&](int i) { clicked = i; };
+    options.SetValue(2, true);
+    options.SetValue(0, true);
+    EXPECT_EQ(options.Selected(), 0);
+    EXPECT_FALSE(options[2].value);
+    EXPECT_EQ(clicked, 0);
+    options.SetValue(0, false);
+    EXPECT_EQ(options.Selected(), -1);
+}
+
+TEST(ErrorText, EngineAndProcedureForms) {
+    EXPECT_EQ(EngineErrorText(RuntimeError(err::kSubscript)), "Err: 9[Subscript out of range]");
+    EXPECT_EQ(EngineErrorText(RuntimeError(-3, "Odd")), "Err:-3[Odd]");
+    EXPECT_EQ(ProcedureErrorText(RuntimeError(err::kBadFileName), " Error in CloseFile "),
+              "52 Error in CloseFile Bad file name or number");
+}
+
+}  // namespace
+}  // namespace pellory
