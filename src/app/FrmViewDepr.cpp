@@ -1,0 +1,215 @@
+#include "app/FrmViewDepr.h"
+
+#include <cstdio>
+
+#include "classes/Catalogue.h"
+#include "engine/Numbers.h"
+
+namespace pellory {
+
+namespace {
+
+constexpr const char* kHelpFileName = "Amberlot.hlp";
+
+}  // namespace
+
+FrmViewDepr::FrmViewDepr(Platform& platform)
+    : Window(platform),
+      selection(*this,
+                SelectionControls{cboMethod, cboLife, cboClass, txtBusinessPercent,
+                                  lblAutoBusiness, chkBonus, fraConvention, optConvention},
+                [this](const std::string& text) { ShowStatus(text); }) {
+    lblCost.caption = "Cost:";
+    lblMethod.caption = "Method:";
+    lblInService.caption = "In Service:";
+    lblLife.caption = "Life:";
+    Label2.caption = "Or   Type:";
+    lblAutoBusiness.caption = "Business %:";
+    chkBonus.caption = "30% Special Depreciation Allowance";
+    fraConvention.caption = "Convention";
+    lblSoldDate.caption = "Date Sold:";
+    lblDescription.caption = "Description:";
+    fraRelinquished.caption = "Relinquished Property (1031 && 1033)";
+    lblSalesPrice.caption = "- Sales Price:";
+    lblAdjTaxBasis.caption = "+ Adj Tax Basis:";
+    lbladjustedCost.caption = "= Adj. Cost";
+    cmdCalculate.caption = "&Calculate";
+    cmdClear.caption = "C&lear";
+    cmdPrint.caption = "&Print";
+    cmdTools.caption = "&Tools";
+    cmdHelp.caption = "&Help";
+
+    for (Label* label : {&lblInService, &lblSalesPrice, &lblAdjTaxBasis, &lblSoldDate}) {
+        label->foreColor = kBlack;
+    }
+    txtCost.maxLength = 10;
+    txtBusinessPercent.maxLength = 4;
+    txtDescription.maxLength = 100;
+    txtSalesPrice.maxLength = 10;
+    txtAdjTaxBasis.maxLength = 10;
+    txtSalesPrice.rightAligned = true;
+    txtAdjTaxBasis.rightAligned = true;
+
+    for (int i = 0; i < optAssetType.Count(); ++i) {
+        optAssetType[i].container = &Frame2;
+    }
+    for (int i = 0; i < optConvention.Count(); ++i) {
+        optConvention[i].container = &fraConvention;
+    }
+    optConvention[2].enabled = false;  // Mid Month only for real property
+    chkBonus.enabled = false;
+    for (Control* c : std::initializer_list<Control*>{&lblSalesPrice, &txtSalesPrice,
+                                                      &lblAdjTaxBasis, &txtAdjTaxBasis,
+                                                      &lbladjustedCost, &lblAdjCost}) {
+        c->container = &fraRelinquished;
+    }
+    for (Control* c : std::initializer_list<Control*>{
+             &lblCost, &txtCost, &lblMethod, &cboMethod, &lblInService, &txtInService, &lblLife,
+             &cboLife, &Label2, &cboClass, &lblAutoBusiness, &txtBusinessPercent, &chkBonus,
+             &fraConvention, &lblSoldDate, &mskSold, &lblDescription, &txtDescription}) {
+        c->container = &pnl3dDepr;
+    }
+    stbMain.foreColor = kRed;
+
+    cmdCalculate.isDefault = true;
+    defaultButton_ = &cmdCalculate;
+
+    int tab = 0;
+    for (Control* c : TabOrder()) {
+        c->tabIndex = tab++;
+    }
+
+    mnuhelp = {"mnuhelp",
+               "Help",
+               {{"mnuAbout", "About", [this] { if (showAbout) showAbout(); }},
+                {"mnuContents", "Contents", [this] { if (showHelpContents) showHelpContents(); }},
+                {"munSearch", "Search", [this] { if (showHelpSearch) showHelpSearch(); }}}};
+    mnuTools = {"mnuTools",
+                "Tools",
+                {{"mnuline", "-", {}},
+                 {"mnuAutoMax", "Automobile Max Amount", [this] { if (showAutoMax) showAutoMax(); }},
+                 {"munElectricAuto", "Clean Fuel Auto Max Amount",
+                  [this] { if (showElectricAuto) showElectricAuto(); }}}};
+
+    WireFields();
+    WireCommands();
+}
+
+std::vector<Control*> FrmViewDepr::TabOrder() const {
+    auto* self = const_cast<FrmViewDepr*>(this);
+    return {&self->optAssetType[0], &self->optAssetType[1], &self->optAssetType[2],
+            &self->txtCost,         &self->cboMethod,       &self->txtInService,
+            &self->cboLife,         &self->cboClass,        &self->txtBusinessPercent,
+            &self->chkBonus,        &self->optConvention[0], &self->optConvention[1],
+            &self->optConvention[2], &self->mskSold,        &self->txtDescription,
+            &self->txtSalesPrice,   &self->txtAdjTaxBasis,  &self->cmdCalculate,
+            &self->cmdClear,        &self->cmdPrint,        &self->cmdTools,
+            &self->cmdHelp};
+}
+
+void FrmViewDepr::WireCommands() {
+    optAssetType.onClick = [this](int index) {
+        if (index >= 0 && index <= 2) {
+            ShowAssetType(index);
+        }
+    };
+    cmdCalculate.onClick = [this] { Calculate(); };
+    cmdClear.onClick = [this] { Clear(); };
+    cmdPrint.onClick = [this] {
+        if (printSchedule) {
+            printSchedule();
+        }
+    };
+    cmdTools.onClick = [this] {
+        if (popupMenu) {
+            popupMenu(mnuTools);
+        }
+    };
+    cmdHelp.onClick = [this] {
+        if (popupMenu) {
+            popupMenu(mnuhelp);
+        }
+    };
+    cboMethod.onClick = [this] { selection.MethodChosen(); };
+    cboMethod.onDropDown = [this] { selection.MethodListOpened(); };
+    cboClass.onClick = [this] { selection.ClassChosen(); };
+    cboClass.onDropDown = [this] { selection.ClassListOpened(); };
+    cboLife.onClick = [this] { selection.LifeChosen(); };
+    cboLife.onDropDown = [this] { selection.LifeListOpened(); };
+    cboLife.onKeyPress = [this](int& key) { selection.LifeKeyPress(key); };
+    cboLife.onKeyUp = [this](int) { selection.LifeKeyUp(); };
+}
+
+void FrmViewDepr::WriteToday() {
+    const CalendarDate today = platform().Today();
+    char text[16];
+    std::snprintf(text, sizeof text, "%02d/%04d", today.month, today.year);
+    txtInService.SetText(text);
+}
+
+void FrmViewDepr::Load() {
+    const auto step = [this](auto&& action) {
+        try {
+            action();
+        } catch (const RuntimeError& error) {
+            depr.ReportError("Load Error", error);
+        }
+    };
+    step([this] { helpFilePath = (platform().ProgramFolder() / kHelpFileName).string(); });
+    step([this] { depr.SetGridHeadings(); });
+    step([this] {
+        for (const std::string_view method : kMethods) {
+            cboMethod.AddItem(std::string(method));
+        }
+    });
+    step([this] {
+        txtBusinessPercent.enabled = false;
+        lblAutoBusiness.enabled = false;
+        txtBusinessPercent.backColor = kGrey;
+    });
+    step([this] {
+        cboClass.enabled = false;
+        cboClass.backColor = kGrey;
+    });
+    step([this] { EnableConvention(false); });
+    step([this] { WriteToday(); });
+    step([this] { cmdPrint.enabled = false; });
+    step([this] { optAssetType.SetValue(0, true); });
+}
+
+void FrmViewDepr::ShowStatus(const std::string& text) { stbMain.caption = text; }
+
+void FrmViewDepr::SetStatusStyle(Color color, bool bold) {
+    stbMain.foreColor = color;
+    stbMain.bold = bold;
+}
+
+void FrmViewDepr::ShowAssetType(int assetType) {
+    if (assetType < 0 || assetType > 2) {
+        return;
+    }
+    const bool replacement = assetType == 2;
+    const bool relinquished = assetType == 1;
+    fraRelinquished.enabled = replacement;
+    if (!replacement) {
+        txtSalesPrice.SetText("");
+        txtAdjTaxBasis.SetText("");
+        lblAdjCost.caption.clear();
+    }
+    txtSalesPrice.backColor = replacement ? kWhite : kGrey;
+    txtAdjTaxBasis.backColor = replacement ? kWhite : kGrey;
+    lblSalesPrice.enabled = replacement;
+    lblAdjTaxBasis.enabled = replacement;
+    lbladjustedCost.enabled = replacement;
+    if (replacement && depr.values.AdjustedBasis > 0) {
+        txtAdjTaxBasis.SetText(PlainText(depr.values.AdjustedBasis));
+    }
+    if (!relinquished) {
+        mskSold.SetText(mskSold.EmptyText());
+    }
+    lblSoldDate.enabled = relinquished;
+    mskSold.enabled = relinquished;
+    mskSold.backColor = relinquished ? kWhite : kGrey;
+}
+
+}  // namespace pellory

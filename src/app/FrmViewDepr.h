@@ -1,0 +1,134 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "classes/ClassSelection.h"
+#include "controls/Controls.h"
+#include "controls/Window.h"
+#include "engine/Depr.h"
+#include "engine/Grid.h"
+#include "engine/ScheduleWindow.h"
+
+namespace pellory {
+
+struct MenuEntry {
+    std::string name;
+    std::string caption;  // "-" is a separator
+    Handler onClick;
+};
+
+// A pop-up menu: shown at the mouse position by its button, never in a menu bar.
+struct Menu {
+    std::string name;
+    std::string caption;
+    std::vector<MenuEntry> entries;
+};
+
+// The main window: every input of the one asset, the schedule grid, the status line and the
+// command buttons, with the handlers that run when the user works them.
+class FrmViewDepr : public Window, public ScheduleWindow {
+public:
+    explicit FrmViewDepr(Platform& platform);
+
+    // Runs the load steps: grid headings, method list, start-up enabling, this month as the
+    // in-service date, Regular Asset.
+    void Load();
+
+    // The commands.
+    void Calculate();
+    void Clear();
+    void ShowAssetType(int assetType);
+
+    // Field rules and the check before a calculation.
+    void ValidateInput();
+    void GetBusinessPercent();
+    void ShowStatus(const std::string& text) override;
+    void EnableConvention(bool enabled) { selection.EnableConvention(enabled); }
+
+    // What the engine reads and writes on this window.
+    std::string InServiceText() const override { return txtInService.Text(); }
+    std::string SoldText() const override { return mskSold.Text(); }
+    std::string CostText() const override { return txtCost.Text(); }
+    std::string AdjCostText() const override { return lblAdjCost.caption; }
+    std::string BusinessPercentText() const override { return txtBusinessPercent.Text(); }
+    bool BonusTicked() const override { return chkBonus.value == 1; }
+    Grid& ScheduleGrid() override { return grdDepr; }
+    void EnablePrint() override { cmdPrint.enabled = true; }
+    void SetStatusStyle(Color color, bool bold) override;
+    void SetAutoBusinessLabelColor(Color color) override { lblAutoBusiness.foreColor = color; }
+
+    // Services of the windows above this model: the view shows pop-up menus and prints; the
+    // other windows are opened through these.
+    std::function<void(const Menu&)> popupMenu;
+    Handler printSchedule;
+    Handler showAbout;
+    Handler showHelpContents;
+    Handler showHelpSearch;
+    Handler showAutoMax;
+    Handler showElectricAuto;
+
+    std::string caption = kAppTitle;
+    std::string helpFilePath;
+
+    // The controls, in tab order.
+    Frame Frame2{"Frame2"};
+    OptionArray optAssetType{"optAssetType",
+                             {"Regular Asset", "Relinquished Asset", "Replacement Asset"}};
+    Frame pnl3dDepr{"pnl3dDepr"};
+    Label lblCost{"lblCost"};
+    TextBox txtCost{"txtCost"};
+    Label lblMethod{"lblMethod"};
+    ComboBox cboMethod{"cboMethod", ComboStyle::DropDownList};
+    Label lblInService{"lblInService"};
+    MaskedEdit txtInService{"txtInService"};
+    Label lblLife{"lblLife"};
+    ComboBox cboLife{"cboLife", ComboStyle::DropDownCombo};
+    Label Label2{"Label2"};
+    ComboBox cboClass{"cboClass", ComboStyle::DropDownList};
+    Label lblAutoBusiness{"lblAutoBusiness"};
+    TextBox txtBusinessPercent{"txtBusinessPercent"};
+    CheckBox chkBonus{"chkBonus"};
+    Frame fraConvention{"fraConvention"};
+    OptionArray optConvention{"optConvention", {"Half Year", "Mid Quarter", "Mid Month"}};
+    Label lblSoldDate{"lblSoldDate"};
+    MaskedEdit mskSold{"mskSold"};
+    Label lblDescription{"lblDescription"};
+    TextBox txtDescription{"txtDescription"};
+    Frame fraRelinquished{"fraRelinquished"};
+    Label lblSalesPrice{"lblSalesPrice"};
+    TextBox txtSalesPrice{"txtSalesPrice"};
+    Label lblAdjTaxBasis{"lblAdjTaxBasis"};
+    TextBox txtAdjTaxBasis{"txtAdjTaxBasis"};
+    Label lbladjustedCost{"lbladjustedCost"};
+    Label lblAdjCost{"lblAdjCost"};
+    Grid grdDepr{kGridRows, kGridCols};
+    Label stbMain{"stbMain"};
+    Button cmdCalculate{"cmdCalculate"};
+    Button cmdClear{"cmdClear"};
+    Button cmdPrint{"cmdPrint"};
+    Button cmdTools{"cmdTools"};
+    Button cmdHelp{"cmdHelp"};
+    Menu mnuhelp;
+    Menu mnuTools;
+
+    // The depreciation engine and the shared values; the method, life and class rules.
+    Depr depr{*this, platform()};
+    ClassSelection selection;
+
+    // Every control that takes the focus, in tab order.
+    std::vector<Control*> TabOrder() const;
+
+private:
+    void WireFields();
+    void WireCommands();
+    // A validation fault: the message in the status line, the label red, the focus in the field.
+    void Fault(Control* field, Label* label, const std::string& message);
+    void NumberFilter(int& keyAscii);
+    void NumberEcho(const TextBox& box);
+    void WriteToday();
+};
+
+}  // namespace pellory

@@ -1,0 +1,162 @@
+#include "app/FrmViewDepr.h"
+#include "engine/MonthYear.h"
+#include "engine/Numbers.h"
+
+namespace pellory {
+
+namespace {
+
+bool IsOneOfMacrsLives(double life) {
+    for (const double allowed : {3.0, 5.0, 7.0, 10.0, 15.0, 20.0, 27.5, 31.5, 39.0}) {
+        if (life == allowed) {
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+void FrmViewDepr::WireFields() {
+    const auto select = [this] { SetSelected(); };
+    const auto clearStatus = [this] { ShowStatus(""); };
+    const auto clearStatusOnKey = [this](int) { ShowStatus(""); };
+    const auto filter = [this](int& key) { NumberFilter(key); };
+
+    txtCost.onGotFocus = select;
+    txtCost.onKeyPress = filter;
+    txtCost.onKeyDown = clearStatusOnKey;
+    txtCost.onKeyUp = [this](int) { NumberEcho(txtCost); };
+    txtCost.onLostFocus = clearStatus;
+
+    txtSalesPrice.onGotFocus = select;
+    txtSalesPrice.onKeyPress = filter;
+    txtSalesPrice.onKeyUp = [this](int) { NumberEcho(txtSalesPrice); };
+    txtSalesPrice.onLostFocus = clearStatus;
+
+    txtAdjTaxBasis.onGotFocus = select;
+    txtAdjTaxBasis.onKeyPress = filter;
+    txtAdjTaxBasis.onKeyUp = [this](int) { NumberEcho(txtAdjTaxBasis); };
+
+    txtBusinessPercent.onGotFocus = select;
+    txtBusinessPercent.onKeyPress = filter;
+    txtBusinessPercent.onKeyDown = clearStatusOnKey;
+    txtBusinessPercent.onLostFocus = clearStatus;
+
+    txtDescription.onGotFocus = select;
+
+    txtInService.onGotFocus = select;
+    txtInService.onKeyDown = clearStatusOnKey;
+}
+
+void FrmViewDepr::NumberFilter(int& keyAscii) {
+    if (keyAscii == '.' || keyAscii <= 31) {
+        return;
+    }
+    if (keyAscii < '0' || keyAscii > '9') {
+        platform().Beep();
+        keyAscii = 0;
+    }
+}
+
+void FrmViewDepr::NumberEcho(const TextBox& box) {
+    stbMain.foreColor = kBlue;
+    const std::string& text = box.Text();
+    ShowStatus(IsPlainNumber(text) ? FormatWhole(Val(text)) : text);
+}
+
+void FrmViewDepr::Fault(Control* field, Label* label, const std::string& message) {
+    depr.values.InputError = true;
+    if (label != nullptr) {
+        label->foreColor = kRed;
+    }
+    ShowStatus(message);
+    if (field != nullptr) {
+        UserFocus(*field);
+    }
+}
+
+void FrmViewDepr::GetBusinessPercent() {
+    depr.values.BusinessFraction = BusinessFractionOf(txtBusinessPercent.Text());
+}
+
+void FrmViewDepr::ValidateInput() {
+    EngineValues& v = depr.values;
+    v.InputError = false;
+    for (Label* label : {&lblCost, &lblMethod, &lblLife}) {
+        label->foreColor = kWindowText;
+    }
+    for (Label* label : {&lblInService, &lblSalesPrice, &lblAdjTaxBasis, &lblSoldDate}) {
+        label->foreColor = kBlack;
+    }
+
+    const std::string& cost = txtCost.Text();
+    const std::string& method = cboMethod.Text();
+    const std::string& inService = txtInService.Text();
+    const std::string& life = cboLife.Text();
+    const bool macrs = method == "MACRS";
+    const bool macrsOrAds = macrs || method == "ADS";
+
+    if (Val(cost) == 0) {
+        return Fault(&txtCost, &lblCost, "Cost Missing! ");
+    }
+    if (!IsPlainNumber(cost)) {
+        return Fault(&txtCost, &lblCost, "Cost is invalid! ");
+    }
+    if (method.empty()) {
+        return Fault(&cboMethod, &lblMethod, "Method Missing! ");
+    }
+    if (txtInService.IsEmpty()) {
+        return Fault(&txtInService, &lblInService, "In service date is missing! ");
+    }
+    const std::optional<MonthYear> placed = ReadMonthYear(inService);
+    if (!placed) {
+        return Fault(&txtInService, &lblInService, "In service date is invalid! ");
+    }
+    if (!macrsOrAds && life.empty()) {
+        return Fault(&cboLife, &lblLife, "Life Missing! ");
+    }
+    if (!life.empty() && !IsPlainNumber(life)) {
+        return Fault(&cboLife, &lblLife, "Life is invalid! ");
+    }
+    if (Val(life) > 43) {
+        return Fault(&cboLife, &lblLife, "Life Can't be greater than 43! ");
+    }
+    if (macrs && !life.empty() && !IsOneOfMacrsLives(StrictNumber(life))) {
+        return Fault(nullptr, nullptr, "Life must be 3,5,7,10,15,20,27.5,31.5,39! ");
+    }
+    GetBusinessPercent();
+    const double share = v.BusinessFraction;
+    if (macrs && share > 0 && (share > 1.0 || share < 0.5)) {
+        return Fault(nullptr, nullptr,
+                     "MACRS Buisness Percent must be between 50% and 100%. Use ADS for less then "
+                     "50%.");
+    }
+    if (share > 1.0) {
+        return Fault(nullptr, nullptr, "Business Percent can't be greater than 100%. ");
+    }
+    if (!mskSold.IsEmpty()) {
+        const std::optional<MonthYear> sold = ReadMonthYear(mskSold.Text());
+        if (!sold || sold->year * 12 + sold->month < placed->year * 12 + placed->month) {
+            return Fault(&mskSold, &lblSoldDate, "Date sold is invalid! ");
+        }
+    }
+    const std::string& sales = txtSalesPrice.Text();
+    const std::string& basis = txtAdjTaxBasis.Text();
+    if (basis.empty() && !sales.empty()) {
+        return Fault(&txtAdjTaxBasis, &lblAdjTaxBasis,
+                     "Adj Tax Basis is required if Sales Price is populated! ");
+    }
+    if (sales.empty() && !basis.empty()) {
+        return Fault(&txtSalesPrice, &lblSalesPrice,
+                     "Sales Price is required if Adj Tax Basis is populated! ");
+    }
+    if (!sales.empty() && !IsPlainNumber(sales)) {
+        return Fault(&txtSalesPrice, &lblSalesPrice, "Sales Price is invalid! ");
+    }
+    if (!basis.empty() && !IsPlainNumber(basis)) {
+        return Fault(&txtAdjTaxBasis, &lblAdjTaxBasis, "Adj Tax Basis is invalid! ");
+    }
+}
+
+}  // namespace pellory

@@ -1,0 +1,185 @@
+#include "classes/ClassSelection.h"
+
+#include <utility>
+
+#include "classes/Catalogue.h"
+#include "engine/Numbers.h"
+
+namespace pellory {
+
+namespace {
+
+constexpr int kHalfYearButton = 0;
+constexpr int kMidQuarterButton = 1;
+constexpr int kMidMonthButton = 2;
+
+void LoadClasses(ComboBox& list, std::span<const AssetClass> classes) {
+    list.Clear();
+    for (const AssetClass& entry : classes) {
+        list.AddItem(std::string(entry.label));
+        list.SetItemData(list.NewIndex(), entry.life);
+    }
+}
+
+}  // namespace
+
+ClassSelection::ClassSelection(Window& window, SelectionControls controls,
+                               std::function<void(const std::string&)> showStatus)
+    : window_(window), c_(controls), showStatus_(std::move(showStatus)) {}
+
+bool ClassSelection::MacrsOrAds() const {
+    const std::string& method = c_.cboMethod.Text();
+    return method == "MACRS" || method == "ADS";
+}
+
+void ClassSelection::SetBusinessUse(bool usable) {
+    c_.txtBusinessPercent.enabled = usable;
+    if (!usable) {
+        c_.txtBusinessPercent.SetText("");
+    }
+    c_.txtBusinessPercent.backColor = usable ? kWhite : kGrey;
+    c_.lblAutoBusiness.enabled = usable;
+}
+
+void ClassSelection::SetAllowance(bool available) {
+    if (!available) {
+        c_.chkBonus.value = 0;
+    }
+    c_.chkBonus.enabled = available;
+}
+
+void ClassSelection::BusinessUseForLife() {
+    if (c_.cboLife.Text() == "5") {
+        c_.txtBusinessPercent.enabled = true;
+        c_.txtBusinessPercent.SetText("100");
+        c_.lblAutoBusiness.enabled = true;
+        window_.SetFocus(c_.txtBusinessPercent);
+        c_.txtBusinessPercent.backColor = kWhite;
+    } else {
+        SetBusinessUse(false);
+    }
+}
+
+void ClassSelection::MethodChosen() {
+    c_.cboLife.Clear();
+    SetBusinessUse(false);
+    EnableConvention(false);
+    c_.cboClass.SetListIndex(-1);
+    c_.cboClass.enabled = false;
+    c_.cboClass.backColor = kGrey;
+    const std::string method = c_.cboMethod.Text();
+    if (method == "MACRS" || method == "ADS") {
+        for (const std::string_view life : LivesFor(method)) {
+            c_.cboLife.AddItem(std::string(life));
+        }
+        if (method == "MACRS") {
+            EnableConvention(true);
+            LoadMacrsClasses();
+        } else {
+            LoadAdsClasses();
+            EnableConvention(true);
+        }
+        c_.cboClass.enabled = true;
+        c_.cboClass.backColor = kWhite;
+    }
+    SetAllowance(false);
+}
+
+void ClassSelection::MethodListOpened() { showStatus_(""); }
+
+void ClassSelection::LifeListOpened() { showStatus_(""); }
+
+void ClassSelection::ClassListOpened() {
+    if (MacrsOrAds()) {
+        c_.cboLife.SetText("");
+    }
+    showStatus_("");
+}
+
+void ClassSelection::ClassChosen() {
+    c_.txtBusinessPercent.SetText("");
+    const int index = c_.cboClass.ListIndex();
+    if (index == -1) {
+        return;
+    }
+    const int life = c_.cboClass.ItemData(index);
+    if (life == 5) {
+        if (IsListedProperty(c_.cboClass.Text())) {
+            c_.txtBusinessPercent.enabled = true;
+            c_.txtBusinessPercent.backColor = kWhite;
+            c_.lblAutoBusiness.enabled = true;
+            c_.txtBusinessPercent.SetText("100");
+        }
+    } else {
+        SetBusinessUse(false);
+    }
+    SelectMidMonth(MacrsOrAds() && life > 27);
+    SetAllowance(life < 21);
+}
+
+void ClassSelection::LifeChosen() {
+    if (MacrsOrAds()) {
+        c_.cboClass.SetListIndex(-1);
+        BusinessUseForLife();
+    } else {
+        SetBusinessUse(false);
+    }
+    const double life = Val(c_.cboLife.Text());
+    SelectMidMonth(life > 27 && MacrsOrAds());
+    SetAllowance(c_.cboMethod.Text() == "MACRS" && life < 21);
+}
+
+void ClassSelection::LifeKeyPress(int& keyAscii) {
+    if (keyAscii < 32 || keyAscii == '.') {
+        return;
+    }
+    if (keyAscii < '0' || keyAscii > '9') {
+        keyAscii = 0;
+        window_.platform().Beep();
+    }
+}
+
+void ClassSelection::LifeKeyUp() {
+    showStatus_("");
+    if (MacrsOrAds()) {
+        c_.cboClass.SetListIndex(-1);
+        BusinessUseForLife();
+    } else {
+        SetBusinessUse(false);
+    }
+}
+
+void ClassSelection::EnableConvention(bool enabled) {
+    c_.fraConvention.enabled = enabled;
+    for (const int i : {kHalfYearButton, kMidQuarterButton}) {
+        c_.optConvention.SetValue(i, false);
+        c_.optConvention[i].enabled = enabled;
+    }
+    c_.optConvention.SetValue(kHalfYearButton, true);
+}
+
+void ClassSelection::SelectMidMonth(bool realProperty) {
+    c_.optConvention.SetValue(kMidMonthButton, realProperty);
+    c_.optConvention[kMidMonthButton].enabled = realProperty;
+    for (const int i : {kHalfYearButton, kMidQuarterButton}) {
+        c_.optConvention.SetValue(i, false);
+        c_.optConvention[i].enabled = !realProperty;
+    }
+    c_.optConvention.SetValue(kHalfYearButton, !realProperty);
+}
+
+void ClassSelection::LoadMacrsClasses() {
+    LoadClasses(c_.cboClass, MacrsClasses());
+    if (fitDropDownWidth) {
+        fitDropDownWidth(c_.cboClass);
+    }
+}
+
+void ClassSelection::LoadAdsClasses() {
+    LoadClasses(c_.cboClass, AdsClasses());
+    if (fitDropDownWidth) {
+        fitDropDownWidth(c_.cboClass);
+    }
+}
+
+}  // namespace pellory

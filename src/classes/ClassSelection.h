@@ -1,0 +1,64 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "controls/Controls.h"
+#include "controls/Window.h"
+
+namespace pellory {
+
+// The main window's controls that method, life, class, convention, business use and special
+// allowance share.
+struct SelectionControls {
+    ComboBox& cboMethod;
+    ComboBox& cboLife;
+    ComboBox& cboClass;
+    TextBox& txtBusinessPercent;
+    Label& lblAutoBusiness;
+    CheckBox& chkBonus;
+    Frame& fraConvention;
+    OptionArray& optConvention;
+};
+
+// The event handlers that keep method, life, class, convention, business use and the special
+// allowance consistent while the user edits. They change control states only.
+class ClassSelection {
+public:
+    ClassSelection(Window& window, SelectionControls controls,
+                   std::function<void(const std::string&)> showStatus);
+
+    // Widens a class list's drop-down part to fit its labels; the view supplies the measuring.
+    std::function<void(ComboBox&)> fitDropDownWidth;
+
+    void MethodChosen();
+    void MethodListOpened();
+    void ClassListOpened();
+    void ClassChosen();
+    void LifeChosen();
+    void LifeListOpened();
+    void LifeKeyPress(int& keyAscii);
+    void LifeKeyUp();
+
+    // Enables or disables the convention frame with Half Year and Mid Quarter, then selects
+    // Half Year; Mid Month keeps its enabled state.
+    void EnableConvention(bool enabled);
+    // Real property (true): Mid Month selected and the only usable button; otherwise Half Year
+    // selected, Half Year and Mid Quarter usable, Mid Month not.
+    void SelectMidMonth(bool realProperty);
+    void LoadMacrsClasses();
+    void LoadAdsClasses();
+
+private:
+    bool MacrsOrAds() const;
+    void SetBusinessUse(bool usable);
+    // Business use for a life text: "5" asks for it (with "100" and the focus), any other not.
+    void BusinessUseForLife();
+    void SetAllowance(bool available);
+
+    Window& window_;
+    SelectionControls c_;
+    std::function<void(const std::string&)> showStatus_;
+};
+
+}  // namespace pellory

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <variant>
+#include <vector>
+
+namespace pellory::cli {
+
+// What the command line asks for; each set field is one thing a user would do in the window.
+struct CalcOptions {
+    std::optional<int> assetType;  // 0 regular, 1 relinquished, 2 replacement
+    std::optional<std::string> cost;
+    std::optional<std::string> method;
+    std::optional<std::string> inService;
+    std::optional<std::string> life;
+    std::optional<std::string> assetClass;
+    std::optional<std::string> business;
+    bool bonus = false;
+    std::optional<int> convention;  // 0 half-year, 1 mid-quarter, 2 mid-month
+    std::optional<std::string> sold;
+    std::optional<std::string> salesPrice;
+    std::optional<std::string> adjTaxBasis;
+    std::optional<std::string> description;
+    std::optional<std::string> dataDir;
+    std::optional<std::string> pdf;
+    bool json = false;
+    bool help = false;
+};
+
+struct UsageError {
+    std::string message;
+};
+
+std::variant<CalcOptions, UsageError> ParseOptions(const std::vector<std::string>& args);
+
+extern const char* const kUsage;
+
+}  // namespace pellory::cli

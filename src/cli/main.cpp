@@ -1,0 +1,47 @@
+#include <iostream>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "cli/CalcDriver.h"
+#include "cli/CalcOptions.h"
+
+namespace {
+
+std::filesystem::path ExecutableFolder(const char* argv0) {
+    std::error_code ec;
+    const auto self = std::filesystem::read_symlink("/proc/self/exe", ec);
+    if (!ec) {
+        return self.parent_path();
+    }
+    return std::filesystem::absolute(argv0).parent_path();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    using namespace pellory;
+    using namespace pellory::cli;
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    const auto parsed = ParseOptions(args);
+    if (const auto* error = std::get_if<UsageError>(&parsed)) {
+        std::cerr << "pellory-calc: " << error->message << "\n" << kUsage;
+        return 2;
+    }
+    const auto& options = std::get<CalcOptions>(parsed);
+    if (options.help) {
+        std::cout << kUsage;
+        return 0;
+    }
+    CollectingPlatform platform(options.dataDir ? std::filesystem::path(*options.dataDir)
+                                                : ExecutableFolder(argv[0]));
+    FrmViewDepr window(platform);
+    window.Load();
+    if (const auto refused = Drive(window, options)) {
+        std::cerr << "pellory-calc: " << refused->message << "\n";
+        return 2;
+    }
+    std::cout << (options.json ? JsonReport(window, platform.messages)
+                               : PlainReport(window, platform.messages));
+    return 0;
+}

@@ -1,0 +1,85 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "engine/AutoLimitSource.h"
+#include "engine/EngineValues.h"
+#include "engine/RateTables.h"
+#include "engine/ScheduleWindow.h"
+#include "platform/Platform.h"
+#include "platform/RuntimeError.h"
+
+namespace pellory {
+
+inline constexpr int kGridRows = 12;
+inline constexpr int kGridCols = 13;
+inline constexpr int kMaxRecoveryYears = 44;
+
+// The depreciation engine: the shared values, the schedule grid procedures and the year-by-year
+// amount functions. Each amount function returns one recovery year's depreciation, unrounded.
+class Depr {
+public:
+    Depr(ScheduleWindow& window, Platform& platform) : window_(window), platform_(platform) {}
+
+    EngineValues values;
+
+    // Widths, heading texts and alignment of the schedule grid.
+    void SetGridHeadings();
+    // Enters one recovery year: the year-1 allowance, the running total in cents, the adjusted
+    // basis and, for an amount above 0, the year's row.
+    void FillGrid(std::int16_t year, double amount);
+
+    // MACRS tables; an unknown life or a year outside the row reports an error and gives 0.
+    double MacrsHalfYear(double cost, double life, std::int16_t year);
+    double MacrsQuarter1(double cost, double life, std::int16_t year);
+    double MacrsQuarter2(double cost, double life, std::int16_t year);
+    double MacrsQuarter3(double cost, double life, std::int16_t year);
+    double MacrsQuarter4(double cost, double life, std::int16_t year);
+
+    // Straight line under ADS; run-time errors pass to the caller.
+    double AdsStraightLine(double cost, double life, std::int16_t year, std::int16_t quarter);
+    // Real property with the mid-month convention.
+    double MacrsResidential275(double cost, double life, std::int16_t year);
+    double MacrsNonresidential315(double cost, double life, std::int16_t year);
+    double MacrsNonresidential39(double cost, double life, std::int16_t year);
+
+    // Straight Line and Amortize with a whole life: nothing for a year outside the schedule.
+    std::optional<double> StraightLineYear(double cost, double life, std::int16_t year) const;
+    // Straight Line and Amortize with a fractional life: year 1 from the month placed in
+    // service, then a full year each, never more than what `recovered` leaves of the cost.
+    double StraightLineFractionalYear(double cost, double life, std::int16_t year,
+                                      double recovered) const;
+
+    // The capped schedule of a passenger automobile: 5-year MACRS rates, each year at most the
+    // yearly maximum of the in-service year's record in the table of `fileCode` ("A" ordinary,
+    // "E" clean fuel). Fills the grid and the status line itself.
+    void MacrsLuxuryAuto(double cost, std::int16_t life, const std::string& yearText,
+                         const std::string& fileCode, std::int16_t quarter);
+    // The record files of yearly maximum amounts; without them every year is missing.
+    AutoLimitSource* autoLimits = nullptr;
+
+    // Sum of the cent amounts entered since the last reset.
+    double TotalDepreciation() const { return static_cast<double>(totalCents_) / 100.0; }
+    std::int16_t BaseYear() const { return baseYear_; }
+
+    // The engine's error box: "Err: N[description]" under `title`.
+    void ReportError(const std::string& title, const RuntimeError& error) const;
+
+    ScheduleWindow& window() const { return window_; }
+    Platform& platform() const { return platform_; }
+
+private:
+    double MacrsLookup(MacrsTable table, const char* errorTitle, double cost, double life,
+                       std::int16_t year);
+    double RealProperty(double (*rate)(int, int), double cost, std::int16_t year);
+    int InServiceMonth() const;
+
+    ScheduleWindow& window_;
+    Platform& platform_;
+    std::int64_t totalCents_ = 0;
+    std::int16_t baseYear_ = 0;
+};
+
+}  // namespace pellory

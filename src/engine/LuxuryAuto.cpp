@@ -1,0 +1,99 @@
+#include <algorithm>
+#include <array>
+
+#include "engine/Depr.h"
+#include "engine/MonthYear.h"
+#include "engine/Numbers.h"
+
+namespace pellory {
+
+namespace {
+
+constexpr int kLastYear = 43;
+
+// Clears the allowance flag however the schedule ends.
+class BonusIncludedScope {
+public:
+    explicit BonusIncludedScope(bool& flag) : flag_(flag) { flag_ = true; }
+    ~BonusIncludedScope() { flag_ = false; }
+    BonusIncludedScope(const BonusIncludedScope&) = delete;
+    BonusIncludedScope& operator=(const BonusIncludedScope&) = delete;
+
+private:
+    bool& flag_;
+};
+
+}  // namespace
+
+void Depr::MacrsLuxuryAuto(double cost, std::int16_t /*life*/, const std::string& yearText,
+                           const std::string& fileCode, std::int16_t quarter) {
+    const BonusIncludedScope scope(values.BonusIncluded);
+    try {
+        window_.SetAutoBusinessLabelColor(kBlack);
+        if (values.BusinessFraction == 0) {
+            window_.SetAutoBusinessLabelColor(kRed);
+            window_.ShowStatus("Business Percent is required.");
+            return;
+        }
+        const double businessCost = Multiply(cost, values.BusinessFraction);
+        double remaining = businessCost;
+        double accumulated = 0.0;
+        const std::span<const double> rates = LuxuryAutoRates(quarter);
+
+        const std::string fileName = fileCode == "A" ? "AutoMax.DAT" : "Electric.DAT";
+        const std::optional<AutoCaps> record =
+            autoLimits != nullptr ? autoLimits->FindYear(fileName, yearText) : std::nullopt;
+        if (!record) {
+            window_.ShowStatus(
+                "Use Tools/Automobile Max Amounts to enter the max auto depr amount for this "
+                "year.");
+            return;
+        }
+        std::array<double, 5> caps{StrictNumber(record->first), StrictNumber(record->second),
+                                   StrictNumber(record->third), StrictNumber(record->fourth), 0};
+        caps[4] = caps[3];
+        const bool bonus = window_.BonusTicked();
+        if (bonus && yearText == "2001") {
+            caps[0] = std::max(caps[0], fileCode == "A" ? 7660.0 : 23080.0);
+        }
+
+        const double placedYear = Val(yearText);
+        const std::optional<MonthYear> soldOn = ReadMonthYear(window_.SoldText());
+        for (std::int16_t year = 1; accumulated < businessCost; ++year) {
+            const auto k = static_cast<std::size_t>(std::min<int>(year, 5));
+            double amount = Multiply(businessCost, rates[k - 1]);
+            if (year == 1 && bonus) {
+                amount += Multiply(0.3, Val(window_.CostText()));
+            }
+            const double capAmount = Multiply(values.BusinessFraction, caps[k - 1]);
+            if (amount > capAmount) {
+                amount = capAmount;
+            }
+            const bool sold = soldOn && placedYear + year - 1 == soldOn->year;
+            if (sold) {
+                amount = ProrateSaleYear(amount, values.Convention, soldOn->month);
+            }
+            if (amount > remaining) {
+                amount = remaining;
+            }
+            accumulated += amount;
+            remaining = businessCost - accumulated;
+            if (year > kLastYear) {
+                window_.ShowStatus("Can't display total depreciation. The life greater then 43 !");
+                values.InputError = true;
+                return;
+            }
+            FillGrid(year, amount);
+            if (sold) {
+                break;
+            }
+        }
+        window_.SetStatusStyle(kBlue, false);
+        values.MethodText = "Method: MACRS-200% DB Luxury Auto";
+        window_.ShowStatus(values.MethodText);
+    } catch (const RuntimeError& error) {
+        ReportError("MACRSauto Error", error);
+    }
+}
+
+}  // namespace pellory

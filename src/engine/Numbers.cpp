@@ -1,0 +1,283 @@
+#include "engine/Numbers.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+#include <limits>
+
+#include "platform/RuntimeError.h"
+
+namespace pellory {
+
+namespace {
+
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Reads a number from `text` starting at `pos`: sign, digits, point, digits, exponent. Returns
+// the characters read with blanks removed and moves `pos` past them.
+std::string ReadNumber(std::string_view text, std::size_t& pos, bool skipInnerBlanks) {
+    std::string out;
+    const auto skip = [&] {
+        while (skipInnerBlanks && pos < text.size() && IsBlank(text[pos])) {
+            ++pos;
+        }
+    };
+    skip();
+    if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
+        out += text[pos++];
+        skip();
+    }
+    bool point = false;
+    bool digits = false;
+    while (pos < text.size()) {
+        const char c = text[pos];
+        if (IsDigit(c)) {
+            digits = true;
+            out += c;
+        } else if (c == '.' && !point) {
+            point = true;
+            out += c;
+        } else {
+            break;
+        }
+        ++pos;
+        skip();
+    }
+    if (!digits) {
+        return {};
+    }
+    if (pos < text.size() && (text[pos] == 'e' || text[pos] == 'E' || text[pos] == 'd' ||
+                              text[pos] == 'D')) {
+        std::size_t look = pos + 1;
+        std::string exponent = "e";
+        if (look < text.size() && (text[look] == '+' || text[look] == '-')) {
+            exponent += text[look++];
+        }
+        if (look < text.size() && IsDigit(text[look])) {
+            while (look < text.size() && IsDigit(text[look])) {
+                exponent += text[look++];
+            }
+            out += exponent;
+            pos = look;
+        }
+    }
+    return out;
+}
+
+double ParseDouble(const std::string& number) {
+    // strtod accepts a leading '+' and a trailing '.'; the range check is ours.
+    const double value = std::strtod(number.c_str(), nullptr);
+    if (!std::isfinite(value)) {
+        Raise(err::kOverflow);
+    }
+    return value;
+}
+
+struct Decimal {
+    std::int64_t digits = 0;  // 15 significant digits
+    int exponent = 0;         // value = digits x 10^(exponent - 14)
+    bool negative = false;
+};
+
+Decimal ToDecimal(double value) {
+    if (!std::isfinite(value)) {
+        Raise(err::kOverflow);
+    }
+    Decimal d;
+    d.negative = std::signbit(value) && value != 0.0;
+    std::array<char, 32> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(),
+                                      std::fabs(value), std::chars_format::scientific, 14);
+    const std::string_view text(buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data()));
+    const std::size_t e = text.find('e');
+    for (std::size_t i = 0; i < e; ++i) {
+        if (IsDigit(text[i])) {
+            d.digits = d.digits * 10 + (text[i] - '0');
+        }
+    }
+    d.exponent = std::atoi(std::string(text.substr(e + 1)).c_str());
+    return d;
+}
+
+constexpr std::int64_t Pow10(int n) {
+    std::int64_t p = 1;
+    for (int i = 0; i < n; ++i) {
+        p *= 10;
+    }
+    return p;
+}
+
+std::string Group(std::int64_t whole) {
+    std::string digits = std::to_string(whole);
+    std::string out;
+    const auto n = digits.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        out += digits[i];
+        const auto left = n - i - 1;
+        if (left > 0 && left % 3 == 0) {
+            out += ',';
+        }
+    }
+    return out;
+}
+
+std::string FormatCents(double value, bool trailingBlank) {
+    const std::int64_t cents = ScaledRound(value, 2, Rounding::HalfAway);
+    const std::int64_t magnitude = cents < 0 ? -cents : cents;
+    const std::int64_t whole = magnitude / 100;
+    const std::int64_t fraction = magnitude % 100;
+    std::string out = cents < 0 ? "-" : "";
+    if (whole > 0) {
+        out += Group(whole);
+    }
+    out += '.';
+    out += static_cast<char>('0' + fraction / 10);
+    out += static_cast<char>('0' + fraction % 10);
+    if (trailingBlank) {
+        out += ' ';
+    }
+    return out;
+}
+
+}  // namespace
+
+double Val(std::string_view text) {
+    std::size_t pos = 0;
+    const std::string number = ReadNumber(text, pos, true);
+    return number.empty() ? 0.0 : ParseDouble(number);
+}
+
+double StrictNumber(std::string_view text) {
+    std::size_t pos = 0;
+    while (pos < text.size() && IsBlank(text[pos])) {
+        ++pos;
+    }
+    const std::string number = ReadNumber(text, pos, false);
+    while (pos < text.size() && IsBlank(text[pos])) {
+        ++pos;
+    }
+    if (number.empty() || pos != text.size()) {
+        Raise(err::kTypeMismatch);
+    }
+    return ParseDouble(number);
+}
+
+bool IsPlainNumber(std::string_view text) {
+    bool point = false;
+    bool digits = false;
+    for (const char c : text) {
+        if (IsDigit(c)) {
+            digits = true;
+        } else if (c == '.' && !point) {
+            point = true;
+        } else {
+            return false;
+        }
+    }
+    return digits;
+}
+
+std::int64_t ScaledRound(double value, int decimals, Rounding rounding) {
+    if (value == 0.0) {
+        return 0;
+    }
+    const Decimal d = ToDecimal(value);
+    const int shift = d.exponent - 14 + decimals;
+    std::int64_t result = 0;
+    if (shift >= 0) {
+        if (shift > 3) {  // 15 digits x 10^4 still fits; beyond that the amount is absurd
+            Raise(err::kOverflow);
+        }
+        result = d.digits * Pow10(shift);
+    } else if (-shift <= 16) {
+        const std::int64_t unit = Pow10(-shift);
+        const std::int64_t quotient = d.digits / unit;
+        const std::int64_t remainder = d.digits % unit;
+        const std::int64_t twice = remainder * 2;
+        result = quotient;
+        if (twice > unit ||
+            (twice == unit && (rounding == Rounding::HalfAway || quotient % 2 != 0))) {
+            ++result;
+        }
+    }
+    return d.negative ? -result : result;
+}
+
+double RoundHalfEven(double value, int decimals) {
+    return static_cast<double>(ScaledRound(value, decimals, Rounding::HalfEven)) /
+           static_cast<double>(Pow10(decimals));
+}
+
+std::int16_t ToInt16(double value) {
+    if (!std::isfinite(value) || std::fabs(value) > 40000.0) {
+        Raise(err::kOverflow);
+    }
+    const std::int64_t whole = ScaledRound(value, 0, Rounding::HalfEven);
+    if (whole < std::numeric_limits<std::int16_t>::min() ||
+        whole > std::numeric_limits<std::int16_t>::max()) {
+        Raise(err::kOverflow);
+    }
+    return static_cast<std::int16_t>(whole);
+}
+
+double Divide(double numerator, double denominator) {
+    if (denominator == 0.0) {
+        Raise(numerator == 0.0 ? err::kOverflow : err::kDivisionByZero);
+    }
+    const double result = numerator / denominator;
+    if (!std::isfinite(result)) {
+        Raise(err::kOverflow);
+    }
+    return result;
+}
+
+double Multiply(double a, double b) {
+    const double result = a * b;
+    if (!std::isfinite(result)) {
+        Raise(err::kOverflow);
+    }
+    return result;
+}
+
+std::string PlainText(double value) {
+    if (value == 0.0) {
+        return "0";
+    }
+    const Decimal d = ToDecimal(value);
+    std::string digits = std::to_string(d.digits);
+    while (digits.size() > 1 && digits.back() == '0') {
+        digits.pop_back();
+    }
+    std::string out = d.negative ? "-" : "";
+    if (d.exponent >= 15) {
+        out += digits.substr(0, 1);
+        if (digits.size() > 1) {
+            out += "." + digits.substr(1);
+        }
+        return out + "E+" + std::to_string(d.exponent);
+    }
+    if (d.exponent < 0) {
+        return out + "0." + std::string(static_cast<std::size_t>(-d.exponent - 1), '0') + digits;
+    }
+    const auto whole = static_cast<std::size_t>(d.exponent + 1);
+    if (digits.size() <= whole) {
+        return out + digits + std::string(whole - digits.size(), '0');
+    }
+    return out + digits.substr(0, whole) + "." + digits.substr(whole);
+}
+
+std::string FormatAmount(double value) { return FormatCents(value, true); }
+
+std::string FormatPrintAmount(double value) { return FormatCents(value, false); }
+
+std::string FormatWhole(double value) {
+    const std::int64_t whole = ScaledRound(value, 0, Rounding::HalfAway);
+    if (whole == 0) {
+        return {};
+    }
+    return whole < 0 ? "-" + Group(-whole) : Group(whole);
+}
+
+}  // namespace pellory

@@ -1,0 +1,160 @@
+#include <gtest/gtest.h>
+
+#include "FakePlatform.h"
+#include "FakeScheduleWindow.h"
+#include "engine/Depr.h"
+
+namespace pellory {
+namespace {
+
+class FillGridTest : public ::testing::Test {
+protected:
+    FillGridTest() { depr.values.ResetTotal = true; }
+    testing::FakePlatform platform;
+    testing::FakeScheduleWindow window;
+    Depr depr{window, platform};
+};
+
+TEST_F(FillGridTest, HeadingsWidthsAndAlignment) {
+    depr.SetGridHeadings();
+    EXPECT_EQ(window.grid.ColWidth(0), 0);
+    for (int group = 0; group < 4; ++group) {
+        const int c = group * 3 + 1;
+        EXPECT_EQ(window.grid.TextMatrix(0, c), " Year ");
+        EXPECT_EQ(window.grid.TextMatrix(0, c + 1), "  Depreciation  ");
+        EXPECT_EQ(window.grid.TextMatrix(0, c + 2), " Adj. Tax Basis ");
+        EXPECT_EQ(window.grid.ColWidth(c), 460);
+        EXPECT_EQ(window.grid.ColWidth(c + 1), 1280);
+        EXPECT_EQ(window.grid.ColWidth(c + 2), 1280);
+        for (int k = 0; k < 3; ++k) {
+            EXPECT_EQ(window.grid.ColAlignment(c + k), CellAlignment::RightCenter);
+        }
+    }
+}
+
+TEST_F(FillGridTest, YearsFillFourColumnGroupsOfElevenRows) {
+    window.cost = "44000";
+    for (std::int16_t year = 1; year <= 44; ++year) {
+        depr.FillGrid(year, 1000);
+    }
+    const struct {
+        int row;
+        int col;
+        const char* year;
+        const char* basis;
+    } cases[] = {
+        {1, 1, "2002", "43,000.00 "},  {11, 1, "2012", "33,000.00 "}, {1, 4, "2013", "32,000.00 "},
+        {1, 10, "2035", "10,000.00 "}, {11, 10, "2045", ".00 "},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(window.grid.TextMatrix(c.row, c.col), c.year);
+        EXPECT_EQ(window.grid.TextMatrix(c.row, c.col + 1), "1,000.00 ");
+        EXPECT_EQ(window.grid.TextMatrix(c.row, c.col + 2), c.basis);
+    }
+    EXPECT_TRUE(window.printEnabled);
+    EXPECT_TRUE(platform.boxes.empty());
+}
+
+TEST_F(FillGridTest, AYearBeyondTheGridIsReportedBeforeTheTotalChanges) {
+    depr.FillGrid(1, 100);
+    depr.FillGrid(45, 100);
+    ASSERT_EQ(platform.boxes.size(), 1U);
+    EXPECT_EQ(platform.boxes[0].title, "Fill Grid Error");
+    EXPECT_EQ(platform.boxes[0].text, "Err: 30009[Invalid Row value]");
+    EXPECT_DOUBLE_EQ(depr.TotalDepreciation(), 100);
+}
+
+TEST_F(FillGridTest, BaseYearFromTheInServiceBoxOrTheClock) {
+    window.inService = "07/2002";
+    depr.FillGrid(1, 10);
+    depr.FillGrid(2, 10);
+    EXPECT_EQ(window.Cell(1, 0), "2002");
+    EXPECT_EQ(window.Cell(2, 0), "2003");
+    window.inService = "__/____";
+    depr.FillGrid(1, 10);
+    EXPECT_EQ(window.Cell(1, 0), "2026");
+    window.inService = "01/0000";
+    depr.FillGrid(1, 10);
+    EXPECT_EQ(window.Cell(1, 0), "1");
+}
+
+TEST_F(FillGridTest, TheWorkedExampleWithTheSpecialAllowance) {
+    window.inService = "03/2002";
+    window.bonus = true;
+    depr.FillGrid(1, 0.20 * 7000);
+    depr.FillGrid(2, 0.32 * 7000);
+    EXPECT_EQ(window.Cell(1, 0), "2002");
+    EXPECT_EQ(window.Cell(1, 1), "4,400.00 ");
+    EXPECT_EQ(window.Cell(1, 2), "5,600.00 ");
+    EXPECT_EQ(window.Cell(2, 1), "2,240.00 ");
+    EXPECT_EQ(window.Cell(2, 2), "3,360.00 ");
+    EXPECT_DOUBLE_EQ(depr.values.AdjustedBasis, 3360);
+}
+
+TEST_F(FillGridTest, AnAllowanceAlreadyIncludedIsNotAddedAgain) {
+    window.bonus = true;
+    depr.values.BonusIncluded = true;
+    depr.FillGrid(1, 3060);
+    EXPECT_EQ(window.Cell(1, 1), "3,060.00 ");
+}
+
+TEST_F(FillGridTest, AZeroYearWritesNoRowButCounts) {
+    depr.FillGrid(1, 0);
+    EXPECT_FALSE(window.printEnabled);
+    depr.FillGrid(2, 2500.004);
+    EXPECT_EQ(window.Cell(1, 0), "");
+    EXPECT_EQ(window.Cell(1, 1), "");
+    EXPECT_EQ(window.Cell(2, 2), "7,500.00 ");
+}
+
+TEST_F(FillGridTest, BasisBelowOneDollarShowsZeroAndNeverNegative) {
+    window.cost = "1000";
+    depr.FillGrid(1, 999.01);
+    EXPECT_EQ(window.Cell(1, 2), ".00 ");
+    depr.FillGrid(2, 500);
+    EXPECT_EQ(window.Cell(2, 2), ".00 ");
+    EXPECT_DOUBLE_EQ(depr.values.AdjustedBasis, 0);
+    depr.values.ResetTotal = true;
+    depr.FillGrid(1, 999);
+    EXPECT_EQ(window.Cell(1, 2), "1.00 ");
+}
+
+TEST_F(FillGridTest, TheTotalAddsCentRoundedAmountsHalfToEven) {
+    window.cost = "100";
+    depr.FillGrid(1, 0.125);
+    depr.FillGrid(2, 0.135);
+    depr.FillGrid(3, 0.005);
+    EXPECT_DOUBLE_EQ(depr.TotalDepreciation(), 0.12 + 0.14 + 0.0);
+    EXPECT_EQ(window.Cell(1, 1), ".13 ");  // the cell shows the amount itself
+    EXPECT_EQ(window.Cell(3, 2), "99.74 ");
+}
+
+TEST_F(FillGridTest, BusinessCostFromTheShareOrTheExchange) {
+    const struct {
+        const char* business;
+        const char* adjCost;
+        const char* basis;
+    } cases[] = {
+        {"50", "", "4,000.00 "},   {".5", "", "4,000.00 "},      {"0.5", "", "4,000.00 "},
+        {"", "", "9,000.00 "},     {"100", "", "9,000.00 "},     {"1", "", ".00 "},
+        {"", "60000", "59,000.00 "}, {"", "-500", "9,000.00 "},
+    };
+    for (const auto& c : cases) {
+        window.business = c.business;
+        window.adjCost = c.adjCost;
+        depr.values.ResetTotal = true;
+        depr.FillGrid(1, 1000);
+        EXPECT_EQ(window.Cell(1, 2), c.basis) << c.business << " / " << c.adjCost;
+    }
+}
+
+TEST_F(FillGridTest, ACostThatIsNotANumberIsReported) {
+    window.cost = "12a";
+    depr.FillGrid(1, 100);
+    ASSERT_EQ(platform.boxes.size(), 1U);
+    EXPECT_EQ(platform.boxes[0].text, "Err: 13[Type mismatch]");
+    EXPECT_EQ(window.Cell(1, 0), "");
+}
+
+}  // namespace
+}  // namespace pellory

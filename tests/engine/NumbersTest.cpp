@@ -1,0 +1,119 @@
+#include <gtest/gtest.h>
+
+#include "engine/Numbers.h"
+#include "platform/RuntimeError.h"
+
+namespace pellory {
+namespace {
+
+TEST(Val, ReadsTheLeadingNumber) {
+    const struct {
+        const char* text;
+        double value;
+    } cases[] = {
+        {"", 0},         {"abc", 0},      {"12", 12},      {"12.5", 12.5}, {".75", 0.75},
+        {"1.2.3", 1.2},  {".", 0},        {" 42", 42},     {"4 2", 42},    {"80x", 80},
+        {"-500", -500},  {"1e3", 1000},   {"1e", 1},       {"2002", 2002}, {"20__", 20},
+        {"_5", 0},       {"0.5", 0.5},    {"100000", 100000},
+    };
+    for (const auto& c : cases) {
+        EXPECT_DOUBLE_EQ(Val(c.text), c.value) << '"' << c.text << '"';
+    }
+}
+
+TEST(StrictNumber, TakesOnlyAWholeNumberText) {
+    EXPECT_DOUBLE_EQ(StrictNumber("10000"), 10000);
+    EXPECT_DOUBLE_EQ(StrictNumber(" 12.5 "), 12.5);
+    EXPECT_DOUBLE_EQ(StrictNumber("12."), 12);
+    EXPECT_DOUBLE_EQ(StrictNumber("3060 "), 3060);
+    for (const char* bad : {"", ".", "1.2.3", "12a", "     ", "--1"}) {
+        try {
+            StrictNumber(bad);
+            ADD_FAILURE() << '"' << bad << '"';
+        } catch (const RuntimeError& e) {
+            EXPECT_EQ(e.Number(), 13);
+            EXPECT_EQ(e.Description(), "Type mismatch");
+        }
+    }
+}
+
+TEST(IsPlainNumber, DigitsWithAtMostOnePoint) {
+    for (const char* good : {"1", "10000", "12.", ".5", "0.75", "27.5"}) {
+        EXPECT_TRUE(IsPlainNumber(good)) << good;
+    }
+    for (const char* bad : {"", ".", "1.2.3", "..", "1,000", "-5", " 5"}) {
+        EXPECT_FALSE(IsPlainNumber(bad)) << bad;
+    }
+}
+
+TEST(RoundHalfEven, ExactHalvesGoToTheEvenNeighbour) {
+    EXPECT_DOUBLE_EQ(RoundHalfEven(0.125, 2), 0.12);
+    EXPECT_DOUBLE_EQ(RoundHalfEven(0.135, 2), 0.14);
+    EXPECT_DOUBLE_EQ(RoundHalfEven(2.675, 2), 2.68);
+    EXPECT_DOUBLE_EQ(RoundHalfEven(1.005, 2), 1.00);
+    EXPECT_DOUBLE_EQ(RoundHalfEven(1234.5678, 2), 1234.57);
+    EXPECT_DOUBLE_EQ(RoundHalfEven(0.875 / 9, 4), 0.0972);
+    EXPECT_DOUBLE_EQ(RoundHalfEven(0.125 / 9, 4), 0.0139);
+    EXPECT_DOUBLE_EQ(RoundHalfEven(-0.125, 2), -0.12);
+    EXPECT_EQ(ToInt16(27.5), 28);
+    EXPECT_EQ(ToInt16(31.5), 32);
+    EXPECT_EQ(ToInt16(26.5), 26);
+    EXPECT_EQ(ToInt16(28.5), 28);
+    EXPECT_THROW(ToInt16(40000), RuntimeError);
+}
+
+TEST(Format, GridAmountsHaveTwoDecimalsAndATrailingBlank) {
+    const struct {
+        double value;
+        const char* text;
+    } cases[] = {
+        {1234.5, "1,234.50 "},  {1234567.891, "1,234,567.89 "}, {0.5, ".50 "},
+        {0, ".00 "},            {4400, "4,400.00 "},            {999.995, "1,000.00 "},
+        {1429.0000000000002, "1,429.00 "}, {100, "100.00 "},   {1.005, "1.01 "},
+        {9999999999.99, "9,999,999,999.99 "},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(FormatAmount(c.value), c.text) << c.value;
+    }
+    EXPECT_EQ(FormatPrintAmount(1234.5), "1,234.50");
+}
+
+TEST(Format, TheTypingEchoIsAGroupedWholeNumberOrNothing) {
+    EXPECT_EQ(FormatWhole(1234567), "1,234,567");
+    EXPECT_EQ(FormatWhole(0), "");
+    EXPECT_EQ(FormatWhole(999.5), "1,000");
+    EXPECT_EQ(FormatWhole(9999999999), "9,999,999,999");
+    EXPECT_EQ(FormatWhole(12.4), "12");
+}
+
+TEST(PlainText, AsManyDecimalsAsTheValueNeeds) {
+    const struct {
+        double value;
+        const char* text;
+    } cases[] = {
+        {85000, "85000"},   {1234.56, "1234.56"}, {0.5, "0.5"},     {-500, "-500"},
+        {1209.6, "1209.6"}, {0, "0"},             {1e15, "1E+15"},  {10000 - 4400.0, "5600"},
+        {0.1 + 0.2, "0.3"}, {123456789012345, "123456789012345"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(PlainText(c.value), c.text);
+    }
+}
+
+TEST(Divide, ByZeroRaisesTheRuntimesErrors) {
+    try {
+        Divide(5, 0);
+        ADD_FAILURE();
+    } catch (const RuntimeError& e) {
+        EXPECT_EQ(e.Number(), 11);
+    }
+    try {
+        Divide(0, 0);
+        ADD_FAILURE();
+    } catch (const RuntimeError& e) {
+        EXPECT_EQ(e.Number(), 6);
+    }
+}
+
+}  // namespace
+}  // namespace pellory

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <map>
+#include <optional>
+#include <string>
+
+#include "engine/AutoLimitSource.h"
+#include "engine/Depr.h"
+#include "engine/ScheduleWindow.h"
+
+namespace pellory::testing {
+
+// The main window as the engine sees it, with plain fields to set.
+class FakeScheduleWindow : public ScheduleWindow {
+public:
+    std::string InServiceText() const override { return inService; }
+    std::string SoldText() const override { return sold; }
+    std::string CostText() const override { return cost; }
+    std::string AdjCostText() const override { return adjCost; }
+    std::string BusinessPercentText() const override { return business; }
+    bool BonusTicked() const override { return bonus; }
+    Grid& ScheduleGrid() override { return grid; }
+    void EnablePrint() override { printEnabled = true; }
+    void ShowStatus(const std::string& text) override { status = text; }
+    void SetStatusStyle(Color c, bool b) override {
+        statusColor = c;
+        statusBold = b;
+    }
+    void SetAutoBusinessLabelColor(Color c) override { autoBusinessColor = c; }
+
+    // The written cells of a recovery year: year, depreciation, basis.
+    std::string Cell(int recoveryYear, int column) const {
+        const int group = (recoveryYear - 1) / 11;
+        return grid.TextMatrix(recoveryYear - group * 11, group * 3 + 1 + column);
+    }
+
+    std::string inService = "01/2002";
+    std::string sold = "__/____";
+    std::string cost = "10000";
+    std::string adjCost;
+    std::string business;
+    bool bonus = false;
+    Grid grid{kGridRows, kGridCols};
+    bool printEnabled = false;
+    std::string status;
+    Color statusColor = kRed;
+    bool statusBold = false;
+    Color autoBusinessColor = kWindowText;
+};
+
+// Yearly caps kept in memory, keyed by table file name and year.
+class FakeAutoLimits : public AutoLimitSource {
+public:
+    std::optional<AutoCaps> FindYear(const std::string& fileName,
+                                      const std::string& year) override {
+        lookups.push_back(fileName + ":" + year);
+        const auto it = caps.find(fileName + ":" + year);
+        if (it == caps.end()) {
+            return std::nullopt;
+        }
+        return it->second;
+    }
+    std::map<std::string, AutoCaps> caps;
+    std::vector<std::string> lookups;
+};
+
+}  // namespace pellory::testing
