@@ -1,0 +1,240 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "AutoLimitsTestSupport.h"
+#include "FakePlatform.h"
+#include "autolimits/DataFile.h"
+
+namespace pellory {
+namespace {
+
+using testing::FakeEditor;
+using testing::FaultyFileSystem;
+using testing::FileOp;
+using testing::FolderEntries;
+using testing::ReadBytes;
+using testing::RecordBytes;
+using testing::TempFolder;
+using testing::WriteBytes;
+
+const std::string kR1 = RecordBytes("2001", "3060", "4900", "2950", "1775");
+const std::string kR2 = RecordBytes("2002", "3060", "4900", "2950", "1775");
+const std::string kR3 = RecordBytes("2003", "3080", "4900", "2950", "1775");
+
+class DataFileDelete : public ::testing::Test {
+  protected:
+    DataFileDelete() { platform.folder = folder.Path(); }
+
+    void OpenWith(const std::string& bytes, int current) {
+        WriteBytes(folder / "AutoMax.DAT", bytes);
+        data.OpenFile("AutoMax.DAT");
+        data.CurrentRecord = current;
+        data.ShowCurrentRecord(editor);
+    }
+
+    TempFolder folder;
+    testing::FakePlatform platform;
+    FaultyFileSystem files;
+    DataFile data{platform, files};
+    FakeEditor editor;
+};
+
+TEST_F(DataFileDelete, RemovesTheCurrentRecordAndShowsTheOneNowInItsPlace) {
+    struct Case {
+        int current;
+        std::string left;
+        int count;
+        int shown;
+        const char* year;
+    };
+    const Case cases[] = {
+        {1, kR2 + kR3, 2, 1, "2002"},
+        {2, kR1 + kR3, 2, 2, "2003"},
+        {3, kR1 + kR2, 2, 2, "2002"},
+    };
+    for (const auto& c : cases) {
+        platform.boxes.clear();
+        OpenWith(kR1 + kR2 + kR3, c.current);
+        data.Delete("Automax.dat", editor);
+        EXPECT_EQ(ReadBytes(folder / "AutoMax.DAT"), c.left) << c.current;
+        EXPECT_EQ(data.RecordCount, c.count);
+        EXPECT_EQ(data.CurrentRecord, c.shown);
+        EXPECT_EQ(editor.boxes[0], c.year);
+        EXPECT_EQ(editor.status, "Record Deleted");
+        EXPECT_EQ(FolderEntries(folder.Path()), std::vector<std::string>{"AutoMax.DAT"});
+        ASSERT_EQ(platform.boxes.size(), 1U);
+        EXPECT_EQ(platform.boxes[0].text, "Delete current record?");
+        EXPECT_EQ(platform.boxes[0].buttons, MsgButtons::YesNoCancel);
+        EXPECT_EQ(platform.boxes[0].title, kAppTitle);
+        data.CloseFile();
+    }
+}
+
+TEST_F(DataFileDelete, DeletingTheOnlyRecordLeavesAnEmptyFile) {
+    OpenWith(kR1, 1);
+    data.Delete("Automax.dat", editor);
+    EXPECT_EQ(ReadBytes(folder / "AutoMax.DAT"), "");
+    EXPECT_EQ(data.RecordCount, 1);
+    EXPECT_EQ(data.CurrentRecord, 1);
+    EXPECT_EQ(editor.boxes, (RecordTexts{"", "", "", "", ""}));
+    EXPECT_EQ(editor.status, "Record Deleted");
+    EXPECT_TRUE(data.IsOpen());
+}
+
+TEST_F(DataFileDelete, ANewUnsavedRecordLeavesTheFileAsItIs) {
+    OpenWith(kR1 + kR2, 1);
+    data.RecordCount = 3;  // a record added but not saved
+    data.CurrentRecord = 3;
+    data.Delete("Automax.dat", editor);
+    EXPECT_EQ(ReadBytes(folder / "AutoMax.DAT"), kR1 + kR2);
+    EXPECT_EQ(data.RecordCount, 2);
+    EXPECT_EQ(data.CurrentRecord, 2);
+    EXPECT_EQ(editor.boxes[0], "2002");
+}
+
+TEST_F(DataFileDelete, AZeroByteGapRecordCanBeDeleted) {
+    OpenWith(std::string(24, '\0') + kR2, 1);
+    data.Delete("Automax.dat", editor);
+    EXPECT_EQ(ReadBytes(folder / "AutoMax.DAT"), kR2);
+    EXPECT_EQ(editor.boxes[0], "2002");
+}
+
+TEST_F(DataFileDelete, AnythingButYesChangesNothing) {
+    for (const MsgAnswer answer : {MsgAnswer::No, MsgAnswer::Cancel}) {
+        OpenWith(kR1 + kR2 + kR3, 2);
+        editor.status = "before";
+        platform.answers = {answer};
+        data.Delete("Automax.dat", editor);
+        EXPECT_EQ(ReadBytes(folder / "AutoMax.DAT"), kR1 + kR2 + kR3);
+        EXPECT_EQ(data.CurrentRecord, 2);
+        EXPECT_EQ(data.RecordCount, 3);
+        EXPECT_EQ(editor.status, "before");
+        EXPECT_EQ(files.Calls(FileOp::Open, "Temp.tmp"), 0);
+        data.CloseFile();
+    }
+}
+
+TEST_F(DataFileDelete, ALeftoverScratchFileIsRemovedFirst) {
+    WriteBytes(folder / "Temp.tmp", std::string(100, 'z'));
+    OpenWith(kR1 + kR2, 1);
+    data.Delete("Automax.dat", editor);
+    EXPECT_EQ(ReadBytes(folder / "AutoMax.DAT"), kR2);
+    EXPECT_EQ(files.Calls(FileOp::Remove, "Temp.tmp"), 1);
+    EXPECT_EQ(FolderEntries(folder.Path()), std::vector<std::string>{"AutoMax.DAT"});
+}
+
+TEST_F(DataFileDelete, TheCleanFuelTableIsRewrittenUnderItsOwnName) {
+    WriteBytes(folder / "Electric.DAT", kR1 + kR2);
+    data.OpenFile("Electric.DAT");
+    data.Delete("Electric.Dat", editor);
+    EXPECT_EQ(FolderEntries(folder.Path()), std::vector<std::string>{"Electric.DAT"});
+    EXPECT_EQ(ReadBytes(folder / "Electric.DAT"), kR2);
+}
+
+// A failure at any step before the table is replaced leaves the table exactly as it was, open
+// and in view, and removes the scratch copy.
+TEST_F(DataFileDelete, AFailureAtAnyStepKeepsTheTable) {
+    struct Case {
+        const char* step;
+        FileOp op;
+        const char* file;
+        int nth;
+        int error;
+        std::string message;
+    };
+    const std::vector<Case> cases{
+        {"check for a leftover", FileOp::Exists, "Temp.tmp", 1, err::kPathFileAccess,
+         "75 Error in Delete. Path/File access error"},
+        {"unwritable folder", FileOp::Open, "Temp.tmp", 1, err::kPermissionDenied,
+         "70 Error in Delete. Permission denied"},
+        {"size of the table", FileOp::Size, "AutoMax.DAT", 1, err::kDeviceIo,
+         "57 Error in Delete. Device I/O error"},
+        {"read the first record", FileOp::Read, "AutoMax.DAT", 1, err::kDeviceIo,
+         "57 Error in Delete. Device I/O error"},
+        {"read the last record", FileOp::Read, "AutoMax.DAT", 2, err::kDeviceIo,
+         "57 Error in Delete. Device I/O error"},
+        {"write the first copy", FileOp::Write, "Temp.tmp", 1, err::kDiskFull,
+         "61 Error in Delete. Disk full"},
+        {"write the last copy", FileOp::Write, "Temp.tmp", 2, err::kDiskFull,
+         "61 Error in Delete. Disk full"},
+        {"flush and close the copy", FileOp::Close, "Temp.tmp", 1, err::kDiskFull,
+         "61 Error in Delete. Disk full"},
+        {"close the table", FileOp::Close, "AutoMax.DAT", 1, err::kDeviceIo,
+         "57 Error in Delete. Device I/O error"},
+        {"replace the table", FileOp::Rename, "Temp.tmp", 1, err::kPermissionDenied,
+         "70 Error in Delete. Permission denied"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.step);
+        TempFolder own;
+        testing::FakePlatform fresh;
+        fresh.folder = own.Path();
+        FaultyFileSystem faulty;
+        DataFile table(fresh, faulty);
+        FakeEditor view;
+        WriteBytes(own / "AutoMax.DAT", kR1 + kR2 + kR3);
+        table.OpenFile("AutoMax.DAT");
+        table.RecordCount = 4;  // with a new record added, not yet saved
+        table.CurrentRecord = 2;
+        table.ShowCurrentRecord(view);
+        faulty.FailOn(c.op, c.file, c.nth, c.error);
+
+        table.Delete("Automax.dat", view);
+
+        EXPECT_EQ(ReadBytes(own / "AutoMax.DAT"), kR1 + kR2 + kR3);
+        EXPECT_EQ(FolderEntries(own.Path()), std::vector<std::string>{"AutoMax.DAT"});
+        ASSERT_EQ(fresh.boxes.size(), 2U);
+        EXPECT_EQ(fresh.boxes[1].text, c.message);
+        EXPECT_EQ(fresh.boxes[1].buttons, MsgButtons::Ok);
+        EXPECT_EQ(fresh.boxes[1].title, kAppTitle);
+        EXPECT_EQ(view.status, "");
+        EXPECT_EQ(view.boxes[0], "2002");
+        EXPECT_EQ(table.CurrentRecord, 2);
+        EXPECT_EQ(table.RecordCount, 4);
+        EXPECT_TRUE(table.IsOpen());
+        EXPECT_TRUE(table.SearchFile("2003"));
+    }
+}
+
+TEST_F(DataFileDelete, ALeftoverThatCannotBeRemovedStopsTheDeletion) {
+    WriteBytes(folder / "Temp.tmp", "old");
+    OpenWith(kR1 + kR2, 1);
+    files.FailOn(FileOp::Remove, "Temp.tmp", 1, err::kPermissionDenied);
+    data.Delete("Automax.dat", editor);
+    EXPECT_EQ(ReadBytes(folder / "AutoMax.DAT"), kR1 + kR2);
+    EXPECT_EQ(ReadBytes(folder / "Temp.tmp"), "old");
+    EXPECT_EQ(files.Calls(FileOp::Open, "Temp.tmp"), 0);
+    ASSERT_EQ(platform.boxes.size(), 2U);
+    EXPECT_EQ(platform.boxes[1].text, "70 Error in Delete. Permission denied");
+}
+
+TEST_F(DataFileDelete, ATableThatIsNotOpenIsNeverTouched) {
+    WriteBytes(folder / "AutoMax.DAT", kR1 + kR2);
+    data.RecordCount = 2;
+    data.CurrentRecord = 1;
+    data.Delete("Automax.dat", editor);
+    EXPECT_EQ(ReadBytes(folder / "AutoMax.DAT"), kR1 + kR2);
+    EXPECT_EQ(FolderEntries(folder.Path()), std::vector<std::string>{"AutoMax.DAT"});
+    ASSERT_EQ(platform.boxes.size(), 2U);
+    EXPECT_EQ(platform.boxes[1].text, "52 Error in Delete. Bad file name or number");
+}
+
+TEST_F(DataFileDelete, AFailedReopenAfterTheReplaceIsReportedByOpenFile) {
+    OpenWith(kR1 + kR2, 1);
+    files.FailOn(FileOp::Open, "AutoMax.DAT", 1, err::kPermissionDenied);
+    data.Delete("Automax.dat", editor);
+    EXPECT_EQ(ReadBytes(folder / "AutoMax.DAT"), kR2);
+    std::vector<std::string> texts;
+    for (const auto& box : platform.boxes) {
+        texts.push_back(box.text);
+    }
+    EXPECT_EQ(texts, (std::vector<std::string>{
+                         "Delete current record?", "Can't open file.", "Can't open file.",
+                         "52 Error in ShowCurrentRecord. Bad file name or number"}));
+    EXPECT_EQ(editor.status, "Record Deleted");
+}
+
+}  // namespace
+}  // namespace pellory
