@@ -8,7 +8,9 @@ namespace pellory {
 
 namespace {
 
-bool IsWholeNumber(double value) { return std::floor(value) == value; }
+bool IsWholeNumber(double value) {
+    return std::floor(value) == value;
+}
 
 }  // namespace
 
@@ -118,14 +120,16 @@ void FrmViewDepr::Calculate() {
 
     const std::optional<MonthYear> placed = ReadMonthYear(inService);
     const std::optional<MonthYear> soldOn = ReadMonthYear(mskSold.Text());
-    double recovered = 0.0;
     for (std::int16_t year = 1; year <= years; ++year) {
         const std::string yearMethod = cboMethod.Text();
         step([&] {
             if (yearMethod == "Straight Line" || yearMethod == "Amortize") {
                 const double slLife = Val(cboLife.Text());
+                // What is left is measured against the cent amounts already entered, so the
+                // last year brings the schedule's total to the cost to the cent.
                 amount = fractionalLife
-                             ? depr.StraightLineFractionalYear(cost, slLife, year, recovered)
+                             ? depr.StraightLineFractionalYear(
+                                   cost, slLife, year, year == 1 ? 0.0 : depr.TotalDepreciation())
                              : depr.StraightLineYear(cost, slLife, year).value_or(0.0);
             } else if (yearMethod == "MACRS") {
                 if (v.Convention == kHalfYear || v.Convention == kMidMonth) {
@@ -157,7 +161,6 @@ void FrmViewDepr::Calculate() {
             amount = ProrateSaleYear(amount, v.Convention, soldOn->month);
         }
         depr.FillGrid(year, amount);
-        recovered += amount;
         if (sold) {
             break;
         }

@@ -16,8 +16,8 @@ constexpr const char* kHelpFileName = "Amberlot.hlp";
 FrmViewDepr::FrmViewDepr(Platform& platform)
     : Window(platform),
       selection(*this,
-                SelectionControls{cboMethod, cboLife, cboClass, txtBusinessPercent,
-                                  lblAutoBusiness, chkBonus, fraConvention, optConvention},
+                SelectionControls{cboMethod, cboLife, cboClass, txtBusinessPercent, lblAutoBusiness,
+                                  chkBonus, fraConvention, optConvention},
                 [this](const std::string& text) { ShowStatus(text); }) {
     lblCost.caption = "Cost:";
     lblMethod.caption = "Method:";
@@ -58,9 +58,9 @@ FrmViewDepr::FrmViewDepr(Platform& platform)
     }
     optConvention[2].enabled = false;  // Mid Month only for real property
     chkBonus.enabled = false;
-    for (Control* c : std::initializer_list<Control*>{&lblSalesPrice, &txtSalesPrice,
-                                                      &lblAdjTaxBasis, &txtAdjTaxBasis,
-                                                      &lbladjustedCost, &lblAdjCost}) {
+    for (Control* c :
+         std::initializer_list<Control*>{&lblSalesPrice, &txtSalesPrice, &lblAdjTaxBasis,
+                                         &txtAdjTaxBasis, &lbladjustedCost, &lblAdjCost}) {
         c->container = &fraRelinquished;
     }
     for (Control* c : std::initializer_list<Control*>{
@@ -81,29 +81,56 @@ FrmViewDepr::FrmViewDepr(Platform& platform)
 
     mnuhelp = {"mnuhelp",
                "Help",
-               {{"mnuAbout", "About", [this] { if (showAbout) showAbout(); }},
-                {"mnuContents", "Contents", [this] { if (showHelpContents) showHelpContents(); }},
-                {"munSearch", "Search", [this] { if (showHelpSearch) showHelpSearch(); }}}};
-    mnuTools = {"mnuTools",
-                "Tools",
-                {{"mnuline", "-", {}},
-                 {"mnuAutoMax", "Automobile Max Amount", [this] { if (showAutoMax) showAutoMax(); }},
-                 {"munElectricAuto", "Clean Fuel Auto Max Amount",
-                  [this] { if (showElectricAuto) showElectricAuto(); }}}};
+               {{"mnuAbout", "About",
+                 [this] {
+                     if (showAbout)
+                         showAbout();
+                 }},
+                {"mnuContents", "Contents",
+                 [this] {
+                     if (showHelpContents)
+                         showHelpContents();
+                 }},
+                {"munSearch", "Search", [this] {
+                     if (showHelpSearch)
+                         showHelpSearch();
+                 }}}};
+    mnuTools = {
+        "mnuTools",
+        "Tools",
+        {{"mnuline", "-", {}},
+         {"mnuAutoMax", "Automobile Max Amount", [this] { OpenAutoMaxEditor(false); }},
+         {"munElectricAuto", "Clean Fuel Auto Max Amount", [this] { OpenAutoMaxEditor(true); }}}};
 
+    depr.autoLimits = &autoLimitTables;
     WireFields();
     WireCommands();
 }
 
+void FrmViewDepr::OpenAutoMaxEditor(bool cleanFuel) {
+    dataFile.OpenFile(cleanFuel ? DataFile::kCleanFuelTable : DataFile::kOrdinaryTable);
+    // A fresh editor at every opening, with its design caption unless the clean-fuel table.
+    FrmAutoMax editor(platform(), dataFile);
+    if (cleanFuel) {
+        editor.SetCaption(FrmAutoMax::kCleanFuelCaption);
+    }
+    if (runAutoMaxEditor) {
+        runAutoMaxEditor(editor);
+    }
+    if (!editor.Closed()) {
+        dataFile.CloseFile();  // no window ran, so nothing closed the table
+    }
+}
+
 std::vector<Control*> FrmViewDepr::TabOrder() const {
     auto* self = const_cast<FrmViewDepr*>(this);
-    return {&self->optAssetType[0], &self->optAssetType[1], &self->optAssetType[2],
-            &self->txtCost,         &self->cboMethod,       &self->txtInService,
-            &self->cboLife,         &self->cboClass,        &self->txtBusinessPercent,
-            &self->chkBonus,        &self->optConvention[0], &self->optConvention[1],
-            &self->optConvention[2], &self->mskSold,        &self->txtDescription,
-            &self->txtSalesPrice,   &self->txtAdjTaxBasis,  &self->cmdCalculate,
-            &self->cmdClear,        &self->cmdPrint,        &self->cmdTools,
+    return {&self->optAssetType[0],  &self->optAssetType[1],  &self->optAssetType[2],
+            &self->txtCost,          &self->cboMethod,        &self->txtInService,
+            &self->cboLife,          &self->cboClass,         &self->txtBusinessPercent,
+            &self->chkBonus,         &self->optConvention[0], &self->optConvention[1],
+            &self->optConvention[2], &self->mskSold,          &self->txtDescription,
+            &self->txtSalesPrice,    &self->txtAdjTaxBasis,   &self->cmdCalculate,
+            &self->cmdClear,         &self->cmdPrint,         &self->cmdTools,
             &self->cmdHelp};
 }
 
@@ -177,7 +204,9 @@ void FrmViewDepr::Load() {
     step([this] { optAssetType.SetValue(0, true); });
 }
 
-void FrmViewDepr::ShowStatus(const std::string& text) { stbMain.caption = text; }
+void FrmViewDepr::ShowStatus(const std::string& text) {
+    stbMain.caption = text;
+}
 
 void FrmViewDepr::SetStatusStyle(Color color, bool bold) {
     stbMain.foreColor = color;

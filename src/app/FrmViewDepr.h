@@ -5,6 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "app/AutoLimitTables.h"
+#include "autolimits/DataFile.h"
+#include "autolimits/FrmAutoMax.h"
 #include "classes/ClassSelection.h"
 #include "controls/Controls.h"
 #include "controls/Window.h"
@@ -30,7 +33,7 @@ struct Menu {
 // The main window: every input of the one asset, the schedule grid, the status line and the
 // command buttons, with the handlers that run when the user works them.
 class FrmViewDepr : public Window, public ScheduleWindow {
-public:
+  public:
     explicit FrmViewDepr(Platform& platform);
 
     // Runs the load steps: grid headings, method list, start-up enabling, this month as the
@@ -67,8 +70,11 @@ public:
     Handler showAbout;
     Handler showHelpContents;
     Handler showHelpSearch;
-    Handler showAutoMax;
-    Handler showElectricAuto;
+    // Shows the auto limits editor modally and returns when it has closed.
+    std::function<void(FrmAutoMax&)> runAutoMaxEditor;
+
+    // The Tools entries: the ordinary or the clean-fuel table in the auto limits editor.
+    void OpenAutoMaxEditor(bool cleanFuel);
 
     std::string caption = kAppTitle;
     std::string helpFilePath;
@@ -114,14 +120,17 @@ public:
     Menu mnuhelp;
     Menu mnuTools;
 
-    // The depreciation engine and the shared values; the method, life and class rules.
+    // The record files of automobile caps, the depreciation engine with its shared values, and
+    // the method, life and class rules.
+    DataFile dataFile{platform()};
+    AutoLimitTables autoLimitTables{dataFile};
     Depr depr{*this, platform()};
     ClassSelection selection;
 
     // Every control that takes the focus, in tab order.
     std::vector<Control*> TabOrder() const;
 
-private:
+  private:
     void WireFields();
     void WireCommands();
     // A validation fault: the message in the status line, the label red, the focus in the field.

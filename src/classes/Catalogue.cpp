@@ -66,15 +66,22 @@ constexpr std::array<std::string_view, 9> kMacrsLives{"3",  "5",    "7",    "10"
                                                       "20", "27.5", "31.5", "39"};
 constexpr std::array<std::string_view, 8> kAdsLives{"5", "6", "9", "10", "12", "18", "20", "40"};
 
-constexpr std::array<std::string_view, 7> kListed{
-    "Airplanes(non-passenger)(5)", "Trucks, light (5)",           "Trucks (5)",
-    "Printers - computers (5)",    "Computers & Peripheral(5)", "Automobiles, Clean Fuel (5)",
-    "Automobiles (5)"};
+constexpr std::array<std::string_view, 7> kListed{"Airplanes(non-passenger)(5)",
+                                                  "Trucks, light (5)",
+                                                  "Trucks (5)",
+                                                  "Printers - computers (5)",
+                                                  "Computers & Peripheral(5)",
+                                                  "Automobiles, Clean Fuel (5)",
+                                                  "Automobiles (5)"};
 
 }  // namespace
 
-std::span<const AssetClass> MacrsClasses() { return kMacrs; }
-std::span<const AssetClass> AdsClasses() { return kAds; }
+std::span<const AssetClass> MacrsClasses() {
+    return kMacrs;
+}
+std::span<const AssetClass> AdsClasses() {
+    return kAds;
+}
 
 std::span<const std::string_view> LivesFor(std::string_view method) {
     if (method == "MACRS") {

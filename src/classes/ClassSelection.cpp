@@ -85,9 +85,13 @@ void ClassSelection::MethodChosen() {
     SetAllowance(false);
 }
 
-void ClassSelection::MethodListOpened() { showStatus_(""); }
+void ClassSelection::MethodListOpened() {
+    showStatus_("");
+}
 
-void ClassSelection::LifeListOpened() { showStatus_(""); }
+void ClassSelection::LifeListOpened() {
+    showStatus_("");
+}
 
 void ClassSelection::ClassListOpened() {
     if (MacrsOrAds()) {

@@ -24,7 +24,7 @@ struct SelectionControls {
 // The event handlers that keep method, life, class, convention, business use and the special
 // allowance consistent while the user edits. They change control states only.
 class ClassSelection {
-public:
+  public:
     ClassSelection(Window& window, SelectionControls controls,
                    std::function<void(const std::string&)> showStatus);
 
@@ -49,7 +49,7 @@ public:
     void LoadMacrsClasses();
     void LoadAdsClasses();
 
-private:
+  private:
     bool MacrsOrAds() const;
     void SetBusinessUse(bool usable);
     // Business use for a life text: "5" asks for it (with "100" and the focus), any other not.

@@ -98,8 +98,9 @@ std::optional<UsageError> Drive(FrmViewDepr& w, const CalcOptions& o) {
     }
     if (o.assetClass) {
         if (!w.cboClass.Usable()) {
-            return Refuse("--class", "the class list is disabled; classes are offered for the "
-                                     "methods MACRS and ADS only");
+            return Refuse("--class",
+                          "the class list is disabled; classes are offered for the "
+                          "methods MACRS and ADS only");
         }
         const int index = FindItem(w.cboClass, *o.assetClass);
         if (index < 0) {
@@ -111,15 +112,17 @@ std::optional<UsageError> Drive(FrmViewDepr& w, const CalcOptions& o) {
     }
     if (o.business) {
         if (!w.txtBusinessPercent.Usable()) {
-            return Refuse("--business", "the Business % box is disabled; it is asked for 5-year "
-                                        "listed property only");
+            return Refuse("--business",
+                          "the Business % box is disabled; it is asked for 5-year "
+                          "listed property only");
         }
         w.Type(w.txtBusinessPercent, *o.business);
     }
     if (o.bonus) {
         if (!w.chkBonus.Usable()) {
-            return Refuse("--bonus", "the special allowance is not available for this method, "
-                                     "life or class");
+            return Refuse("--bonus",
+                          "the special allowance is not available for this method, "
+                          "life or class");
         }
         w.chkBonus.value = 1;
     }
@@ -132,22 +135,25 @@ std::optional<UsageError> Drive(FrmViewDepr& w, const CalcOptions& o) {
     }
     if (o.sold) {
         if (!w.mskSold.Usable()) {
-            return Refuse("--sold", "the Date Sold box is disabled; it is for a Relinquished "
-                                    "Asset only (--asset-type relinquished)");
+            return Refuse("--sold",
+                          "the Date Sold box is disabled; it is for a Relinquished "
+                          "Asset only (--asset-type relinquished)");
         }
         w.Type(w.mskSold, *o.sold);
     }
     if (o.salesPrice) {
         if (!w.txtSalesPrice.Usable()) {
-            return Refuse("--sales-price", "the exchange panel is disabled; it is for a "
-                                           "Replacement Asset only (--asset-type replacement)");
+            return Refuse("--sales-price",
+                          "the exchange panel is disabled; it is for a "
+                          "Replacement Asset only (--asset-type replacement)");
         }
         w.Type(w.txtSalesPrice, *o.salesPrice);
     }
     if (o.adjTaxBasis) {
         if (!w.txtAdjTaxBasis.Usable()) {
-            return Refuse("--adj-tax-basis", "the exchange panel is disabled; it is for a "
-                                             "Replacement Asset only (--asset-type replacement)");
+            return Refuse("--adj-tax-basis",
+                          "the exchange panel is disabled; it is for a "
+                          "Replacement Asset only (--asset-type replacement)");
         }
         w.Type(w.txtAdjTaxBasis, *o.adjTaxBasis);
     }
@@ -200,8 +206,8 @@ std::string JsonReport(const FrmViewDepr& w, const std::vector<Message>& message
                ",\"basis\":" + JsonString(row.basis) + "}";
     }
     out += "],\"status\":" + JsonString(w.stbMain.caption);
-    out += std::string(",\"status_color\":") +
-           (w.stbMain.foreColor == kBlue ? "\"blue\"" : "\"red\"");
+    out +=
+        std::string(",\"status_color\":") + (w.stbMain.foreColor == kBlue ? "\"blue\"" : "\"red\"");
     out += ",\"adj_cost\":" + JsonString(w.lblAdjCost.caption);
     out += ",\"messages\":[";
     first = true;

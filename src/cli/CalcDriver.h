@@ -19,7 +19,7 @@ struct Message {
 // The platform of a headless run: message boxes are collected and answered OK (Yes where a box
 // asks), no beep is heard, the clock is the system's.
 class CollectingPlatform : public Platform {
-public:
+  public:
     explicit CollectingPlatform(std::filesystem::path folder) : folder_(std::move(folder)) {}
     MsgAnswer MsgBox(const std::string& text, MsgButtons buttons, MsgIcon icon,
                      const std::string& title) override;
@@ -29,7 +29,7 @@ public:
 
     std::vector<Message> messages;
 
-private:
+  private:
     std::filesystem::path folder_;
 };
 

@@ -33,6 +33,10 @@ int main(int argc, char** argv) {
         std::cout << kUsage;
         return 0;
     }
+    if (options.pdf) {
+        std::cerr << "pellory-calc: --pdf: this build cannot print the schedule yet\n";
+        return 2;
+    }
     CollectingPlatform platform(options.dataDir ? std::filesystem::path(*options.dataDir)
                                                 : ExecutableFolder(argv[0]));
     FrmViewDepr window(platform);

@@ -75,9 +75,9 @@ void MaskedEdit::SetText(const std::string& text) {
     }
     for (std::size_t i = 0; i < mask_.size(); ++i) {
         const bool slot = mask_[i] == '#';
-        const bool fits = slot ? (std::isdigit(static_cast<unsigned char>(text[i])) != 0 ||
-                                  text[i] == prompt_)
-                               : text[i] == mask_[i];
+        const bool fits =
+            slot ? (std::isdigit(static_cast<unsigned char>(text[i])) != 0 || text[i] == prompt_)
+                 : text[i] == mask_[i];
         if (!fits) {
             Raise(err::kInvalidProperty);
         }
@@ -170,7 +170,9 @@ bool ComboBox::Insert(int keyAscii, const std::string& character) {
     return EditPlain(text_, keyAscii, character);
 }
 
-void ComboBox::AddItem(std::string text) { items_.push_back({std::move(text), 0}); }
+void ComboBox::AddItem(std::string text) {
+    items_.push_back({std::move(text), 0});
+}
 
 void ComboBox::Clear() {
     items_.clear();

@@ -21,7 +21,7 @@ inline constexpr int kKeyEscape = 27;
 
 // What every control of a window has: a name, an enabled state and the frame it sits in.
 class Control {
-public:
+  public:
     explicit Control(std::string name) : name_(std::move(name)) {}
     virtual ~Control() = default;
     Control(const Control&) = delete;
@@ -39,12 +39,12 @@ public:
     Handler onGotFocus;
     Handler onLostFocus;
 
-private:
+  private:
     std::string name_;
 };
 
 class Label : public Control {
-public:
+  public:
     using Control::Control;
     std::string caption;
     Color foreColor = kWindowText;
@@ -53,13 +53,13 @@ public:
 };
 
 class Frame : public Control {
-public:
+  public:
     using Control::Control;
     std::string caption;
 };
 
 class Button : public Control {
-public:
+  public:
     using Control::Control;
     void Click() const {
         if (onClick) {
@@ -73,7 +73,7 @@ public:
 };
 
 class CheckBox : public Control {
-public:
+  public:
     using Control::Control;
     std::string caption;
     int value = 0;  // 0 unticked, 1 ticked
@@ -81,7 +81,7 @@ public:
 
 // A control that takes typed text: a text box, the editable part of a combo box or a masked box.
 class EditControl : public Control {
-public:
+  public:
     using Control::Control;
 
     virtual const std::string& Text() const = 0;
@@ -98,13 +98,13 @@ public:
     KeyHandler onKeyDown;
     KeyHandler onKeyUp;
 
-protected:
+  protected:
     // Replaces the selection with `character` (or deletes for Backspace) in `text`.
     bool EditPlain(std::string& text, int keyAscii, const std::string& character);
 };
 
 class TextBox : public EditControl {
-public:
+  public:
     using EditControl::EditControl;
     const std::string& Text() const override { return text_; }
     // Text set from code: not limited by maxLength; the caret goes to the start.
@@ -112,13 +112,13 @@ public:
     bool Insert(int keyAscii, const std::string& character) override;
     bool rightAligned = false;
 
-private:
+  private:
     std::string text_;
 };
 
 // A month/year box with the mask "##/####" and the prompt "_".
 class MaskedEdit : public EditControl {
-public:
+  public:
     explicit MaskedEdit(std::string name);
     const std::string& Text() const override { return text_; }
     // Text set from code must fit the mask (digits or the prompt where "#" stands, the literal
@@ -129,7 +129,7 @@ public:
     std::string EmptyText() const;
     const std::string& Mask() const { return mask_; }
 
-private:
+  private:
     std::string mask_ = "##/####";
     char prompt_ = '_';
     std::string text_;
@@ -143,7 +143,7 @@ struct ComboItem {
 enum class ComboStyle { DropDownCombo, DropDownList };
 
 class ComboBox : public EditControl {
-public:
+  public:
     ComboBox(std::string name, ComboStyle style) : EditControl(std::move(name)), style_(style) {}
 
     ComboStyle Style() const { return style_; }
@@ -173,7 +173,7 @@ public:
     Handler onDropDown;
     int droppedWidth = 0;  // width of the drop-down part in pixels; 0 leaves the toolkit's own
 
-private:
+  private:
     ComboStyle style_;
     std::vector<ComboItem> items_;
     int listIndex_ = -1;
@@ -181,7 +181,7 @@ private:
 };
 
 class OptionButton : public Control {
-public:
+  public:
     using Control::Control;
     std::string caption;
     bool value = false;
@@ -189,7 +189,7 @@ public:
 
 // Option buttons that exclude each other; selecting one from code runs the click handler.
 class OptionArray {
-public:
+  public:
     OptionArray(const std::string& name, const std::vector<std::string>& captions);
 
     OptionButton& operator[](int index) { return *buttons_.at(static_cast<std::size_t>(index)); }
@@ -204,7 +204,7 @@ public:
 
     std::function<void(int index)> onClick;
 
-private:
+  private:
     std::vector<std::unique_ptr<OptionButton>> buttons_;
 };
 

@@ -4,7 +4,9 @@ namespace pellory::utf8 {
 
 namespace {
 
-bool IsContinuation(unsigned char byte) { return (byte & 0xC0U) == 0x80U; }
+bool IsContinuation(unsigned char byte) {
+    return (byte & 0xC0U) == 0x80U;
+}
 
 }  // namespace
 
@@ -33,8 +35,7 @@ std::size_t Offset(std::string_view text, std::size_t chars) {
 
 std::string Mid(std::string_view text, std::size_t first, std::size_t count) {
     const std::size_t begin = Offset(text, first);
-    const std::size_t end =
-        count == std::string::npos ? text.size() : Offset(text, first + count);
+    const std::size_t end = count == std::string::npos ? text.size() : Offset(text, first + count);
     return std::string(text.substr(begin, end - begin));
 }
 

@@ -49,8 +49,9 @@ void Window::PressKey(int keyAscii, const std::string& character) {
         box->onKeyPress(key);
     }
     if (key != 0) {
-        const std::string typed =
-            key == keyAscii && !character.empty() ? character : std::string(1, static_cast<char>(key));
+        const std::string typed = key == keyAscii && !character.empty()
+                                      ? character
+                                      : std::string(1, static_cast<char>(key));
         if (!box->Insert(key, typed) && key >= 32) {
             platform_.Beep();
         }

@@ -11,7 +11,7 @@ namespace pellory {
 // The focus and keyboard of one window. A view forwards the user's focus changes and key
 // presses here; tests and the command line drive the same paths.
 class Window {
-public:
+  public:
     explicit Window(Platform& platform) : platform_(platform) {}
     virtual ~Window() = default;
     Window(const Window&) = delete;
@@ -37,11 +37,11 @@ public:
 
     Platform& platform() const { return platform_; }
 
-protected:
+  protected:
     Button* defaultButton_ = nullptr;
     Button* cancelButton_ = nullptr;
 
-private:
+  private:
     Platform& platform_;
     Control* focused_ = nullptr;
 };

@@ -15,7 +15,7 @@ struct AutoCaps {
 
 // Where the capped automobile schedule finds its yearly maximum amounts.
 class AutoLimitSource {
-public:
+  public:
     virtual ~AutoLimitSource() = default;
     // Opens the named table, looks up the first record of the year and closes the table again;
     // nothing when no record has that year.

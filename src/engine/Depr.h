@@ -20,7 +20,7 @@ inline constexpr int kMaxRecoveryYears = 44;
 // The depreciation engine: the shared values, the schedule grid procedures and the year-by-year
 // amount functions. Each amount function returns one recovery year's depreciation, unrounded.
 class Depr {
-public:
+  public:
     Depr(ScheduleWindow& window, Platform& platform) : window_(window), platform_(platform) {}
 
     EngineValues values;
@@ -48,7 +48,8 @@ public:
     // Straight Line and Amortize with a whole life: nothing for a year outside the schedule.
     std::optional<double> StraightLineYear(double cost, double life, std::int16_t year) const;
     // Straight Line and Amortize with a fractional life: year 1 from the month placed in
-    // service, then a full year each, never more than what `recovered` leaves of the cost.
+    // service, then a full year each, never more than what `recovered` (the cent amounts of the
+    // years before) leaves of the cost.
     double StraightLineFractionalYear(double cost, double life, std::int16_t year,
                                       double recovered) const;
 
@@ -70,7 +71,7 @@ public:
     ScheduleWindow& window() const { return window_; }
     Platform& platform() const { return platform_; }
 
-private:
+  private:
     double MacrsLookup(MacrsTable table, const char* errorTitle, double cost, double life,
                        std::int16_t year);
     double RealProperty(double (*rate)(int, int), double cost, std::int16_t year);

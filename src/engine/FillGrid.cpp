@@ -32,8 +32,8 @@ void Depr::FillGrid(std::int16_t year, double amount) {
         const std::string inService = window_.InServiceText();
         int base = 0;
         if (inService != kEmptyMonthYear) {
-            const std::string last4 = inService.size() >= 4 ? inService.substr(inService.size() - 4)
-                                                            : inService;
+            const std::string last4 =
+                inService.size() >= 4 ? inService.substr(inService.size() - 4) : inService;
             base = ToInt16(Val(last4));
         } else {
             base = platform_.Today().year;
@@ -44,8 +44,7 @@ void Depr::FillGrid(std::int16_t year, double amount) {
         baseYear_ = static_cast<std::int16_t>(base);
 
         const double adjustedCost = Val(window_.AdjCostText());
-        double businessCost =
-            adjustedCost > 0 ? adjustedCost : StrictNumber(window_.CostText());
+        double businessCost = adjustedCost > 0 ? adjustedCost : StrictNumber(window_.CostText());
         const std::string percent = window_.BusinessPercentText();
         if (!percent.empty()) {
             // The same reading of the box as the business-use share, so amounts and basis agree.

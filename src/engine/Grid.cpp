@@ -32,7 +32,9 @@ void Grid::CheckCol(int col) const {
     }
 }
 
-const std::string& Grid::TextMatrix(int row, int col) const { return cells_[Index(row, col)]; }
+const std::string& Grid::TextMatrix(int row, int col) const {
+    return cells_[Index(row, col)];
+}
 
 void Grid::SetTextMatrix(int row, int col, std::string text) {
     cells_[Index(row, col)] = std::move(text);

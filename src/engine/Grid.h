@@ -10,7 +10,7 @@ enum class CellAlignment { LeftCenter, RightCenter };
 // The schedule grid: cells of text addressed by row and column, per-column width (twips) and
 // alignment, one fixed heading row. Addressing outside the grid raises a run-time error.
 class Grid {
-public:
+  public:
     Grid(int rows, int cols);
 
     int Rows() const { return rows_; }
@@ -34,7 +34,7 @@ public:
     // Empties the text of every cell, headings included.
     void Clear();
 
-private:
+  private:
     std::size_t Index(int row, int col) const;
     void CheckCol(int col) const;
 

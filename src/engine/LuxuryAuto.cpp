@@ -13,13 +13,13 @@ constexpr int kLastYear = 43;
 
 // Clears the allowance flag however the schedule ends.
 class BonusIncludedScope {
-public:
+  public:
     explicit BonusIncludedScope(bool& flag) : flag_(flag) { flag_ = true; }
     ~BonusIncludedScope() { flag_ = false; }
     BonusIncludedScope(const BonusIncludedScope&) = delete;
     BonusIncludedScope& operator=(const BonusIncludedScope&) = delete;
 
-private:
+  private:
     bool& flag_;
 };
 

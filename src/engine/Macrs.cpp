@@ -85,9 +85,8 @@ double Depr::MacrsNonresidential39(double cost, double /*life*/, std::int16_t ye
 }
 
 double Depr::AdsStraightLine(double cost, double life, std::int16_t year, std::int16_t quarter) {
-    const double basis = Val(window_.BusinessPercentText()) > 0
-                             ? Multiply(cost, values.BusinessFraction)
-                             : cost;
+    const double basis =
+        Val(window_.BusinessPercentText()) > 0 ? Multiply(cost, values.BusinessFraction) : cost;
     const std::int16_t fullYears = ToInt16(life);
     const AdsFractions* fractions = AdsFractionsFor(quarter);
     double amount = 0.0;

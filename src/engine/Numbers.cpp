@@ -12,8 +12,12 @@ namespace pellory {
 
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+}
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // Reads a number from `text` starting at `pos`: sign, digits, point, digits, exponent. Returns
 // the characters read with blanks removed and moves `pos` past them.
@@ -48,8 +52,8 @@ std::string ReadNumber(std::string_view text, std::size_t& pos, bool skipInnerBl
     if (!digits) {
         return {};
     }
-    if (pos < text.size() && (text[pos] == 'e' || text[pos] == 'E' || text[pos] == 'd' ||
-                              text[pos] == 'D')) {
+    if (pos < text.size() &&
+        (text[pos] == 'e' || text[pos] == 'E' || text[pos] == 'd' || text[pos] == 'D')) {
         std::size_t look = pos + 1;
         std::string exponent = "e";
         if (look < text.size() && (text[look] == '+' || text[look] == '-')) {
@@ -90,7 +94,8 @@ Decimal ToDecimal(double value) {
     std::array<char, 32> buffer{};
     const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(),
                                       std::fabs(value), std::chars_format::scientific, 14);
-    const std::string_view text(buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data()));
+    const std::string_view text(buffer.data(),
+                                static_cast<std::size_t>(result.ptr - buffer.data()));
     const std::size_t e = text.find('e');
     for (std::size_t i = 0; i < e; ++i) {
         if (IsDigit(text[i])) {
@@ -268,9 +273,13 @@ std::string PlainText(double value) {
     return out + digits.substr(0, whole) + "." + digits.substr(whole);
 }
 
-std::string FormatAmount(double value) { return FormatCents(value, true); }
+std::string FormatAmount(double value) {
+    return FormatCents(value, true);
+}
 
-std::string FormatPrintAmount(double value) { return FormatCents(value, false); }
+std::string FormatPrintAmount(double value) {
+    return FormatCents(value, false);
+}
 
 std::string FormatWhole(double value) {
     const std::int64_t whole = ScaledRound(value, 0, Rounding::HalfAway);

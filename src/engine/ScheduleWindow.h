@@ -10,7 +10,7 @@ namespace pellory {
 // What the depreciation engine reads and writes on the main window. The texts are read at the
 // moment of use.
 class ScheduleWindow {
-public:
+  public:
     virtual ~ScheduleWindow() = default;
 
     virtual std::string InServiceText() const = 0;

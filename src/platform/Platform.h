@@ -20,7 +20,7 @@ struct CalendarDate {
 // What the operating system gives the windows: message boxes, the beep, the clock and the
 // program's own folder. Injected so that tests can record and script them.
 class Platform {
-public:
+  public:
     virtual ~Platform() = default;
 
     // A modal message box; an empty title means the application title.

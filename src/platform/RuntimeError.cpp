@@ -50,12 +50,13 @@ RuntimeError::RuntimeError(int number) : RuntimeError(number, ErrorDescription(n
 RuntimeError::RuntimeError(int number, std::string description)
     : std::runtime_error(description), number_(number), description_(std::move(description)) {}
 
-void Raise(int number) { throw RuntimeError(number); }
+void Raise(int number) {
+    throw RuntimeError(number);
+}
 
 std::string EngineErrorText(const RuntimeError& error) {
     const std::string number = std::to_string(error.Number());
-    return "Err:" + (error.Number() >= 0 ? " " + number : number) + "[" + error.Description() +
-           "]";
+    return "Err:" + (error.Number() >= 0 ? " " + number : number) + "[" + error.Description() + "]";
 }
 
 std::string ProcedureErrorText(const RuntimeError& error, const std::string& fixedText) {

@@ -36,14 +36,14 @@ std::string ErrorDescription(int number);
 // A run-time error: a number and its description. Each procedure catches these where it
 // reports them; nothing else is thrown for them.
 class RuntimeError : public std::runtime_error {
-public:
+  public:
     explicit RuntimeError(int number);
     RuntimeError(int number, std::string description);
 
     int Number() const noexcept { return number_; }
     const std::string& Description() const noexcept { return description_; }
 
-private:
+  private:
     int number_;
     std::string description_;
 };

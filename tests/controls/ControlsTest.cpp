@@ -9,7 +9,7 @@ namespace pellory {
 namespace {
 
 class TestWindow : public Window {
-public:
+  public:
     explicit TestWindow(Platform& p) : Window(p) {
         box.maxLength = 4;
         box.onGotFocus = [this] { SetSelected(); };

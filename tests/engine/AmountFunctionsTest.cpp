@@ -11,7 +11,7 @@ namespace pellory {
 namespace {
 
 class AmountTest : public ::testing::Test {
-protected:
+  protected:
     AmountTest() { depr.values.BusinessFraction = 1.0; }
     // Cent amounts of years 1..n of one function.
     template <typename F>
@@ -101,9 +101,9 @@ TEST_F(AmountTest, RealPropertyThroughTheHalfYearFunction) {
 }
 
 TEST_F(AmountTest, AdsHalfYearAndQuarterFractions) {
-    EXPECT_EQ(Cents(11, [&](auto y) { return depr.AdsStraightLine(10000, 10, y, 0); }),
-              (std::vector<double>{500, 1000, 1000, 1000, 1000, 1000, 1000, 1000, 1000, 1000,
-                                   500}));
+    EXPECT_EQ(
+        Cents(11, [&](auto y) { return depr.AdsStraightLine(10000, 10, y, 0); }),
+        (std::vector<double>{500, 1000, 1000, 1000, 1000, 1000, 1000, 1000, 1000, 1000, 500}));
     EXPECT_EQ(depr.values.MethodText, "Method: ADS- Straight Line");
     const auto q1 = Cents(10, [&](auto y) { return depr.AdsStraightLine(9000, 9, y, 1); });
     EXPECT_EQ(q1.front(), 874.80);

@@ -8,7 +8,7 @@ namespace pellory {
 namespace {
 
 class FillGridTest : public ::testing::Test {
-protected:
+  protected:
     FillGridTest() { depr.values.ResetTotal = true; }
     testing::FakePlatform platform;
     testing::FakeScheduleWindow window;
@@ -135,8 +135,8 @@ TEST_F(FillGridTest, BusinessCostFromTheShareOrTheExchange) {
         const char* adjCost;
         const char* basis;
     } cases[] = {
-        {"50", "", "4,000.00 "},   {".5", "", "4,000.00 "},      {"0.5", "", "4,000.00 "},
-        {"", "", "9,000.00 "},     {"100", "", "9,000.00 "},     {"1", "", ".00 "},
+        {"50", "", "4,000.00 "},     {".5", "", "4,000.00 "},   {"0.5", "", "4,000.00 "},
+        {"", "", "9,000.00 "},       {"100", "", "9,000.00 "},  {"1", "", ".00 "},
         {"", "60000", "59,000.00 "}, {"", "-500", "9,000.00 "},
     };
     for (const auto& c : cases) {

@@ -8,7 +8,7 @@ namespace pellory {
 namespace {
 
 class LuxuryAutoTest : public ::testing::Test {
-protected:
+  protected:
     LuxuryAutoTest() {
         depr.autoLimits = &limits;
         depr.values.BusinessFraction = 1.0;
@@ -36,7 +36,6 @@ protected:
     testing::FakeAutoLimits limits;
     Depr depr{window, platform};
 };
-
 
 TEST_F(LuxuryAutoTest, CapsEachYearUntilTheCostIsRecovered) {
     Run();

@@ -8,7 +8,9 @@
 namespace pellory {
 namespace {
 
-double Sum(std::span<const double> rates) { return std::accumulate(rates.begin(), rates.end(), 0.0); }
+double Sum(std::span<const double> rates) {
+    return std::accumulate(rates.begin(), rates.end(), 0.0);
+}
 
 TEST(MacrsTables, EveryRowHasLifePlusOneRatesAndRecoversTheBasis) {
     const struct {
@@ -20,9 +22,8 @@ TEST(MacrsTables, EveryRowHasLifePlusOneRatesAndRecoversTheBasis) {
         {MacrsTable::Quarter1, 20, 0.99992},
         {MacrsTable::Quarter2, 7, 0.9999},
     };
-    for (const MacrsTable table : {MacrsTable::HalfYear, MacrsTable::Quarter1,
-                                   MacrsTable::Quarter2, MacrsTable::Quarter3,
-                                   MacrsTable::Quarter4}) {
+    for (const MacrsTable table : {MacrsTable::HalfYear, MacrsTable::Quarter1, MacrsTable::Quarter2,
+                                   MacrsTable::Quarter3, MacrsTable::Quarter4}) {
         const auto rows = MacrsRows(table);
         ASSERT_EQ(rows.size(), 6U);
         const double lives[] = {3, 5, 7, 10, 15, 20};
@@ -48,13 +49,13 @@ TEST(MacrsTables, SpotRates) {
         std::size_t year;
         double rate;
     } cases[] = {
-        {MacrsTable::HalfYear, 2, 1, 0.1429},   {MacrsTable::HalfYear, 2, 8, 0.0446},
-        {MacrsTable::HalfYear, 5, 2, 0.07219},  {MacrsTable::HalfYear, 5, 21, 0.02231},
-        {MacrsTable::Quarter1, 0, 1, 0.5833},   {MacrsTable::Quarter1, 5, 21, 0.00557},
-        {MacrsTable::Quarter2, 2, 1, 0.1785},   {MacrsTable::Quarter2, 5, 15, 0.04462},
-        {MacrsTable::Quarter3, 1, 5, 0.113},    {MacrsTable::Quarter3, 3, 11, 0.041},
-        {MacrsTable::Quarter4, 0, 2, 0.6111},   {MacrsTable::Quarter4, 5, 18, 0.04459},
-        {MacrsTable::Quarter4, 4, 10, 0.0591},  {MacrsTable::Quarter4, 1, 6, 0.0958},
+        {MacrsTable::HalfYear, 2, 1, 0.1429},  {MacrsTable::HalfYear, 2, 8, 0.0446},
+        {MacrsTable::HalfYear, 5, 2, 0.07219}, {MacrsTable::HalfYear, 5, 21, 0.02231},
+        {MacrsTable::Quarter1, 0, 1, 0.5833},  {MacrsTable::Quarter1, 5, 21, 0.00557},
+        {MacrsTable::Quarter2, 2, 1, 0.1785},  {MacrsTable::Quarter2, 5, 15, 0.04462},
+        {MacrsTable::Quarter3, 1, 5, 0.113},   {MacrsTable::Quarter3, 3, 11, 0.041},
+        {MacrsTable::Quarter4, 0, 2, 0.6111},  {MacrsTable::Quarter4, 5, 18, 0.04459},
+        {MacrsTable::Quarter4, 4, 10, 0.0591}, {MacrsTable::Quarter4, 1, 6, 0.0958},
     };
     for (const auto& c : cases) {
         EXPECT_DOUBLE_EQ(MacrsRows(c.table)[c.row].rates[c.year - 1], c.rate);

@@ -19,7 +19,7 @@ struct RecordedBox {
 // Records message boxes and beeps, answers boxes from a script (OK, or Yes for a Yes/No/Cancel
 // box, when the script is empty), fixes the clock and points the program folder anywhere.
 class FakePlatform : public Platform {
-public:
+  public:
     MsgAnswer MsgBox(const std::string& text, MsgButtons buttons, MsgIcon icon,
                      const std::string& title) override {
         boxes.push_back({title.empty() ? kAppTitle : title, text, buttons, icon});

@@ -12,7 +12,7 @@ namespace pellory::testing {
 
 // The main window as the engine sees it, with plain fields to set.
 class FakeScheduleWindow : public ScheduleWindow {
-public:
+  public:
     std::string InServiceText() const override { return inService; }
     std::string SoldText() const override { return sold; }
     std::string CostText() const override { return cost; }
@@ -50,9 +50,9 @@ public:
 
 // Yearly caps kept in memory, keyed by table file name and year.
 class FakeAutoLimits : public AutoLimitSource {
-public:
+  public:
     std::optional<AutoCaps> FindYear(const std::string& fileName,
-                                      const std::string& year) override {
+                                     const std::string& year) override {
         lookups.push_back(fileName + ":" + year);
         const auto it = caps.find(fileName + ":" + year);
         if (it == caps.end()) {

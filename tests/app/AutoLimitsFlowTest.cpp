@@ -1,0 +1,112 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "MainWindowFixture.h"
+
+namespace pellory {
+namespace {
+
+class AutoLimitsFlowTest : public testing::MainWindowTest {
+  public:
+    AutoLimitsFlowTest() {
+        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        platform.folder =
+            std::filesystem::temp_directory_path() / (std::string("pellory-flow-") + info->name());
+        std::filesystem::remove_all(platform.folder);
+        std::filesystem::create_directories(platform.folder);
+    }
+    ~AutoLimitsFlowTest() override { std::filesystem::remove_all(platform.folder); }
+
+    void WriteTable(const char* name, const std::string& bytes) {
+        std::ofstream(platform.folder / name, std::ios::binary) << bytes;
+    }
+    std::string ReadTable(const char* name) {
+        std::ifstream in(platform.folder / name, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
+    void Car(const char* cls, const char* cost = "30000", const char* inService = "06/2002") {
+        w.Type(w.txtCost, cost);
+        Method("MACRS");
+        InService(inService);
+        PickClass(cls);
+    }
+};
+
+TEST_F(AutoLimitsFlowTest, TheCappedScheduleReadsTheOrdinaryTable) {
+    WriteTable("AutoMax.DAT", "19993060 4900 2950 1775 20023060 4900 2950 1775 ");
+    WriteTable("Electric.DAT", "20029180 14800885  5325 ");
+    Car("Automobiles (5)");
+    w.cmdCalculate.Click();
+    EXPECT_EQ(Cell(1, 1), "3,060.00 ");
+    EXPECT_EQ(Cell(14, 1), "1,340.00 ");
+    EXPECT_EQ(Cell(14, 2), ".00 ");
+    EXPECT_EQ(w.stbMain.caption, "Method: MACRS-200% DB Luxury Auto");
+    EXPECT_EQ(w.stbMain.foreColor, kBlue);
+    EXPECT_TRUE(w.cmdPrint.enabled);
+    EXPECT_FALSE(w.dataFile.IsOpen());
+    PickClass("Automobiles, Clean Fuel (5)");
+    w.cmdCalculate.Click();
+    EXPECT_EQ(Cell(1, 1), "6,000.00 ");
+    EXPECT_EQ(Cell(3, 1), "885.00 ");
+    EXPECT_TRUE(platform.boxes.empty());
+}
+
+TEST_F(AutoLimitsFlowTest, BusinessUseOfSixtyPercent) {
+    WriteTable("AutoMax.DAT", "20023060 4900 2950 1775 ");
+    Car("Automobiles (5)");
+    w.Type(w.txtBusinessPercent, "60");
+    w.cmdCalculate.Click();
+    EXPECT_EQ(Cell(1, 1), "1,836.00 ");
+    EXPECT_EQ(Cell(1, 2), "16,164.00 ");
+    EXPECT_EQ(Cell(14, 1), "804.00 ");
+}
+
+TEST_F(AutoLimitsFlowTest, AMissingTableIsCreatedEmptyAndAsksForTheYear) {
+    Car("Automobiles (5)");
+    w.cmdCalculate.Click();
+    EXPECT_EQ(w.stbMain.caption,
+              "Use Tools/Automobile Max Amounts to enter the max auto depr amount for this year.");
+    EXPECT_TRUE(std::filesystem::exists(platform.folder / "AutoMax.DAT"));
+    EXPECT_EQ(std::filesystem::file_size(platform.folder / "AutoMax.DAT"), 0U);
+    EXPECT_EQ(LastWrittenYear(), 0);
+}
+
+TEST_F(AutoLimitsFlowTest, TheToolsEntriesOpenTheEditorOnTheirTable) {
+    std::vector<std::string> captions;
+    w.runAutoMaxEditor = [&](FrmAutoMax& editor) {
+        captions.push_back(editor.Caption());
+        editor.Load();
+        if (captions.size() == 2) {
+            editor.Type(editor.txtYear, "2002");
+            editor.Type(editor.txtYear1, "3060");
+            editor.Type(editor.txtYear2, "4900");
+            editor.Type(editor.txtYear3, "2950");
+            editor.Type(editor.txtYear4, "1775");
+            editor.cmdSave.Click();
+        }
+        editor.cmdClose.Click();
+    };
+    w.mnuTools.entries[2].onClick();
+    w.mnuTools.entries[1].onClick();
+    EXPECT_EQ(captions, (std::vector<std::string>{"Clean Fuel Auto Max Amount",
+                                                  "Automobile  Maximun Amounts"}));
+    EXPECT_EQ(ReadTable("AutoMax.DAT"), "20023060 4900 2950 1775 ");
+    EXPECT_EQ(ReadTable("Electric.DAT"), "");
+    EXPECT_FALSE(w.dataFile.IsOpen());
+    Car("Automobiles (5)");
+    w.cmdCalculate.Click();
+    EXPECT_EQ(Cell(2, 1), "4,900.00 ");
+}
+
+TEST_F(AutoLimitsFlowTest, ACarWithTheAllowanceIn2001) {
+    WriteTable("AutoMax.DAT", "20013060 4900 2950 1775 ");
+    Car("Automobiles (5)", "30000", "06/2001");
+    w.chkBonus.value = 1;
+    w.cmdCalculate.Click();
+    EXPECT_EQ(Cell(1, 1), "7,660.00 ");
+    EXPECT_FALSE(w.depr.values.BonusIncluded);
+}
+
+}  // namespace
+}  // namespace pellory

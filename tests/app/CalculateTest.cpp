@@ -1,0 +1,302 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "MainWindowFixture.h"
+#include "engine/Numbers.h"
+
+namespace pellory {
+namespace {
+
+class CalculateTest : public testing::MainWindowTest {
+  protected:
+    void Asset(const char* cost, const char* method, const char* inService) {
+        w.Type(w.txtCost, cost);
+        Method(method);
+        InService(inService);
+    }
+    void Sold(const char* date) {
+        w.optAssetType.SetValue(1, true);
+        w.Type(w.mskSold, date);
+    }
+    void Calculate() { w.cmdCalculate.Click(); }
+};
+
+TEST_F(CalculateTest, TheWorkedExampleWithTheSpecialAllowance) {
+    Asset("10000", "MACRS", "03/2002");
+    PickLife("5");
+    w.chkBonus.value = 1;
+    Calculate();
+    EXPECT_EQ(Cell(1, 0), "2002");
+    EXPECT_EQ(Cell(1, 1), "4,400.00 ");
+    EXPECT_EQ(Cell(1, 2), "5,600.00 ");
+    EXPECT_EQ(Cell(2, 0), "2003");
+    EXPECT_EQ(Cell(2, 1), "2,240.00 ");
+    EXPECT_EQ(Cell(2, 2), "3,360.00 ");
+    EXPECT_EQ(LastWrittenYear(), 6);
+    EXPECT_EQ(LastBasis(), ".00 ");
+    EXPECT_EQ(w.stbMain.caption, "Method: MACRS 200% DB");
+    EXPECT_EQ(w.stbMain.foreColor, kBlue);
+    EXPECT_FALSE(w.stbMain.bold);
+    EXPECT_TRUE(w.cmdPrint.enabled);
+    EXPECT_TRUE(platform.boxes.empty());
+}
+
+TEST_F(CalculateTest, SevenYearHalfYearAndTheMidQuarterRemainder) {
+    Asset("10000", "MACRS", "08/2002");
+    PickLife("7");
+    Calculate();
+    EXPECT_EQ(Amounts(),
+              (std::vector<std::string>{"1,429.00 ", "2,449.00 ", "1,749.00 ", "1,249.00 ",
+                                        "893.00 ", "892.00 ", "893.00 ", "446.00 "}));
+    InService("02/2002");
+    w.optConvention.SetValue(1, true);
+    Calculate();
+    EXPECT_EQ(Cell(1, 1), "2,500.00 ");
+    EXPECT_EQ(LastBasis(), "1.00 ");
+}
+
+TEST_F(CalculateTest, ABusinessShareOnlyScalesTheFiveYearRowButAlwaysTheBasis) {
+    Asset("10000", "MACRS", "01/2002");
+    PickLife("5");
+    w.Type(w.txtBusinessPercent, "60");
+    Calculate();
+    EXPECT_EQ(Amounts(), (std::vector<std::string>{"1,200.00 ", "1,920.00 ", "1,152.00 ", "691.20 ",
+                                                   "691.20 ", "345.60 "}));
+    EXPECT_EQ(Cell(1, 2), "4,800.00 ");
+    EXPECT_EQ(LastBasis(), ".00 ");
+}
+
+TEST_F(CalculateTest, RealPropertyRunsTwentyNineYears) {
+    Asset("100000", "MACRS", "03/2002");
+    PickLife("27.5");
+    EXPECT_TRUE(w.optConvention[2].value);
+    Calculate();
+    EXPECT_EQ(Cell(1, 1), "2,879.00 ");
+    EXPECT_EQ(Cell(10, 1), "3,636.50 ");
+    EXPECT_EQ(Cell(28, 1), "2,576.00 ");
+    EXPECT_EQ(Cell(29, 0), "");
+    EXPECT_EQ(w.stbMain.caption, "Method: MACRS- Straight Line");
+    // The class list's 28 gives the same schedule.
+    PickClass("Buildings residential 27.5)");
+    Calculate();
+    EXPECT_EQ(Cell(28, 1), "2,576.00 ");
+    EXPECT_EQ(Cell(28, 0), "2029");
+}
+
+TEST_F(CalculateTest, RealPropertyTypedUnderMidQuarterReportsEveryYear) {
+    Asset("100000", "MACRS", "02/2002");
+    w.Type(w.cboLife, "27.5");
+    w.optConvention.SetValue(1, true);
+    Calculate();
+    ASSERT_EQ(platform.boxes.size(), 29U);
+    EXPECT_EQ(platform.boxes[0].title, "MACRS Error");
+    EXPECT_EQ(platform.boxes[0].text, "Err: 9[Subscript out of range]");
+    EXPECT_EQ(LastWrittenYear(), 0);
+}
+
+TEST_F(CalculateTest, TheSaleYearUnderEachConvention) {
+    const struct {
+        const char* name;
+        const char* life;
+        int convention;
+        const char* inService;
+        const char* sold;
+        int lastYear;
+        const char* lastAmount;
+    } cases[] = {
+        {"half year, third year", "5", 0, "03/2002", "06/2004", 3, "960.00 "},
+        {"mid quarter, August, sold in November", "5", 1, "08/2002", "11/2004", 3, "1,785.00 "},
+        {"mid quarter, sold in January", "5", 1, "08/2002", "01/2004", 3, "255.00 "},
+        {"mid month, sold in March", "27.5", 2, "01/2002", "03/2004", 3, "75.75 "},
+        {"sold in the year placed in service", "5", 0, "03/2002", "12/2002", 1, "1,000.00 "},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        w.cmdClear.Click();
+        Asset("10000", "MACRS", c.inService);
+        PickLife(c.life);
+        if (c.convention != 2) {
+            w.optConvention.SetValue(c.convention, true);
+        }
+        Sold(c.sold);
+        Calculate();
+        EXPECT_EQ(LastWrittenYear(), c.lastYear);
+        EXPECT_EQ(Cell(c.lastYear, 1), c.lastAmount);
+    }
+}
+
+TEST_F(CalculateTest, StraightLineSaleYearKeepsItsFullAmount) {
+    Asset("12000", "Straight Line", "04/2002");
+    w.Type(w.cboLife, "5");
+    Sold("06/2004");
+    Calculate();
+    EXPECT_EQ(Amounts(), (std::vector<std::string>{"1,800.00 ", "2,400.00 ", "2,400.00 "}));
+    EXPECT_EQ(w.stbMain.caption, "");
+    EXPECT_EQ(w.stbMain.foreColor, kBlue);
+    EXPECT_EQ(w.depr.values.Convention, kNoConvention);
+}
+
+TEST_F(CalculateTest, TheWholeLifeStraightLineExample) {
+    Asset("12000", "Amortize", "04/2002");
+    w.Type(w.cboLife, "5");
+    Calculate();
+    EXPECT_EQ(Amounts(), (std::vector<std::string>{"1,800.00 ", "2,400.00 ", "2,400.00 ",
+                                                   "2,400.00 ", "2,400.00 ", "600.00 "}));
+    EXPECT_EQ(LastBasis(), ".00 ");
+}
+
+TEST_F(CalculateTest, FractionalStraightLineLivesRecoverTheCostExactly) {
+    for (const char* life : {"27.5", "31.5", "26.5", "1.5", "39.5", "42.5"}) {
+        for (const char* month : {"01", "07", "12"}) {
+            SCOPED_TRACE(std::string(life) + " from " + month);
+            w.cmdClear.Click();
+            Asset("123456.78", "Straight Line", (std::string(month) + "/2010").c_str());
+            w.Type(w.cboLife, life);
+            Calculate();
+            EXPECT_TRUE(platform.boxes.empty());
+            EXPECT_NEAR(w.depr.TotalDepreciation(), 123456.78, 0.011);
+            EXPECT_EQ(LastBasis(), ".00 ");
+            const int last = LastWrittenYear();
+            EXPECT_LE(last, static_cast<int>(std::ceil(Val(life))) + 1);
+            for (int y = 1; y <= last; ++y) {
+                EXPECT_NE(Cell(y, 0), "") << "gap at year " << y;
+            }
+        }
+    }
+}
+
+TEST_F(CalculateTest, FractionalLifeFromJanuaryEndsWithTheHalfYear) {
+    Asset("27500", "Straight Line", "01/2010");
+    w.Type(w.cboLife, "27.5");
+    Calculate();
+    EXPECT_EQ(Cell(1, 1), "1,000.00 ");
+    EXPECT_EQ(Cell(27, 1), "1,000.00 ");
+    EXPECT_EQ(Cell(28, 1), "500.00 ");
+    EXPECT_EQ(Cell(28, 2), ".00 ");
+    EXPECT_EQ(Cell(29, 0), "");
+}
+
+TEST_F(CalculateTest, AnExchangeDepreciatesTheAdjustedCost) {
+    w.optAssetType.SetValue(2, true);
+    Asset("100000", "MACRS", "01/2005");
+    PickLife("7");
+    w.Type(w.txtSalesPrice, "40000");
+    w.Type(w.txtAdjTaxBasis, "25000");
+    Calculate();
+    EXPECT_EQ(w.lblAdjCost.caption, "85000");
+    EXPECT_EQ(Cell(1, 1), "12,146.50 ");
+    EXPECT_EQ(Cell(1, 2), "72,853.50 ");
+}
+
+TEST_F(CalculateTest, AnExchangeWithCentsShowsThemInTheAdjustedCost) {
+    w.optAssetType.SetValue(2, true);
+    Asset("1000.5", "ADS", "01/2005");
+    PickLife("10");
+    w.Type(w.txtSalesPrice, "0.25");
+    w.Type(w.txtAdjTaxBasis, "99.1");
+    Calculate();
+    EXPECT_EQ(w.lblAdjCost.caption, "1099.35");
+}
+
+TEST_F(CalculateTest, TheAllowanceReducesOnlyTheMacrsBasis) {
+    Asset("10000", "ADS", "01/2005");
+    PickClass("Desks (10)");
+    ASSERT_TRUE(w.chkBonus.enabled);
+    w.chkBonus.value = 1;
+    Calculate();
+    // 0.05 x 10000 for the first half year plus the 30% allowance of the whole cost.
+    EXPECT_EQ(Cell(1, 1), "3,500.00 ");
+    EXPECT_EQ(Cell(2, 1), "1,000.00 ");
+    EXPECT_EQ(w.stbMain.caption, "Method: ADS- Straight Line");
+}
+
+TEST_F(CalculateTest, AdsMidQuarterRecoversAlmostTheWholeCost) {
+    Asset("9000", "ADS", "02/2005");
+    PickLife("9");
+    w.optConvention.SetValue(1, true);
+    Calculate();
+    EXPECT_EQ(Cell(1, 1), "874.80 ");
+    EXPECT_EQ(Cell(10, 1), "125.10 ");
+    EXPECT_EQ(Cell(10, 2), ".00 ");
+}
+
+TEST_F(CalculateTest, AnAutomobileClassWithoutTablesAsksForThem) {
+    Asset("30000", "ADS", "06/2002");
+    PickClass("Automobiles (5)");
+    Calculate();
+    EXPECT_EQ(w.stbMain.caption,
+              "Use Tools/Automobile Max Amounts to enter the max auto depr amount for this year.");
+    EXPECT_EQ(w.stbMain.foreColor, kRed);
+    EXPECT_FALSE(w.depr.values.BonusIncluded);
+}
+
+TEST_F(CalculateTest, AfterAStoppedAutoRunTheNextScheduleGetsItsAllowance) {
+    Asset("30000", "MACRS", "06/2002");
+    PickClass("Automobiles (5)");
+    w.chkBonus.value = 1;
+    Calculate();
+    PickClass("Desks (7)");
+    w.chkBonus.value = 1;
+    Calculate();
+    EXPECT_EQ(Cell(1, 1), "12,000.90 ");  // 0.1429 x 21000 + 0.3 x 30000
+}
+
+TEST_F(CalculateTest, TwoRunsInARowStartFromZero) {
+    Asset("10000", "MACRS", "03/2002");
+    PickLife("5");
+    Calculate();
+    Calculate();
+    EXPECT_EQ(Cell(1, 2), "8,000.00 ");
+    EXPECT_DOUBLE_EQ(w.depr.TotalDepreciation(), 10000);
+}
+
+TEST_F(CalculateTest, ALifeOfZeroReportsTheDivision) {
+    Asset("10000", "Straight Line", "03/2002");
+    w.Type(w.cboLife, "0");
+    Calculate();
+    ASSERT_EQ(platform.boxes.size(), 1U);
+    EXPECT_EQ(platform.boxes[0].title, "Calculation Error");
+    EXPECT_EQ(platform.boxes[0].text, "Err: 11[Division by zero]");
+    EXPECT_EQ(LastWrittenYear(), 0);
+}
+
+TEST_F(CalculateTest, ClearReturnsToABlankForm) {
+    w.optAssetType.SetValue(2, true);
+    Asset("10000", "MACRS", "03/2002");
+    PickClass("Buildings post 5/12/93 (39)");
+    w.Type(w.txtSalesPrice, "1000");
+    w.Type(w.txtAdjTaxBasis, "500");
+    w.Type(w.txtDescription, "Office building");
+    Calculate();
+    ASSERT_TRUE(w.cmdPrint.enabled);
+    w.cmdClear.Click();
+    EXPECT_EQ(w.txtCost.Text(), "");
+    EXPECT_EQ(w.cboMethod.ListIndex(), -1);
+    EXPECT_EQ(w.cboLife.ListCount(), 0);
+    EXPECT_EQ(w.cboClass.ListIndex(), -1);
+    EXPECT_FALSE(w.cboClass.enabled);
+    EXPECT_EQ(w.txtInService.Text(), "12/2026");
+    EXPECT_EQ(w.mskSold.Text(), "__/____");
+    EXPECT_EQ(w.txtSalesPrice.Text(), "");
+    EXPECT_EQ(w.txtAdjTaxBasis.Text(), "");
+    EXPECT_EQ(w.lblAdjCost.caption, "");
+    EXPECT_EQ(w.txtDescription.Text(), "");
+    EXPECT_EQ(Cell(1, 0), "");
+    EXPECT_EQ(w.grdDepr.TextMatrix(0, 2), "  Depreciation  ");
+    EXPECT_TRUE(w.optConvention[0].value);
+    EXPECT_FALSE(w.optConvention[0].enabled);
+    EXPECT_FALSE(w.optConvention[2].value);
+    EXPECT_FALSE(w.optConvention[2].enabled);
+    EXPECT_FALSE(w.fraConvention.enabled);
+    EXPECT_FALSE(w.txtBusinessPercent.enabled);
+    EXPECT_FALSE(w.chkBonus.enabled);
+    EXPECT_FALSE(w.cmdPrint.enabled);
+    EXPECT_EQ(w.Focused(), &w.txtCost);
+    EXPECT_TRUE(w.optAssetType[2].value);  // the asset type stays
+    EXPECT_TRUE(w.fraRelinquished.enabled);
+    EXPECT_EQ(w.stbMain.caption, "");
+}
+
+}  // namespace
+}  // namespace pellory

@@ -1,0 +1,191 @@
+#include <gtest/gtest.h>
+
+#include "MainWindowFixture.h"
+#include "classes/Catalogue.h"
+
+namespace pellory {
+namespace {
+
+using SelectionTest = testing::MainWindowTest;
+
+struct ConventionState {
+    bool halfYear, midQuarter, midMonth;        // selected
+    bool halfYearOn, midQuarterOn, midMonthOn;  // enabled
+};
+
+void ExpectConventions(const FrmViewDepr& w, const ConventionState& s) {
+    EXPECT_EQ(w.optConvention[0].value, s.halfYear);
+    EXPECT_EQ(w.optConvention[1].value, s.midQuarter);
+    EXPECT_EQ(w.optConvention[2].value, s.midMonth);
+    EXPECT_EQ(w.optConvention[0].enabled, s.halfYearOn);
+    EXPECT_EQ(w.optConvention[1].enabled, s.midQuarterOn);
+    EXPECT_EQ(w.optConvention[2].enabled, s.midMonthOn);
+}
+
+constexpr ConventionState kRealProperty{false, false, true, false, false, true};
+constexpr ConventionState kPersonalProperty{true, false, false, true, true, false};
+
+TEST_F(SelectionTest, MethodFillsTheListsWithTheirValues) {
+    Method("MACRS");
+    EXPECT_EQ(w.cboLife.ListCount(), 9);
+    EXPECT_EQ(w.cboLife.Items()[6].text, "27.5");
+    ASSERT_EQ(w.cboClass.ListCount(), 27);
+    EXPECT_EQ(w.cboClass.Items()[5].text, "Buildings residential 27.5)");
+    EXPECT_EQ(w.cboClass.ItemData(3), 32);
+    EXPECT_EQ(w.cboClass.ItemData(16), 28);
+    EXPECT_EQ(w.cboClass.Items()[12].text, "File Cabients (7)");
+    EXPECT_EQ(w.cboClass.ListIndex(), -1);
+    EXPECT_TRUE(w.cboClass.enabled);
+    EXPECT_EQ(w.cboClass.backColor, kWhite);
+    EXPECT_TRUE(w.fraConvention.enabled);
+    Method("ADS");
+    EXPECT_EQ(w.cboLife.ListCount(), 8);
+    ASSERT_EQ(w.cboClass.ListCount(), 22);
+    EXPECT_EQ(w.cboClass.Items()[0].text, "Airplanes(Non commerical)(6)");
+    EXPECT_EQ(w.cboClass.ItemData(15), 40);
+    Method("MACRS");
+    EXPECT_EQ(w.cboClass.ListCount(), 27);
+    Method("Straight Line");
+    EXPECT_EQ(w.cboLife.ListCount(), 0);
+    EXPECT_EQ(w.cboClass.ListCount(), 27);  // kept from the last fill
+    EXPECT_FALSE(w.cboClass.enabled);
+    EXPECT_FALSE(w.fraConvention.enabled);
+    EXPECT_FALSE(w.chkBonus.enabled);
+}
+
+TEST_F(SelectionTest, ClassesDecideConventionBusinessUseAndAllowance) {
+    Method("MACRS");
+    PickClass("Buildings post 5/12/93 (39)");
+    ExpectConventions(w, kRealProperty);
+    EXPECT_FALSE(w.txtBusinessPercent.enabled);
+    EXPECT_FALSE(w.chkBonus.enabled);
+    PickClass("Desks (7)");
+    ExpectConventions(w, kPersonalProperty);
+    EXPECT_TRUE(w.chkBonus.enabled);
+    PickClass("Automobiles (5)");
+    EXPECT_TRUE(w.txtBusinessPercent.enabled);
+    EXPECT_EQ(w.txtBusinessPercent.backColor, kWhite);
+    EXPECT_EQ(w.txtBusinessPercent.Text(), "100");
+    EXPECT_TRUE(w.lblAutoBusiness.enabled);
+    PickClass("Buses (5)");
+    EXPECT_EQ(w.txtBusinessPercent.Text(), "");
+    EXPECT_TRUE(w.txtBusinessPercent.enabled);
+    PickClass("Desks (7)");
+    PickClass("Buses (5)");
+    EXPECT_FALSE(w.txtBusinessPercent.enabled);
+    EXPECT_EQ(w.txtBusinessPercent.backColor, kGrey);
+}
+
+TEST_F(SelectionTest, TheAllowanceTickIsKeptBelowTwentyOneAndClearedAbove) {
+    Method("MACRS");
+    PickClass("Desks (7)");
+    w.chkBonus.value = 1;
+    PickClass("Land Improvements (15)");
+    EXPECT_EQ(w.chkBonus.value, 1);
+    PickClass("Mobile Homes (27.5)");
+    EXPECT_EQ(w.chkBonus.value, 0);
+    EXPECT_FALSE(w.chkBonus.enabled);
+    Method("ADS");
+    PickClass("Land Improvements (20)");
+    ExpectConventions(w, kPersonalProperty);
+    EXPECT_TRUE(w.chkBonus.enabled);
+    PickClass("Real Property, no life (40)");
+    ExpectConventions(w, kRealProperty);
+}
+
+TEST_F(SelectionTest, PickingALife) {
+    Method("ADS");
+    PickLife("5");
+    EXPECT_EQ(w.txtBusinessPercent.Text(), "100");
+    EXPECT_EQ(w.Focused(), &w.txtBusinessPercent);
+    EXPECT_EQ(w.txtBusinessPercent.selLength, 3);
+    EXPECT_FALSE(w.chkBonus.enabled);
+    Method("MACRS");
+    PickLife("27.5");
+    ExpectConventions(w, kRealProperty);
+    PickLife("20");
+    ExpectConventions(w, kPersonalProperty);
+    EXPECT_TRUE(w.chkBonus.enabled);
+    EXPECT_FALSE(w.txtBusinessPercent.enabled);
+}
+
+TEST_F(SelectionTest, TypingALifeLeavesConventionAndAllowance) {
+    Method("MACRS");
+    PickClass("Desks (7)");
+    w.Type(w.cboLife, "39");
+    ExpectConventions(w, kPersonalProperty);
+    EXPECT_TRUE(w.chkBonus.enabled);
+    EXPECT_EQ(w.cboClass.ListIndex(), -1);
+    EXPECT_FALSE(w.txtBusinessPercent.enabled);
+    w.cboLife.SetText("");
+    w.Type(w.cboLife, "5");
+    EXPECT_EQ(w.Focused(), &w.txtBusinessPercent);
+    EXPECT_EQ(w.txtBusinessPercent.Text(), "100");
+}
+
+TEST_F(SelectionTest, TheLifeBoxTakesDigitsAndThePointOnly) {
+    Method("Straight Line");
+    w.Type(w.cboLife, "2a7 -,.5");
+    EXPECT_EQ(w.cboLife.Text(), "27.5");
+    EXPECT_EQ(platform.beeps, 4);
+    w.PressKey(kKeyBackspace);
+    EXPECT_EQ(w.cboLife.Text(), "27.");
+}
+
+TEST_F(SelectionTest, OpeningTheClassListEmptiesATypedLife) {
+    Method("MACRS");
+    w.Type(w.cboLife, "7");
+    w.stbMain.caption = "something";
+    w.cboClass.DropDown();
+    EXPECT_EQ(w.cboLife.Text(), "");
+    EXPECT_EQ(w.stbMain.caption, "");
+}
+
+TEST_F(SelectionTest, ChoosingMacrsAgainAfterRealProperty) {
+    Method("MACRS");
+    PickClass("Buildings post 5/12/93 (39)");
+    Method("MACRS");
+    EXPECT_TRUE(w.optConvention[0].value);
+    EXPECT_FALSE(w.optConvention[2].value);
+    EXPECT_TRUE(w.optConvention[2].enabled);
+}
+
+TEST_F(SelectionTest, FromAClassToStraightLine) {
+    Method("MACRS");
+    PickClass("Automobiles (5)");
+    w.chkBonus.value = 1;
+    Method("Straight Line");
+    EXPECT_EQ(w.cboLife.ListCount(), 0);
+    EXPECT_EQ(w.cboClass.ListIndex(), -1);
+    EXPECT_FALSE(w.cboClass.enabled);
+    EXPECT_FALSE(w.fraConvention.enabled);
+    EXPECT_EQ(w.chkBonus.value, 0);
+    EXPECT_FALSE(w.chkBonus.enabled);
+    EXPECT_EQ(w.txtBusinessPercent.Text(), "");
+    EXPECT_EQ(w.txtBusinessPercent.backColor, kGrey);
+}
+
+TEST_F(SelectionTest, EnableConventionKeepsMidMonthsState) {
+    Method("MACRS");
+    PickLife("39");
+    w.EnableConvention(false);
+    EXPECT_TRUE(w.optConvention[0].value);
+    EXPECT_FALSE(w.optConvention[2].value);
+    EXPECT_TRUE(w.optConvention[2].enabled);
+}
+
+TEST(Catalogue, ListedPropertyClassesAllHaveLifeFive) {
+    int listed = 0;
+    for (const auto table : {MacrsClasses(), AdsClasses()}) {
+        for (const AssetClass& c : table) {
+            if (IsListedProperty(c.label)) {
+                ++listed;
+                EXPECT_EQ(c.life, 5) << c.label;
+            }
+        }
+    }
+    EXPECT_EQ(listed, 10);  // four of them are in both tables
+}
+
+}  // namespace
+}  // namespace pellory

@@ -1,0 +1,220 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "MainWindowFixture.h"
+
+namespace pellory {
+namespace {
+
+class ValidationTest : public testing::MainWindowTest {
+  protected:
+    // A valid MACRS 7-year asset to spoil one field at a time.
+    void Valid() {
+        w.Type(w.txtCost, "10000");
+        Method("MACRS");
+        InService("03/2002");
+        PickLife("7");
+    }
+};
+
+TEST_F(ValidationTest, EachFaultInItsOrderWithFocusAndLabel) {
+    struct Case {
+        const char* name;
+        std::function<void(ValidationTest&)> spoil;
+        const char* message;
+        Control* focus;
+        Label* label;
+    };
+    auto& t = *this;
+    const std::vector<Case> cases = {
+        {"no cost", [](auto& f) { f.w.txtCost.SetText(""); }, "Cost Missing! ", &w.txtCost,
+         &w.lblCost},
+        {"zero cost", [](auto& f) { f.w.txtCost.SetText("0.00"); }, "Cost Missing! ", &w.txtCost,
+         &w.lblCost},
+        {"cost with two points", [](auto& f) { f.w.txtCost.SetText("10.000.5"); },
+         "Cost is invalid! ", &w.txtCost, &w.lblCost},
+        {"no method", [](auto& f) { f.w.cboMethod.SetListIndex(-1); }, "Method Missing! ",
+         &w.cboMethod, &w.lblMethod},
+        {"no in-service date", [](auto& f) { f.w.txtInService.SetText("__/____"); },
+         "In service date is missing! ", &w.txtInService, &w.lblInService},
+        {"month 13", [](auto& f) { f.InService("13/2002"); }, "In service date is invalid! ",
+         &w.txtInService, &w.lblInService},
+        {"month 00", [](auto& f) { f.InService("00/2002"); }, "In service date is invalid! ",
+         &w.txtInService, &w.lblInService},
+        {"no year", [](auto& f) { f.InService("12"); }, "In service date is invalid! ",
+         &w.txtInService, &w.lblInService},
+        {"two-digit year", [](auto& f) { f.InService("12/20"); }, "In service date is invalid! ",
+         &w.txtInService, &w.lblInService},
+        {"straight line without a life", [](auto& f) { f.Method("Straight Line"); },
+         "Life Missing! ", &w.cboLife, &w.lblLife},
+        {"life of a lone point",
+         [](auto& f) {
+             f.Method("Straight Line");
+             f.w.Type(f.w.cboLife, ".");
+         },
+         "Life is invalid! ", &w.cboLife, &w.lblLife},
+        {"life 43.5",
+         [](auto& f) {
+             f.Method("ADS");
+             f.w.Type(f.w.cboLife, "43.5");
+         },
+         "Life Can't be greater than 43! ", &w.cboLife, &w.lblLife},
+        {"MACRS life 25",
+         [](auto& f) {
+             f.w.cboLife.SetText("");
+             f.w.Type(f.w.cboLife, "25");
+         },
+         "Life must be 3,5,7,10,15,20,27.5,31.5,39! ", nullptr, nullptr},
+        {"MACRS business 49",
+         [](auto& f) {
+             f.PickLife("5");
+             f.w.Type(f.w.txtBusinessPercent, "49");
+         },
+         "MACRS Buisness Percent must be between 50% and 100%. Use ADS for less then 50%.", nullptr,
+         nullptr},
+        {"MACRS business 5.5 reads as 550%",
+         [](auto& f) {
+             f.PickLife("5");
+             f.w.Type(f.w.txtBusinessPercent, "5.5");
+         },
+         "MACRS Buisness Percent must be between 50% and 100%. Use ADS for less then 50%.", nullptr,
+         nullptr},
+        {"ADS business 150",
+         [](auto& f) {
+             f.Method("ADS");
+             f.PickLife("5");
+             f.w.Type(f.w.txtBusinessPercent, "150");
+         },
+         "Business Percent can't be greater than 100%. ", nullptr, nullptr},
+        {"partly typed date sold",
+         [](auto& f) {
+             f.w.optAssetType.SetValue(1, true);
+             f.w.Type(f.w.mskSold, "05/20");
+         },
+         "Date sold is invalid! ", &w.mskSold, &w.lblSoldDate},
+        {"date sold month 13",
+         [](auto& f) {
+             f.w.optAssetType.SetValue(1, true);
+             f.w.Type(f.w.mskSold, "13/2005");
+         },
+         "Date sold is invalid! ", &w.mskSold, &w.lblSoldDate},
+        {"sold before placed in service",
+         [](auto& f) {
+             f.w.optAssetType.SetValue(1, true);
+             f.w.Type(f.w.mskSold, "02/2002");
+         },
+         "Date sold is invalid! ", &w.mskSold, &w.lblSoldDate},
+        {"sales price without basis",
+         [](auto& f) {
+             f.w.optAssetType.SetValue(2, true);
+             f.w.Type(f.w.txtSalesPrice, "4000");
+         },
+         "Adj Tax Basis is required if Sales Price is populated! ", &w.txtAdjTaxBasis,
+         &w.lblAdjTaxBasis},
+        {"basis without sales price",
+         [](auto& f) {
+             f.w.optAssetType.SetValue(2, true);
+             f.w.Type(f.w.txtAdjTaxBasis, "2500");
+         },
+         "Sales Price is required if Adj Tax Basis is populated! ", &w.txtSalesPrice,
+         &w.lblSalesPrice},
+        {"sales price with two points",
+         [](auto& f) {
+             f.w.optAssetType.SetValue(2, true);
+             f.w.Type(f.w.txtSalesPrice, "4.0.0");
+             f.w.Type(f.w.txtAdjTaxBasis, "2500");
+         },
+         "Sales Price is invalid! ", &w.txtSalesPrice, &w.lblSalesPrice},
+        {"basis of a lone point",
+         [](auto& f) {
+             f.w.optAssetType.SetValue(2, true);
+             f.w.Type(f.w.txtSalesPrice, "4000");
+             f.w.Type(f.w.txtAdjTaxBasis, ".");
+         },
+         "Adj Tax Basis is invalid! ", &w.txtAdjTaxBasis, &w.lblAdjTaxBasis},
+    };
+    Label* const labels[] = {&w.lblCost,       &w.lblMethod,      &w.lblLife,    &w.lblInService,
+                             &w.lblSalesPrice, &w.lblAdjTaxBasis, &w.lblSoldDate};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        w.cmdClear.Click();
+        w.optAssetType.SetValue(0, true);
+        Valid();
+        c.spoil(t);
+        w.UserFocus(w.txtDescription);
+        w.cmdCalculate.Click();
+        EXPECT_TRUE(w.depr.values.InputError);
+        EXPECT_EQ(w.stbMain.caption, c.message);
+        EXPECT_EQ(w.stbMain.foreColor, kRed);
+        EXPECT_EQ(w.Focused(), c.focus != nullptr ? c.focus : &w.txtDescription);
+        for (Label* label : labels) {
+            const Color normal = label == &w.lblCost || label == &w.lblMethod || label == &w.lblLife
+                                     ? kWindowText
+                                     : kBlack;
+            EXPECT_EQ(label->foreColor, label == c.label ? kRed : normal) << label->Name();
+        }
+        EXPECT_EQ(Cell(1, 0), "");
+        EXPECT_FALSE(w.cmdPrint.enabled);
+        EXPECT_TRUE(platform.boxes.empty()) << platform.boxes.front().text;
+    }
+}
+
+TEST_F(ValidationTest, ACostFaultWinsOverEveryOther) {
+    Method("Straight Line");
+    InService("13/2002");
+    w.cmdCalculate.Click();
+    EXPECT_EQ(w.stbMain.caption, "Cost Missing! ");
+}
+
+TEST_F(ValidationTest, BoundariesThatPass) {
+    const struct {
+        const char* method;
+        const char* life;
+        const char* business;
+    } cases[] = {
+        {"Straight Line", "43", ""}, {"MACRS", "27.5", ""}, {"ADS", "25", ""},
+        {"MACRS", "5", "50"},        {"MACRS", "5", "100"}, {"MACRS", "5", ".75"},
+        {"MACRS", "5", "0"},         {"ADS", "5", "100"},   {"MACRS", "", ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.method) + " " + c.life + " " + c.business);
+        w.cmdClear.Click();
+        w.Type(w.txtCost, "10000");
+        Method(c.method);
+        InService("12/2002");
+        if (*c.life != '\0') {
+            w.Type(w.cboLife, c.life);
+        }
+        if (*c.business != '\0') {
+            w.Type(w.txtBusinessPercent, c.business);
+        }
+        w.ValidateInput();
+        EXPECT_FALSE(w.depr.values.InputError) << w.stbMain.caption;
+    }
+}
+
+TEST_F(ValidationTest, TheBusinessShareReading) {
+    const struct {
+        const char* text;
+        double fraction;
+    } cases[] = {{"50", 0.5}, {".75", 0.75}, {"0.75", 0.75}, {"5.5", 5.5},
+                 {"0", 0},    {"", 1.0},     {"80", 0.8},    {"1", 0.01}};
+    for (const auto& c : cases) {
+        w.txtBusinessPercent.SetText(c.text);
+        w.GetBusinessPercent();
+        EXPECT_DOUBLE_EQ(w.depr.values.BusinessFraction, c.fraction) << c.text;
+    }
+}
+
+TEST_F(ValidationTest, NoLifeAndNoClass) {
+    Valid();
+    w.cboLife.SetText("");
+    w.cmdCalculate.Click();
+    EXPECT_EQ(w.stbMain.caption, "Please select a life or a class.");
+    EXPECT_EQ(w.stbMain.foreColor, kRed);
+    EXPECT_FALSE(w.depr.values.InputError);
+}
+
+}  // namespace
+}  // namespace pellory

@@ -1,0 +1,150 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <variant>
+
+#include "cli/CalcDriver.h"
+#include "cli/CalcOptions.h"
+
+namespace pellory::cli {
+namespace {
+
+struct CalcRun {
+    std::string output;
+    std::optional<std::string> refused;
+};
+
+CalcRun Calc(const std::vector<std::string>& args, bool json = true,
+             const std::filesystem::path& folder = std::filesystem::temp_directory_path()) {
+    const auto parsed = ParseOptions(args);
+    if (const auto* error = std::get_if<UsageError>(&parsed)) {
+        return {"", error->message};
+    }
+    CollectingPlatform platform(folder);
+    FrmViewDepr window(platform);
+    window.Load();
+    if (const auto refused = Drive(window, std::get<CalcOptions>(parsed))) {
+        return {"", refused->message};
+    }
+    return {json ? JsonReport(window, platform.messages) : PlainReport(window, platform.messages),
+            std::nullopt};
+}
+
+TEST(PelloryCalc, JsonOfAMacrsScheduleWithTheAllowance) {
+    EXPECT_EQ(
+        Calc({"--method", "MACRS", "--in-service", "03/2002", "--life", "5", "--bonus", "--cost",
+              "10000"})
+            .output,
+        "{\"rows\":["
+        "{\"recovery_year\":1,\"year\":\"2002\",\"depreciation\":\"4,400.00 "
+        "\",\"basis\":\"5,600.00 \"},"
+        "{\"recovery_year\":2,\"year\":\"2003\",\"depreciation\":\"2,240.00 "
+        "\",\"basis\":\"3,360.00 \"},"
+        "{\"recovery_year\":3,\"year\":\"2004\",\"depreciation\":\"1,344.00 "
+        "\",\"basis\":\"2,016.00 \"},"
+        "{\"recovery_year\":4,\"year\":\"2005\",\"depreciation\":\"806.40 \",\"basis\":\"1,209.60 "
+        "\"},"
+        "{\"recovery_year\":5,\"year\":\"2006\",\"depreciation\":\"806.40 \",\"basis\":\"403.20 "
+        "\"},"
+        "{\"recovery_year\":6,\"year\":\"2007\",\"depreciation\":\"403.20 \",\"basis\":\".00 \"}],"
+        "\"status\":\"Method: MACRS 200% DB\",\"status_color\":\"blue\",\"adj_cost\":\"\","
+        "\"messages\":[]}\n");
+}
+
+TEST(PelloryCalc, JsonOfARelinquishedStraightLineAssetSoldInItsThirdYear) {
+    EXPECT_EQ(Calc({"--asset-type", "relinquished", "--method", "Straight Line", "--in-service",
+                    "04/2002", "--life", "5", "--sold", "06/2004", "--cost", "12000",
+                    "--description", "Delivery \"van\""})
+                  .output,
+              "{\"rows\":["
+              "{\"recovery_year\":1,\"year\":\"2002\",\"depreciation\":\"1,800.00 "
+              "\",\"basis\":\"10,200.00 \"},"
+              "{\"recovery_year\":2,\"year\":\"2003\",\"depreciation\":\"2,400.00 "
+              "\",\"basis\":\"7,800.00 \"},"
+              "{\"recovery_year\":3,\"year\":\"2004\",\"depreciation\":\"2,400.00 "
+              "\",\"basis\":\"5,400.00 \"}],"
+              "\"status\":\"\",\"status_color\":\"blue\",\"adj_cost\":\"\",\"messages\":[]}\n");
+}
+
+TEST(PelloryCalc, JsonOfAReplacementAssetUnderAdsMidQuarter) {
+    EXPECT_EQ(
+        Calc({"--asset-type", "replacement", "--method", "ADS", "--in-service", "11/2010", "--life",
+              "6", "--convention", "mid-quarter", "--sales-price", "4000", "--adj-tax-basis",
+              "2500", "--cost", "7500"})
+            .output,
+        "{\"rows\":["
+        "{\"recovery_year\":1,\"year\":\"2010\",\"depreciation\":\"124.80 \",\"basis\":\"5,875.20 "
+        "\"},"
+        "{\"recovery_year\":2,\"year\":\"2011\",\"depreciation\":\"1,000.00 "
+        "\",\"basis\":\"4,875.20 \"},"
+        "{\"recovery_year\":3,\"year\":\"2012\",\"depreciation\":\"1,000.00 "
+        "\",\"basis\":\"3,875.20 \"},"
+        "{\"recovery_year\":4,\"year\":\"2013\",\"depreciation\":\"1,000.00 "
+        "\",\"basis\":\"2,875.20 \"},"
+        "{\"recovery_year\":5,\"year\":\"2014\",\"depreciation\":\"1,000.00 "
+        "\",\"basis\":\"1,875.20 \"},"
+        "{\"recovery_year\":6,\"year\":\"2015\",\"depreciation\":\"1,000.00 \",\"basis\":\"875.20 "
+        "\"},"
+        "{\"recovery_year\":7,\"year\":\"2016\",\"depreciation\":\"874.80 \",\"basis\":\".00 \"}],"
+        "\"status\":\"Method: ADS- Straight Line\",\"status_color\":\"blue\","
+        "\"adj_cost\":\"6000\",\"messages\":[]}\n");
+}
+
+TEST(PelloryCalc, AValidationMessageIsANormalOutcome) {
+    EXPECT_EQ(Calc({"--method", "MACRS", "--life", "25", "--cost", "1000"}).output,
+              "{\"rows\":[],\"status\":\"Life must be 3,5,7,10,15,20,27.5,31.5,39! \","
+              "\"status_color\":\"red\",\"adj_cost\":\"\",\"messages\":[]}\n");
+}
+
+TEST(PelloryCalc, PlainOutputListsRowsStatusAndMessages) {
+    EXPECT_EQ(Calc({"--method", "Straight Line", "--in-service", "03/2002", "--life", "0", "--cost",
+                    "1000"},
+                   false)
+                  .output,
+              "\nCalculation Error: Err: 11[Division by zero]\n");
+}
+
+TEST(PelloryCalc, AnAutomobileFromTheDataFolder) {
+    const auto folder = std::filesystem::temp_directory_path() / "pellory-cli-auto";
+    std::filesystem::create_directories(folder);
+    std::ofstream(folder / "AutoMax.DAT", std::ios::binary) << "20023060 4900 2950 1775 ";
+    const CalcRun run = Calc({"--method", "MACRS", "--in-service", "06/2002", "--class",
+                              "Automobiles (5)", "--business", "60", "--cost", "30000"},
+                             false, folder);
+    std::filesystem::remove_all(folder);
+    EXPECT_EQ(run.output.substr(0, 40), "2002\t1,836.00 \t16,164.00 \n2003\t2,940.00 ");
+    EXPECT_NE(run.output.find("\nMethod: MACRS-200% DB Luxury Auto\n"), std::string::npos);
+}
+
+TEST(PelloryCalc, OptionsForABoxThatIsDisabledAreRefused) {
+    const struct {
+        std::vector<std::string> args;
+        const char* start;
+    } cases[] = {
+        {{"--method", "Straight Line", "--life", "5", "--business", "50"}, "--business: "},
+        {{"--method", "MACRS", "--life", "7", "--business", "50"}, "--business: "},
+        {{"--sold", "05/2004"}, "--sold: "},
+        {{"--asset-type", "relinquished", "--sales-price", "100"}, "--sales-price: "},
+        {{"--adj-tax-basis", "100"}, "--adj-tax-basis: "},
+        {{"--method", "ADS", "--life", "10", "--bonus"}, "--bonus: "},
+        {{"--method", "MACRS", "--life", "39", "--bonus"}, "--bonus: "},
+        {{"--method", "Amortize", "--class", "Desks (7)"}, "--class: "},
+        {{"--method", "MACRS", "--class", "Desks (10)"}, "--class: "},
+        {{"--method", "MACRS", "--life", "39", "--convention", "half-year"},
+         "--convention half-year: "},
+        {{"--method", "Straight Line", "--convention", "mid-quarter"},
+         "--convention mid-quarter: "},
+        {{"--method", "Depreciate"}, "--method: "},
+        {{"--asset-type", "leased"}, "--asset-type must be"},
+        {{"--cost"}, "--cost needs a value"},
+        {{"--colour", "red"}, "unknown option --colour"},
+    };
+    for (const auto& c : cases) {
+        const CalcRun run = Calc(c.args);
+        ASSERT_TRUE(run.refused.has_value()) << c.start;
+        EXPECT_EQ(run.refused->rfind(c.start, 0), 0U) << *run.refused;
+    }
+}
+
+}  // namespace
+}  // namespace pellory::cli
