@@ -37,12 +37,21 @@ void Window::PressKey(int keyAscii, const std::string& character) {
         cancelButton_->Click();
         return;
     }
+    KeyDown(keyAscii);
+    KeyPress(keyAscii, character);
+    KeyUp(keyAscii);
+}
+
+void Window::KeyDown(int keyCode) {
+    if (auto* box = dynamic_cast<EditControl*>(focused_); box != nullptr && box->onKeyDown) {
+        box->onKeyDown(keyCode);
+    }
+}
+
+void Window::KeyPress(int keyAscii, const std::string& character) {
     auto* box = dynamic_cast<EditControl*>(focused_);
     if (box == nullptr) {
         return;
-    }
-    if (box->onKeyDown) {
-        box->onKeyDown(keyAscii);
     }
     int key = keyAscii;
     if (box->onKeyPress) {
@@ -56,8 +65,11 @@ void Window::PressKey(int keyAscii, const std::string& character) {
             platform_.Beep();
         }
     }
-    if (box->onKeyUp) {
-        box->onKeyUp(keyAscii);
+}
+
+void Window::KeyUp(int keyCode) {
+    if (auto* box = dynamic_cast<EditControl*>(focused_); box != nullptr && box->onKeyUp) {
+        box->onKeyUp(keyCode);
     }
 }
 

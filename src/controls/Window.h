@@ -29,6 +29,11 @@ class Window {
     // One key pressed and released in the focused control. Enter presses the default button
     // and Esc the cancel button instead of reaching the box.
     void PressKey(int keyAscii, const std::string& character = {});
+    // The three steps of a key in the focused box, for a view that sees them apart: key down,
+    // the typed character (filtered, then put into the text), key up.
+    void KeyDown(int keyCode);
+    void KeyPress(int keyAscii, const std::string& character = {});
+    void KeyUp(int keyCode);
     // The user clicks into a box and types `text`, one key per character.
     void Type(EditControl& box, std::string_view text);
 
