@@ -5,6 +5,7 @@
 
 #include "cli/CalcDriver.h"
 #include "cli/CalcOptions.h"
+#include "cli/PdfOutput.h"
 
 namespace {
 
@@ -33,10 +34,6 @@ int main(int argc, char** argv) {
         std::cout << kUsage;
         return 0;
     }
-    if (options.pdf) {
-        std::cerr << "pellory-calc: --pdf: this build cannot print the schedule yet\n";
-        return 2;
-    }
     CollectingPlatform platform(options.dataDir ? std::filesystem::path(*options.dataDir)
                                                 : ExecutableFolder(argv[0]));
     FrmViewDepr window(platform);
@@ -44,6 +41,11 @@ int main(int argc, char** argv) {
     if (const auto refused = Drive(window, options)) {
         std::cerr << "pellory-calc: " << refused->message << "\n";
         return 2;
+    }
+    if (options.pdf) {
+        if (const auto problem = PrintPdf(window, *options.pdf, argc, argv)) {
+            std::cerr << "pellory-calc: --pdf: " << *problem << "\n";
+        }
     }
     std::cout << (options.json ? JsonReport(window, platform.messages)
                                : PlainReport(window, platform.messages));

@@ -7,6 +7,7 @@
 #include "gui/MainWindowView.h"
 #include "gui/QtPlatform.h"
 #include "platform/RuntimeError.h"
+#include "print/qt/PrintSchedule.h"
 
 int main(int argc, char** argv) {
     using namespace pellory;
@@ -37,6 +38,7 @@ int main(int argc, char** argv) {
             model->runAutoMaxEditor = [&](FrmAutoMax& editor) {
                 gui::AutoMaxDialog::Run(editor, view.get());
             };
+            model->printSchedule = [&] { PrintToDefaultPrinter(*model); };
             view->show();
             view->Centre();
         })) {

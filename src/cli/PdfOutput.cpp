@@ -1,0 +1,29 @@
+#include "cli/PdfOutput.h"
+
+#include <QGuiApplication>
+#include <cstdlib>
+
+#include "print/qt/PrintSchedule.h"
+
+namespace pellory::cli {
+
+std::optional<std::string> PrintPdf(FrmViewDepr& window, const std::string& path, int& argc,
+                                    char** argv) {
+    if (!window.cmdPrint.Usable()) {
+        return "no schedule to print (the Print button is disabled), " + path + " not written";
+    }
+    if (std::getenv("QT_QPA_PLATFORM") == nullptr) {
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    }
+    const QGuiApplication application(argc, argv);
+    bool written = false;
+    window.printSchedule = [&] { written = PrintToPdf(window, path); };
+    window.cmdPrint.Click();
+    window.printSchedule = nullptr;
+    if (!written) {
+        return "printing to " + path + " was reported as failed";
+    }
+    return std::nullopt;
+}
+
+}  // namespace pellory::cli
