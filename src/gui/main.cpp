@@ -6,6 +6,7 @@
 #include "gui/AutoMaxDialog.h"
 #include "gui/MainWindowView.h"
 #include "gui/QtPlatform.h"
+#include "help/qt/HelpMenu.h"
 #include "platform/RuntimeError.h"
 #include "print/qt/PrintSchedule.h"
 
@@ -17,6 +18,7 @@ int main(int argc, char** argv) {
 
     std::unique_ptr<FrmViewDepr> model;
     std::unique_ptr<gui::MainWindowView> view;
+    std::unique_ptr<helpqt::HelpMenu> help;
     int errors = 0;
     // Start-up goes on after a first error and ends the program at a second.
     const auto step = [&](auto&& action) {
@@ -39,6 +41,7 @@ int main(int argc, char** argv) {
                 gui::AutoMaxDialog::Run(editor, view.get());
             };
             model->printSchedule = [&] { PrintToDefaultPrinter(*model); };
+            help = std::make_unique<helpqt::HelpMenu>(*model, view.get());
             view->show();
             view->Centre();
         })) {

@@ -1,0 +1,33 @@
+# Writes the help file: the signature line, then for each line of contents.txt either a book
+# ("= Title", or "=" alone to return to the top level) or the topic page of that file name.
+# cmake -DSOURCES=<this folder> -DOUTPUT=<help file> -P MakeHelpFile.cmake
+if(NOT DEFINED SOURCES OR NOT DEFINED OUTPUT)
+    message(FATAL_ERROR "usage: cmake -DSOURCES=<folder> -DOUTPUT=<file> -P MakeHelpFile.cmake")
+endif()
+
+set(text "PELLORY HELP 1\n")
+file(STRINGS ${SOURCES}/contents.txt entries)
+foreach(entry IN LISTS entries)
+    string(STRIP "${entry}" entry)
+    if(entry STREQUAL "" OR entry MATCHES "^#")
+        continue()
+    endif()
+    if(entry MATCHES "^=(.*)$")
+        string(STRIP "${CMAKE_MATCH_1}" book)
+        string(APPEND text "\n@section ${book}\n")
+        continue()
+    endif()
+    set(page ${SOURCES}/topics/${entry})
+    if(NOT EXISTS ${page})
+        message(FATAL_ERROR "contents.txt names a missing page: ${entry}")
+    endif()
+    file(READ ${page} content)
+    string(REGEX REPLACE "\r\n" "\n" content "${content}")
+    if(NOT content MATCHES "\n$")
+        string(APPEND content "\n")
+    endif()
+    string(APPEND text "\n${content}")
+endforeach()
+
+file(WRITE ${OUTPUT}.part "${text}")
+file(RENAME ${OUTPUT}.part ${OUTPUT})

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <string>
+
+#include "help/DesktopServices.h"
+#include "help/SysInfo.h"
+
+namespace pellory::helpqt {
+
+// Opens web and mail addresses with the desktop's handler for them.
+class QtShell : public Shell {
+  public:
+    // Raises "Invalid procedure call or argument" for a target that is no address at all.
+    void Open(const std::string& target) override;
+};
+
+// Starts a program detached from this one.
+class QtProgramStarter : public ProgramStarter {
+  public:
+    // Raises "File not found" when the program cannot be started.
+    void Start(const std::string& program) override;
+};
+
+// The full path of a program on the search path, empty when there is none.
+std::string FindOnSearchPath(const std::string& program);
+
+// The known system-information programs, looked for on the search path.
+class QtSysInfoLookup : public PathSysInfoLookup {
+  public:
+    QtSysInfoLookup() : PathSysInfoLookup(&FindOnSearchPath) {}
+};
+
+}  // namespace pellory::helpqt
