@@ -14,15 +14,6 @@ std::optional<UsageError> Refuse(const std::string& option, const std::string& w
     return UsageError{option + ": " + why};
 }
 
-int FindItem(const ComboBox& list, const std::string& text) {
-    for (int i = 0; i < list.ListCount(); ++i) {
-        if (list.Items()[static_cast<std::size_t>(i)].text == text) {
-            return i;
-        }
-    }
-    return -1;
-}
-
 std::string JsonString(const std::string& text) {
     std::string out = "\"";
     for (const char c : text) {
@@ -75,7 +66,7 @@ std::optional<UsageError> Drive(FrmViewDepr& w, const CalcOptions& o) {
         w.optAssetType.SetValue(*o.assetType, true);
     }
     if (o.method) {
-        const int index = FindItem(w.cboMethod, *o.method);
+        const int index = w.cboMethod.IndexOf(*o.method);
         if (index < 0) {
             return Refuse("--method", "\"" + *o.method +
                                           "\" is not in the method list (ADS, Amortize, MACRS, "
@@ -88,7 +79,7 @@ std::optional<UsageError> Drive(FrmViewDepr& w, const CalcOptions& o) {
         w.Type(w.txtInService, *o.inService);
     }
     if (o.life) {
-        const int index = FindItem(w.cboLife, *o.life);
+        const int index = w.cboLife.IndexOf(*o.life);
         if (index >= 0) {
             w.cboLife.DropDown();
             w.cboLife.SetListIndex(index);
@@ -102,7 +93,7 @@ std::optional<UsageError> Drive(FrmViewDepr& w, const CalcOptions& o) {
                           "the class list is disabled; classes are offered for the "
                           "methods MACRS and ADS only");
         }
-        const int index = FindItem(w.cboClass, *o.assetClass);
+        const int index = w.cboClass.IndexOf(*o.assetClass);
         if (index < 0) {
             return Refuse("--class", "\"" + *o.assetClass + "\" is not in the " +
                                          w.cboMethod.Text() + " class list");

@@ -150,12 +150,11 @@ bool MaskedEdit::Insert(int keyAscii, const std::string& character) {
 
 void ComboBox::SetText(std::string text) {
     if (style_ == ComboStyle::DropDownList) {
-        const auto it = std::find_if(items_.begin(), items_.end(),
-                                     [&](const ComboItem& item) { return item.text == text; });
-        if (it == items_.end() && !text.empty()) {
+        const int index = IndexOf(text);
+        if (index < 0 && !text.empty()) {
             Raise(err::kInvalidProperty);
         }
-        SetListIndex(it == items_.end() ? -1 : static_cast<int>(it - items_.begin()));
+        SetListIndex(index);
         return;
     }
     text_ = std::move(text);
@@ -180,6 +179,12 @@ void ComboBox::Clear() {
     text_.clear();
     selStart = 0;
     selLength = 0;
+}
+
+int ComboBox::IndexOf(const std::string& text) const {
+    const auto it = std::find_if(items_.begin(), items_.end(),
+                                 [&](const ComboItem& item) { return item.text == text; });
+    return it == items_.end() ? -1 : static_cast<int>(it - items_.begin());
 }
 
 int ComboBox::ItemData(int index) const {

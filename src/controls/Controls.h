@@ -157,6 +157,8 @@ class ComboBox : public EditControl {
     int NewIndex() const { return static_cast<int>(items_.size()) - 1; }
     int ListCount() const { return static_cast<int>(items_.size()); }
     const std::vector<ComboItem>& Items() const { return items_; }
+    // The index of the first item with this text, -1 when there is none.
+    int IndexOf(const std::string& text) const;
     int ItemData(int index) const;
     void SetItemData(int index, int value);
     int ListIndex() const { return listIndex_; }

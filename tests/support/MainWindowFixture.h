@@ -15,33 +15,17 @@ class MainWindowTest : public ::testing::Test {
   public:
     MainWindowTest() { w.Load(); }
 
-    void Method(const std::string& method) {
-        for (int i = 0; i < w.cboMethod.ListCount(); ++i) {
-            if (w.cboMethod.Items()[static_cast<std::size_t>(i)].text == method) {
-                w.cboMethod.SetListIndex(i);
-                return;
-            }
-        }
-        FAIL() << "no method " << method;
+    // Picks an entry of a list as the user does; the test fails when the list lacks it.
+    void Pick(ComboBox& list, const std::string& text) {
+        const int index = list.IndexOf(text);
+        ASSERT_GE(index, 0) << list.Name() << " has no \"" << text << '"';
+        list.SetListIndex(index);
     }
-    void PickLife(const std::string& life) {
-        for (int i = 0; i < w.cboLife.ListCount(); ++i) {
-            if (w.cboLife.Items()[static_cast<std::size_t>(i)].text == life) {
-                w.cboLife.SetListIndex(i);
-                return;
-            }
-        }
-        FAIL() << "no life " << life;
-    }
+    void Method(const std::string& method) { Pick(w.cboMethod, method); }
+    void PickLife(const std::string& life) { Pick(w.cboLife, life); }
     void PickClass(const std::string& label) {
         w.cboClass.DropDown();
-        for (int i = 0; i < w.cboClass.ListCount(); ++i) {
-            if (w.cboClass.Items()[static_cast<std::size_t>(i)].text == label) {
-                w.cboClass.SetListIndex(i);
-                return;
-            }
-        }
-        FAIL() << "no class " << label;
+        Pick(w.cboClass, label);
     }
     void InService(const std::string& text) {
         w.txtInService.SetText(w.txtInService.EmptyText());
