@@ -190,14 +190,28 @@ void DataFile::Delete(const std::string& name, RecordEditor& editor) {
 
 fs::path DataFile::PathOf(const std::string& name) const {
     const fs::path folder = platform_.ProgramFolder();
+    // A table's name in any letter case (the editor's Delete spells them "Automax.dat" and
+    // "Electric.Dat") means the file that its own spelling opens, never a file that differs from
+    // that one only in letter case.
+    std::string table = name;
+    for (const char* own : {kOrdinaryTable, kCleanFuelTable}) {
+        if (EqualsIgnoringCase(name, own)) {
+            table = own;
+        }
+    }
     std::optional<std::string> match;
+    bool tableFound = false;
     for (const auto& entry : files_.List(folder)) {
         if (entry == name) {
             return folder / entry;
         }
+        tableFound = tableFound || entry == table;
         if (EqualsIgnoringCase(entry, name) && (!match || entry < *match)) {
             match = entry;
         }
+    }
+    if (tableFound) {
+        return folder / table;
     }
     return folder / (match ? *match : name);
 }

@@ -49,7 +49,8 @@ class DataFile {
     void Delete(const std::string& name, RecordEditor& editor);
 
     // The file `name` stands for in the program's folder: an entry whose name equals it
-    // regardless of letter case, or else a new one of that name.
+    // regardless of letter case, or else a new one of that name. A table's name in another
+    // letter case stands for the file its own spelling opens.
     std::filesystem::path PathOf(const std::string& name) const;
     // Whether the channel FileNum holds an open table.
     bool IsOpen() const { return channels_.contains(FileNum); }

@@ -102,7 +102,12 @@ Decimal ToDecimal(double value) {
             d.digits = d.digits * 10 + (text[i] - '0');
         }
     }
-    d.exponent = std::atoi(std::string(text.substr(e + 1)).c_str());
+    // The exponent after the "e", read in place: "+05", "-03".
+    const char* exponent = text.data() + e + 1;
+    if (*exponent == '+') {
+        ++exponent;
+    }
+    std::from_chars(exponent, text.data() + text.size(), d.exponent);
     return d;
 }
 
@@ -187,6 +192,20 @@ bool IsPlainNumber(std::string_view text) {
 std::int64_t ScaledRound(double value, int decimals, Rounding rounding) {
     if (value == 0.0) {
         return 0;
+    }
+    // Below 10^12 units, the scaled value and its 15-digit decimal form lie within 0.0007 of a
+    // unit of each other, so a fraction more than 0.001 away from one half rounds the same
+    // either way; only the few near a half need the (slower) decimal form.
+    if (decimals >= 0 && decimals <= 6) {
+        const double scaled = std::fabs(value) * static_cast<double>(Pow10(decimals));
+        if (scaled < 1e12) {
+            const double whole = std::floor(scaled);
+            const double fraction = scaled - whole;
+            if (std::fabs(fraction - 0.5) > 1e-3) {
+                const auto result = static_cast<std::int64_t>(whole) + (fraction > 0.5 ? 1 : 0);
+                return value < 0 ? -result : result;
+            }
+        }
     }
     const Decimal d = ToDecimal(value);
     const int shift = d.exponent - 14 + decimals;

@@ -1,9 +1,10 @@
 #include <QApplication>
-#include <QTimer>
+#include <cstdlib>
 #include <memory>
 
 #include "app/FrmViewDepr.h"
 #include "gui/AutoMaxDialog.h"
+#include "gui/FirstPaintMarker.h"
 #include "gui/MainWindowView.h"
 #include "gui/QtPlatform.h"
 #include "help/qt/HelpMenu.h"
@@ -16,6 +17,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(kAppTitle);
     gui::QtPlatform platform;
 
+    gui::FirstPaintMarker firstPaint;
     std::unique_ptr<FrmViewDepr> model;
     std::unique_ptr<gui::MainWindowView> view;
     std::unique_ptr<helpqt::HelpMenu> help;
@@ -42,6 +44,9 @@ int main(int argc, char** argv) {
             };
             model->printSchedule = [&] { PrintToDefaultPrinter(*model); };
             help = std::make_unique<helpqt::HelpMenu>(*model, view.get());
+            if (std::getenv("PELLORY_BENCH_FIRST_PAINT") != nullptr) {
+                view->installEventFilter(&firstPaint);
+            }
             view->show();
             view->Centre();
         })) {

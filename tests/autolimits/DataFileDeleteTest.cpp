@@ -236,5 +236,37 @@ TEST_F(DataFileDelete, AFailedReopenAfterTheReplaceIsReportedByOpenFile) {
     EXPECT_EQ(editor.status, "Record Deleted");
 }
 
+// Where the file system tells letter cases apart, a file whose name differs from the table's
+// only in case is another file: Delete rewrites the table that is open and leaves it alone.
+TEST_F(DataFileDelete, AFileDifferingOnlyInLetterCaseIsLeftAlone) {
+    struct Case {
+        const char* table;
+        const char* twin;
+        const char* deleteName;
+    };
+    const Case cases[] = {
+        {"AutoMax.DAT", "AUTOMAX.DAT", "Automax.dat"},
+        {"AutoMax.DAT", "automax.dat", "Automax.dat"},
+        {"Electric.DAT", "ELECTRIC.DAT", "Electric.Dat"},
+    };
+    for (const auto& c : cases) {
+        const TempFolder own;
+        platform.folder = own.Path();
+        platform.boxes.clear();
+        WriteBytes(own / c.table, kR1 + kR2);
+        WriteBytes(own / c.twin, kR3);
+        data.OpenFile(c.table);
+        data.CurrentRecord = 1;
+        data.Delete(c.deleteName, editor);
+        EXPECT_EQ(ReadBytes(own / c.table), kR2) << c.twin;
+        EXPECT_EQ(ReadBytes(own / c.twin), kR3) << c.twin;
+        EXPECT_EQ(editor.boxes[0], "2002") << c.twin;
+        EXPECT_EQ(data.RecordCount, 1);
+        EXPECT_EQ(editor.status, "Record Deleted");
+        ASSERT_EQ(platform.boxes.size(), 1U) << platform.boxes.back().text;
+        data.CloseFile();
+    }
+}
+
 }  // namespace
 }  // namespace pellory

@@ -61,6 +61,47 @@ TEST(RoundHalfEven, ExactHalvesGoToTheEvenNeighbour) {
     EXPECT_THROW(ToInt16(40000), RuntimeError);
 }
 
+TEST(ScaledRound, AHalfIsJudgedOnTheFifteenDigitFormNearOrFar) {
+    const struct {
+        double value;
+        int decimals;
+        Rounding rounding;
+        std::int64_t expected;
+    } cases[] = {
+        // 0.285 is stored a little below the half cent; its decimal form is the half.
+        {0.285, 2, Rounding::HalfAway, 29},
+        {0.285, 2, Rounding::HalfEven, 28},
+        {-0.285, 2, Rounding::HalfAway, -29},
+        {1.005, 2, Rounding::HalfAway, 101},
+        {1.005, 2, Rounding::HalfEven, 100},
+        {1234567.135, 2, Rounding::HalfEven, 123456714},
+        {1234567.125, 2, Rounding::HalfEven, 123456712},
+        // Close to a half without being one, and far from it.
+        {0.2850004, 2, Rounding::HalfEven, 29},
+        {0.2849996, 2, Rounding::HalfAway, 28},
+        {0.28549, 2, Rounding::HalfEven, 29},
+        {0.2844, 2, Rounding::HalfAway, 28},
+        {232.558139534884, 2, Rounding::HalfEven, 23256},
+        {-1234.5678, 2, Rounding::HalfEven, -123457},
+        {9999999999.995, 2, Rounding::HalfAway, 1000000000000},
+        // Beyond 10^12 units.
+        {123456789012.345, 2, Rounding::HalfEven, 12345678901234},
+        {123456789012.355, 2, Rounding::HalfEven, 12345678901236},
+        // Whole numbers.
+        {27.5, 0, Rounding::HalfEven, 28},
+        {26.5, 0, Rounding::HalfEven, 26},
+        {-2.5, 0, Rounding::HalfEven, -2},
+        {28.4999, 0, Rounding::HalfEven, 28},
+        {2002, 0, Rounding::HalfEven, 2002},
+        {0.875 / 9, 4, Rounding::HalfEven, 972},
+        {1e-20, 2, Rounding::HalfEven, 0},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(ScaledRound(c.value, c.decimals, c.rounding), c.expected)
+            << c.value << " to " << c.decimals << " decimals";
+    }
+}
+
 TEST(Format, GridAmountsHaveTwoDecimalsAndATrailingBlank) {
     const struct {
         double value;

@@ -1,0 +1,395 @@
+// Drives the main window model as a user would, in any order: typing into the boxes, keys,
+// picks from the lists, the convention and asset type buttons, the allowance, Calculate, Clear
+// and the Tools entries. After every step the schedule grid must be well formed; after every
+// Calculate its rows, running total and error boxes must agree.
+
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "ByteReader.h"
+#include "FuzzPlatform.h"
+#include "app/FrmViewDepr.h"
+#include "controls/Utf8.h"
+#include "engine/EngineValues.h"
+#include "engine/Numbers.h"
+
+namespace pellory::fuzz {
+namespace {
+
+constexpr int kYearsPerGroup = 11;
+constexpr const char* kHeadings[3] = {" Year ", "  Depreciation  ", " Adj. Tax Basis "};
+
+std::string Record(const std::string& year, const std::string& first, const std::string& second,
+                   const std::string& third, const std::string& fourth) {
+    const auto pad = [](std::string text, std::size_t width) {
+        text.resize(width, ' ');
+        return text;
+    };
+    return pad(year, 4) + pad(first, 5) + pad(second, 5) + pad(third, 5) + pad(fourth, 5);
+}
+
+// Limit tables with an ordinary year, a year whose later caps are 0 (the schedule runs past
+// year 43), a year with blank caps (not a number) and a clean-fuel year.
+void WriteTables(const std::filesystem::path& folder) {
+    std::ofstream(folder / "AutoMax.DAT", std::ios::binary)
+        << Record("2002", "3060", "4900", "2950", "1775")
+        << Record("2001", "3060", "4900", "2950", "1775")
+        << Record("2000", "2560", "4100", "2450", "0") << Record("1999", "", "", "", "");
+    std::ofstream(folder / "Electric.DAT", std::ios::binary)
+        << Record("2002", "9180", "14800", "885", "5325");
+}
+
+// The text of a grid amount ("1,234.56 ", ".00 ") in cents; nothing for any other text.
+std::optional<std::int64_t> AmountCents(const std::string& cell) {
+    const std::size_t n = cell.size();
+    if (n < 4 || cell[n - 1] != ' ' || cell[n - 4] != '.') {
+        return std::nullopt;
+    }
+    std::int64_t cents = 0;
+    int digits = 0;
+    for (std::size_t i = 0; i + 1 < n; ++i) {
+        const char c = cell[i];
+        if (c >= '0' && c <= '9') {
+            if (++digits > 17) {
+                return std::nullopt;
+            }
+            cents = cents * 10 + (c - '0');
+        } else if (!(c == ',' && i + 4 < n) && !(c == '.' && i == n - 4)) {
+            return std::nullopt;
+        }
+    }
+    return cents;
+}
+
+struct Row {
+    bool written = false;
+    std::int64_t year = 0;
+    std::int64_t depreciation = 0;  // cents
+    std::int64_t basis = 0;         // cents
+};
+
+// Reads and checks the 44 recovery years of the grid: a row is written whole or not at all,
+// its amounts are well-formed and never negative, and its calendar year follows the others.
+std::vector<Row> ReadSchedule(const Grid& grid) {
+    for (int col = 1; col < kGridCols; ++col) {
+        Require(grid.TextMatrix(0, col) == kHeadings[(col - 1) % 3], "grid headings intact");
+    }
+    std::vector<Row> rows(kMaxRecoveryYears + 1);
+    std::optional<std::int64_t> base;
+    for (int y = 1; y <= kMaxRecoveryYears; ++y) {
+        const int group = (y - 1) / kYearsPerGroup;
+        const int row = y - group * kYearsPerGroup;
+        const int col = group * 3 + 1;
+        const std::string& year = grid.TextMatrix(row, col);
+        const std::string& depreciation = grid.TextMatrix(row, col + 1);
+        const std::string& basis = grid.TextMatrix(row, col + 2);
+        if (year.empty() && depreciation.empty() && basis.empty()) {
+            continue;
+        }
+        Require(!year.empty() && !depreciation.empty() && !basis.empty(),
+                "a written row has all three cells");
+        Require(basis.find('-') == std::string::npos, "Adj. Tax Basis is never negative");
+        const auto d = AmountCents(depreciation);
+        const auto b = AmountCents(basis);
+        Require(d.has_value(), "Depreciation cell is a formatted amount: " + depreciation);
+        Require(b.has_value(), "Adj. Tax Basis cell is a formatted amount: " + basis);
+        Require(year.find_first_not_of("-0123456789") == std::string::npos && year.size() < 8,
+                "Year cell is a whole number: " + year);
+        const std::int64_t calendar = std::stoll(year);
+        if (!base) {
+            base = calendar - y;
+        }
+        Require(calendar - y == *base, "calendar years follow the recovery years");
+        rows[static_cast<std::size_t>(y)] = {true, calendar, *d, *b};
+    }
+    return rows;
+}
+
+// The cents the running total took for a written amount: the grid shows it rounded half away
+// from zero, the total rounds a half cent to the even cent, so an odd cell may stand for one
+// cent less.
+bool TotalMayHaveTaken(std::int64_t shownCents, std::int64_t takenCents) {
+    return takenCents == shownCents || (shownCents % 2 != 0 && takenCents == shownCents - 1);
+}
+
+// How many recovery years the Calculate command runs for the boxes as they stand.
+int RecoveryYears(const FrmViewDepr& w) {
+    const std::string& cls = w.cboClass.Text();
+    if (w.cboClass.ListIndex() != -1 && cls.rfind("Automobiles", 0) == 0) {
+        return kMaxRecoveryYears;  // the capped schedule stops itself before year 44
+    }
+    double life = 0;
+    if (!w.cboLife.Text().empty()) {
+        life = Val(w.cboLife.Text());
+    } else if (w.cboClass.ListIndex() != -1) {
+        life = w.cboClass.Items()[static_cast<std::size_t>(w.cboClass.ListIndex())].itemData;
+    }
+    if (!(life >= 0) || life > 1000) {
+        return 1001;
+    }
+    return static_cast<int>(std::ceil(life)) + 1;
+}
+
+// After one Calculate: no more than two error boxes per recovery year and a few of the
+// command's own; the running total is what the written rows took, and a row after an
+// unwritten one means the unwritten years took nothing.
+void CheckCalculation(FrmViewDepr& w, const FuzzPlatform& platform, std::size_t boxesBefore,
+                      int recoveryYears) {
+    const std::size_t shown = platform.boxes.size() - boxesBefore;
+    Require(shown <= static_cast<std::size_t>(2 * recoveryYears + 12),
+            "at most two message boxes per recovery year in one Calculate, got " +
+                std::to_string(shown) + " for " + std::to_string(recoveryYears) + " years");
+
+    const std::vector<Row> rows = ReadSchedule(w.grdDepr);
+    std::int64_t shownTotal = 0;
+    std::int64_t oddRows = 0;
+    int written = 0;
+    for (const Row& row : rows) {
+        if (row.written) {
+            ++written;
+            shownTotal += row.depreciation;
+            oddRows += row.depreciation % 2;
+        }
+    }
+    if (w.depr.values.ResetTotal) {
+        Require(written == 0, "rows written without a new running total");
+        return;
+    }
+    const auto total = static_cast<std::int64_t>(std::llround(w.depr.TotalDepreciation() * 100));
+    Require(total <= shownTotal, "every amount the running total took is written in the grid");
+    // Only an exchange whose sales price exceeds the cost and basis hands the grid negative
+    // amounts, which the total takes and the grid does not show.
+    if (Val(w.lblAdjCost.caption) >= 0) {
+        Require(total >= shownTotal - oddRows,
+                "the running total takes every written amount: total " + std::to_string(total) +
+                    ", rows " + std::to_string(shownTotal));
+    }
+
+    // Consecutive written rows whose basis is not yet used up: the basis fell by exactly the
+    // later row's amount, so the years between them took nothing.
+    const Row* previous = nullptr;
+    for (int y = 1; y <= kMaxRecoveryYears; ++y) {
+        const Row& row = rows[static_cast<std::size_t>(y)];
+        if (!row.written) {
+            continue;
+        }
+        if (previous != nullptr && previous->basis > 0 && row.basis > 0) {
+            Require(TotalMayHaveTaken(row.depreciation, previous->basis - row.basis),
+                    "the basis falls by the year's amount in year " + std::to_string(y));
+        }
+        previous = &row;
+    }
+    // The first written row: business cost less its amount, so the years before it took
+    // nothing either.
+    for (int y = 1; y <= kMaxRecoveryYears; ++y) {
+        const Row& row = rows[static_cast<std::size_t>(y)];
+        if (!row.written) {
+            continue;
+        }
+        if (y > 1 && row.basis > 0) {
+            const double adjusted = Val(w.lblAdjCost.caption);
+            double cost = adjusted > 0 ? adjusted : StrictNumber(w.txtCost.Text());
+            if (!w.txtBusinessPercent.Text().empty()) {
+                cost = Multiply(cost, BusinessFractionOf(w.txtBusinessPercent.Text()));
+            }
+            const auto basisAfter = [&](std::int64_t cents) {
+                return AmountCents(FormatAmount(cost - static_cast<double>(cents) / 100.0));
+            };
+            Require(
+                basisAfter(row.depreciation) == row.basis ||
+                    (row.depreciation % 2 != 0 && basisAfter(row.depreciation - 1) == row.basis),
+                "no amount before the first written year " + std::to_string(y));
+        }
+        break;
+    }
+}
+
+// What one Calculate showed, for a person replaying an input.
+void Trace(const FrmViewDepr& w, const FuzzPlatform& platform, std::size_t boxesBefore) {
+    std::fprintf(stderr, "Calculate: %s\n", w.stbMain.caption.c_str());
+    for (int y = 1; y <= kMaxRecoveryYears; ++y) {
+        const int group = (y - 1) / kYearsPerGroup;
+        const int row = y - group * kYearsPerGroup;
+        const int col = group * 3 + 1;
+        if (!w.grdDepr.TextMatrix(row, col).empty()) {
+            std::fprintf(stderr, "  %2d %s %s %s\n", y, w.grdDepr.TextMatrix(row, col).c_str(),
+                         w.grdDepr.TextMatrix(row, col + 1).c_str(),
+                         w.grdDepr.TextMatrix(row, col + 2).c_str());
+        }
+    }
+    for (std::size_t i = boxesBefore; i < platform.boxes.size(); ++i) {
+        std::fprintf(stderr, "  box %s: %s\n", platform.boxes[i].title.c_str(),
+                     platform.boxes[i].text.c_str());
+    }
+}
+
+// A key as a user's keyboard gives it: control keys bare, characters with their text.
+void PressKey(FrmViewDepr& w, std::uint8_t key) {
+    constexpr int kSpecial[] = {kKeyBackspace, kKeyEnter, kKeyEscape, kKeyTab};
+    if (key < 4) {
+        w.PressKey(kSpecial[key]);
+        return;
+    }
+    std::string character;
+    if (key < 0x80) {
+        character = std::string(1, static_cast<char>(key));
+    } else {
+        character = {static_cast<char>(0xC0 | (key >> 6)), static_cast<char>(0x80 | (key & 0x3F))};
+    }
+    w.PressKey(key, key >= 32 ? character : std::string());
+}
+
+// The user clicks a control: it takes the focus, then the click does its work.
+template <typename Action>
+void Click(FrmViewDepr& w, Control& control, Action&& action) {
+    if (control.Usable()) {
+        w.UserFocus(control);
+        action();
+    }
+}
+
+// The user opens a list and clicks one of its entries (or, from code, none).
+void Pick(FrmViewDepr& w, ComboBox& list, ByteReader& input) {
+    const int choice = input.Byte();
+    Click(w, list, [&] {
+        list.DropDown();
+        const int index = choice % (list.ListCount() + 1) - 1;
+        if (index >= 0 || choice == 255) {
+            list.SetListIndex(index);
+        }
+    });
+}
+
+// Keys reach only a box that has the focus and may be used.
+bool BoxFocused(const FrmViewDepr& w) {
+    const Control* focused = w.Focused();
+    return focused != nullptr && focused->Usable() &&
+           dynamic_cast<const EditControl*>(focused) != nullptr;
+}
+
+void Step(FrmViewDepr& w, FuzzPlatform& platform, ByteReader& input) {
+    const std::vector<EditControl*> boxes{
+        &w.txtCost,       &w.cboMethod,          &w.txtInService, &w.cboLife,
+        &w.cboClass,      &w.txtBusinessPercent, &w.mskSold,      &w.txtDescription,
+        &w.txtSalesPrice, &w.txtAdjTaxBasis};
+    switch (input.Below(15)) {
+        case 0: {  // click into a box and type
+            EditControl& box = *boxes[static_cast<std::size_t>(input.Below(10))];
+            w.Type(box, input.Text());
+            break;
+        }
+        case 1: {
+            const std::uint8_t key = input.Byte();
+            if (BoxFocused(w)) {
+                PressKey(w, key);
+            }
+            break;
+        }
+        case 2: {  // click or tab into a control
+            const std::vector<Control*> order = w.TabOrder();
+            w.UserFocus(
+                *order[static_cast<std::size_t>(input.Below(static_cast<int>(order.size())))]);
+            break;
+        }
+        case 3:
+            Pick(w, w.cboMethod, input);
+            break;
+        case 4:
+            Pick(w, w.cboLife, input);
+            break;
+        case 5:
+            Pick(w, w.cboClass, input);
+            break;
+        case 6: {
+            const int i = input.Below(3);
+            Click(w, w.optConvention[i], [&] { w.optConvention.SetValue(i, true); });
+            break;
+        }
+        case 7: {
+            const int i = input.Below(3);
+            Click(w, w.optAssetType[i], [&] { w.optAssetType.SetValue(i, true); });
+            break;
+        }
+        case 8:
+            Click(w, w.chkBonus, [&] { w.chkBonus.value = 1 - w.chkBonus.value; });
+            break;
+        case 9: {  // open a list and close it again
+            ComboBox* lists[] = {&w.cboMethod, &w.cboLife, &w.cboClass};
+            ComboBox& list = *lists[input.Below(3)];
+            Click(w, list, [&] { list.DropDown(); });
+            break;
+        }
+        case 10:
+        case 11: {  // Calculate by its button or by Enter
+            const bool byEnter = input.Below(2) == 1 && BoxFocused(w);
+            if (!w.cmdCalculate.Usable()) {
+                break;
+            }
+            const std::size_t before = platform.boxes.size();
+            const int years = RecoveryYears(w);
+            if (byEnter) {
+                w.PressKey(kKeyEnter);
+            } else {
+                Click(w, w.cmdCalculate, [&] { w.cmdCalculate.Click(); });
+            }
+            CheckCalculation(w, platform, before, years);
+            if (std::getenv("PELLORY_FUZZ_TRACE") != nullptr) {
+                Trace(w, platform, before);
+            }
+            break;
+        }
+        case 12:
+            Click(w, w.cmdClear, [&] { w.cmdClear.Click(); });
+            break;
+        case 13: {  // a Tools entry: the editor opens on its table and closes again
+            const MenuEntry& entry = w.mnuTools.entries[static_cast<std::size_t>(input.Below(3))];
+            if (entry.onClick) {
+                entry.onClick();
+            }
+            break;
+        }
+        case 14: {  // the user clicks the caret into the focused box or selects part of it
+            const int start = input.Byte();
+            const int length = input.Byte();
+            if (BoxFocused(w)) {
+                auto& box = dynamic_cast<EditControl&>(*w.Focused());
+                const auto chars = static_cast<int>(utf8::Length(box.Text()));
+                box.selStart = start % (chars + 1);
+                box.selLength = length % (chars - box.selStart + 1);
+            }
+            break;
+        }
+        default:
+            break;
+    }
+    ReadSchedule(w.grdDepr);
+}
+
+}  // namespace
+}  // namespace pellory::fuzz
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    using namespace pellory;
+    using namespace pellory::fuzz;
+    ByteReader input({data, size});
+    const ScratchFolder folder;
+    WriteTables(folder.Path());
+    FuzzPlatform platform(input, folder.Path());
+    try {
+        FrmViewDepr w(platform);
+        w.Load();
+        Require(platform.boxes.empty(), "the window loads without an error");
+        for (int steps = 0; !input.AtEnd() && steps < 200; ++steps) {
+            Step(w, platform, input);
+        }
+    } catch (const std::exception& e) {
+        Violation(std::string("an exception escaped a handler: ") + e.what());
+    }
+    return 0;
+}
