@@ -122,16 +122,13 @@ void FrmViewDepr::OpenAutoMaxEditor(bool cleanFuel) {
     }
 }
 
-std::vector<Control*> FrmViewDepr::TabOrder() const {
-    auto* self = const_cast<FrmViewDepr*>(this);
-    return {&self->optAssetType[0],  &self->optAssetType[1],  &self->optAssetType[2],
-            &self->txtCost,          &self->cboMethod,        &self->txtInService,
-            &self->cboLife,          &self->cboClass,         &self->txtBusinessPercent,
-            &self->chkBonus,         &self->optConvention[0], &self->optConvention[1],
-            &self->optConvention[2], &self->mskSold,          &self->txtDescription,
-            &self->txtSalesPrice,    &self->txtAdjTaxBasis,   &self->cmdCalculate,
-            &self->cmdClear,         &self->cmdPrint,         &self->cmdTools,
-            &self->cmdHelp};
+std::vector<Control*> FrmViewDepr::TabOrder() {
+    return {&optAssetType[0],    &optAssetType[1], &optAssetType[2],  &txtCost,
+            &cboMethod,          &txtInService,    &cboLife,          &cboClass,
+            &txtBusinessPercent, &chkBonus,        &optConvention[0], &optConvention[1],
+            &optConvention[2],   &mskSold,         &txtDescription,   &txtSalesPrice,
+            &txtAdjTaxBasis,     &cmdCalculate,    &cmdClear,         &cmdPrint,
+            &cmdTools,           &cmdHelp};
 }
 
 void FrmViewDepr::WireCommands() {

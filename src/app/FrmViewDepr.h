@@ -128,7 +128,7 @@ class FrmViewDepr : public Window, public ScheduleWindow {
     ClassSelection selection;
 
     // Every control that takes the focus, in tab order.
-    std::vector<Control*> TabOrder() const;
+    std::vector<Control*> TabOrder();
 
   private:
     void WireFields();
