@@ -97,8 +97,15 @@ void CalculateCar(FrmViewDepr& w, FuzzPlatform& platform, ByteReader& input,
                   const fs::path& folder) {
     const std::uint8_t choice = input.Byte();
     const int year = 1995 + input.Below(12);
-    const std::string cost = input.Text();
-    const std::string business = input.Text();
+    // What is typed into the boxes; an Enter among it would press Calculate once more, and the
+    // message boxes are counted for one calculation.
+    const auto typed = [&input] {
+        std::string text = input.Text();
+        std::erase(text, '\r');
+        return text;
+    };
+    const std::string cost = typed();
+    const std::string business = typed();
     const Snapshot before = Take(folder);
     const std::size_t boxesBefore = platform.boxes.size();
 
@@ -132,7 +139,8 @@ void CalculateCar(FrmViewDepr& w, FuzzPlatform& platform, ByteReader& input,
     }
     w.cmdCalculate.Click();
     if (std::getenv("PELLORY_FUZZ_TRACE") != nullptr) {
-        std::fprintf(stderr, "Calculate %d: %s\n", year, w.stbMain.caption.c_str());
+        std::fprintf(stderr, "Calculate %d: %s (%zu message boxes)\n", year,
+                     w.stbMain.caption.c_str(), platform.boxes.size() - boxesBefore);
     }
 
     Require(platform.boxes.size() - boxesBefore <= 2 * kMaxRecoveryYears + 12,

@@ -8,6 +8,8 @@ bool IsContinuation(unsigned char byte) {
     return (byte & 0xC0U) == 0x80U;
 }
 
+constexpr const char* kReplacement = "\xEF\xBF\xBD";  // U+FFFD
+
 }  // namespace
 
 std::size_t Length(std::string_view text) {
@@ -42,9 +44,28 @@ std::string Mid(std::string_view text, std::size_t first, std::size_t count) {
 std::vector<std::string> Characters(std::string_view text) {
     std::vector<std::string> out;
     for (std::size_t i = 0; i < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        std::size_t extra = 0;
+        if (lead >= 0xC2U && lead <= 0xDFU) {
+            extra = 1;
+        } else if (lead >= 0xE0U && lead <= 0xEFU) {
+            extra = 2;
+        } else if (lead >= 0xF0U && lead <= 0xF4U) {
+            extra = 3;
+        } else if (lead >= 0x80U) {
+            extra = std::string::npos;  // a stray continuation or an invalid lead byte
+        }
         std::size_t j = i + 1;
-        while (j < text.size() && IsContinuation(static_cast<unsigned char>(text[j]))) {
+        while (extra != std::string::npos && j < text.size() && j <= i + extra &&
+               IsContinuation(static_cast<unsigned char>(text[j]))) {
             ++j;
+        }
+        if (extra == std::string::npos || j != i + extra + 1) {
+            // Bytes that do not form a character stand for the replacement character, never
+            // for a control key.
+            out.emplace_back(kReplacement);
+            i = extra == std::string::npos ? i + 1 : j;
+            continue;
         }
         out.emplace_back(text.substr(i, j - i));
         i = j;

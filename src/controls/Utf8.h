@@ -16,7 +16,8 @@ std::size_t Offset(std::string_view text, std::size_t chars);
 // The characters of `text` from index `first`, at most `count` of them.
 std::string Mid(std::string_view text, std::size_t first, std::size_t count = std::string::npos);
 
-// The text split into its characters, each as its own UTF-8 string.
+// The text split into its characters, each as its own UTF-8 string; bytes that are not valid
+// UTF-8 become U+FFFD.
 std::vector<std::string> Characters(std::string_view text);
 
 // The code point of a one-character UTF-8 string.

@@ -73,6 +73,16 @@ TEST(TextBox, LimitCountsCharactersNotBytes) {
     EXPECT_EQ(w.box.Text(), "\xc3\xa9t\xc3\xa9s");
 }
 
+TEST(TextBox, BytesThatAreNotUtf8TypeAsReplacementCharacters) {
+    testing::FakePlatform platform;
+    TestWindow w(platform);
+    w.box.maxLength = 0;
+    // 0xCD alone once decoded as code 13, which pressed Enter.
+    w.Type(w.box, "a\xcd\xcd\x80z\xe2\x82");
+    EXPECT_EQ(w.okClicks, 0);
+    EXPECT_EQ(w.box.Text(), "a\xEF\xBF\xBD\xCD\x80z\xEF\xBF\xBD");
+}
+
 TEST(Window, EnterPressesTheDefaultButtonAndSkipsTheBox) {
     testing::FakePlatform platform;
     TestWindow w(platform);
