@@ -70,10 +70,12 @@ void FrmViewDepr::Fault(Control* field, Label* label, const std::string& message
     if (label != nullptr) {
         label->foreColor = kRed;
     }
-    ShowStatus(message);
+    // The focus moves first: the box being left may clear the status line as it loses the
+    // focus, and the message must outlive that.
     if (field != nullptr) {
         UserFocus(*field);
     }
+    ShowStatus(message);
 }
 
 void FrmViewDepr::GetBusinessPercent() {

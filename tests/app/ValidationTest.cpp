@@ -142,12 +142,13 @@ TEST_F(ValidationTest, EachFaultInItsOrderWithFocusAndLabel) {
         w.optAssetType.SetValue(0, true);
         Valid();
         c.spoil(t);
-        w.UserFocus(w.txtDescription);
-        w.cmdCalculate.Click();
+        // Enter from a box that clears the status line when it is left.
+        w.UserFocus(w.txtCost);
+        w.PressKey(kKeyEnter);
         EXPECT_TRUE(w.depr.values.InputError);
         EXPECT_EQ(w.stbMain.caption, c.message);
         EXPECT_EQ(w.stbMain.foreColor, kRed);
-        EXPECT_EQ(w.Focused(), c.focus != nullptr ? c.focus : &w.txtDescription);
+        EXPECT_EQ(w.Focused(), c.focus != nullptr ? c.focus : &w.txtCost);
         for (Label* label : labels) {
             const Color normal = label == &w.lblCost || label == &w.lblMethod || label == &w.lblLife
                                      ? kWindowText
