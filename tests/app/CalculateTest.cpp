@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 
 #include "MainWindowFixture.h"
 #include "engine/Numbers.h"
@@ -9,7 +10,7 @@ namespace pellory {
 namespace {
 
 class CalculateTest : public testing::MainWindowTest {
-  protected:
+  public:
     void Asset(const char* cost, const char* method, const char* inService) {
         w.Type(w.txtCost, cost);
         Method(method);
@@ -199,16 +200,52 @@ TEST_F(CalculateTest, AnExchangeWithCentsShowsThemInTheAdjustedCost) {
     EXPECT_EQ(w.lblAdjCost.caption, "1099.35");
 }
 
-TEST_F(CalculateTest, TheAllowanceReducesOnlyTheMacrsBasis) {
-    Asset("10000", "ADS", "01/2005");
-    PickClass("Desks (10)");
-    ASSERT_TRUE(w.chkBonus.enabled);
-    w.chkBonus.value = 1;
-    Calculate();
-    // 0.05 x 10000 for the first half year plus the 30% allowance of the whole cost.
-    EXPECT_EQ(Cell(1, 1), "3,500.00 ");
-    EXPECT_EQ(Cell(2, 1), "1,000.00 ");
-    EXPECT_EQ(w.stbMain.caption, "Method: ADS- Straight Line");
+TEST_F(CalculateTest, RowsReconcileToTheCentAndStopAtTheBasis) {
+    const struct {
+        const char* name;
+        std::function<void(CalculateTest&)> enter;
+        int year;
+        const char* amount;
+        const char* basis;
+        double total;
+    } cases[] = {
+        {"a half cent goes to the even cent in the cell and the total",
+         [](auto& t) {
+             t.Asset("29430", "MACRS", "03/2016");
+             t.PickClass("Land Improvements (15)");
+             t.w.optConvention.SetValue(1, true);
+         },
+         1, "2,575.12 ", "26,854.88 ", 29429.99},  // the table falls a cent short
+        {"the allowance takes 30% and ADS the 70% left",
+         [](auto& t) {
+             t.Asset("10000", "ADS", "01/2005");
+             t.PickClass("Desks (10)");
+             t.w.chkBonus.value = 1;
+         },
+         1, "3,350.00 ", "6,650.00 ", 10000},
+        {"ADS first-year rate rounded up: the last year takes what is left",
+         [](auto& t) {
+             t.Asset("12000", "ADS", "07/2008");
+             t.w.Type(t.w.cboLife, "12");
+         },
+         13, "499.60 ", ".00 ", 12000},
+        {"real property cents that add up past the cost",
+         [](auto& t) {
+             t.Asset("1499120", "MACRS", "07/1992");
+             t.PickLife("39");
+         },
+         40, "20,852.64 ", ".00 ", 1499120},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        w.cmdClear.Click();
+        c.enter(*this);
+        Calculate();
+        EXPECT_EQ(Cell(c.year, 1), c.amount);
+        EXPECT_EQ(Cell(c.year, 2), c.basis);
+        EXPECT_DOUBLE_EQ(w.depr.TotalDepreciation(), c.total);
+        EXPECT_TRUE(platform.boxes.empty());
+    }
 }
 
 TEST_F(CalculateTest, AdsMidQuarterRecoversAlmostTheWholeCost) {
