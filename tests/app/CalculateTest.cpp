@@ -147,26 +147,6 @@ TEST_F(CalculateTest, TheWholeLifeStraightLineExample) {
     EXPECT_EQ(LastBasis(), ".00 ");
 }
 
-TEST_F(CalculateTest, FractionalStraightLineLivesRecoverTheCostExactly) {
-    for (const char* life : {"27.5", "31.5", "26.5", "1.5", "39.5", "42.5"}) {
-        for (const char* month : {"01", "07", "12"}) {
-            SCOPED_TRACE(std::string(life) + " from " + month);
-            w.cmdClear.Click();
-            Asset("123456.78", "Straight Line", (std::string(month) + "/2010").c_str());
-            w.Type(w.cboLife, life);
-            Calculate();
-            EXPECT_TRUE(platform.boxes.empty());
-            EXPECT_NEAR(w.depr.TotalDepreciation(), 123456.78, 0.011);
-            EXPECT_EQ(LastBasis(), ".00 ");
-            const int last = LastWrittenYear();
-            EXPECT_LE(last, static_cast<int>(std::ceil(Val(life))) + 1);
-            for (int y = 1; y <= last; ++y) {
-                EXPECT_NE(Cell(y, 0), "") << "gap at year " << y;
-            }
-        }
-    }
-}
-
 TEST_F(CalculateTest, FractionalLifeFromJanuaryEndsWithTheHalfYear) {
     Asset("27500", "Straight Line", "01/2010");
     w.Type(w.cboLife, "27.5");

@@ -146,5 +146,61 @@ TEST(PelloryCalc, OptionsForABoxThatIsDisabledAreRefused) {
     }
 }
 
+TEST(PelloryCalc, NoTextInAnyOptionStopsTheProgram) {
+    const std::string huge(400, '9');
+    const std::vector<std::string> texts = {huge,
+                                            huge + "." + huge,
+                                            "1e400",
+                                            "-5",
+                                            "",
+                                            ".",
+                                            "1.2.3",
+                                            "abc",
+                                            "\xCE\xA9\x01\x7F",
+                                            "0",
+                                            "00/0000",
+                                            "13/2002",
+                                            "12/",
+                                            "1/2002",
+                                            std::string(5000, '1')};
+    struct Base {
+        const char* option;
+        std::vector<std::string> others;
+    };
+    const Base bases[] = {
+        {"--cost", {"--method", "MACRS", "--life", "5", "--in-service", "03/2002"}},
+        {"--method", {"--cost", "1000", "--life", "5", "--in-service", "03/2002"}},
+        {"--in-service", {"--cost", "1000", "--method", "Straight Line", "--life", "5"}},
+        {"--life", {"--cost", "1000", "--method", "Straight Line", "--in-service", "03/2002"}},
+        {"--life", {"--cost", "1000", "--method", "ADS", "--in-service", "03/2002"}},
+        {"--life", {"--cost", "1000", "--method", "MACRS", "--in-service", "03/2002"}},
+        {"--class", {"--cost", "1000", "--method", "MACRS", "--in-service", "03/2002"}},
+        {"--business",
+         {"--cost", "1000", "--method", "ADS", "--life", "5", "--in-service", "03/2002"}},
+        {"--sold",
+         {"--asset-type", "relinquished", "--cost", "1000", "--method", "MACRS", "--life", "5",
+          "--in-service", "03/2002"}},
+        {"--sales-price",
+         {"--asset-type", "replacement", "--cost", "1000", "--method", "MACRS", "--life", "5",
+          "--in-service", "03/2002", "--adj-tax-basis", "500"}},
+        {"--adj-tax-basis",
+         {"--asset-type", "replacement", "--cost", "1000", "--method", "MACRS", "--life", "5",
+          "--in-service", "03/2002", "--sales-price", "500"}},
+        {"--description", {"--cost", "1000", "--method", "MACRS", "--life", "5"}},
+        {"--data-dir",
+         {"--cost", "30000", "--method", "MACRS", "--class", "Automobiles (5)", "--in-service",
+          "03/2002"}},
+    };
+    for (const Base& base : bases) {
+        for (const std::string& text : texts) {
+            SCOPED_TRACE(std::string(base.option) + " " + text.substr(0, 20));
+            std::vector<std::string> args = base.others;
+            args.insert(args.end(), {base.option, text});
+            const CalcRun run = Calc(args);
+            EXPECT_TRUE(run.refused || run.output.rfind("{\"rows\":", 0) == 0) << run.output;
+        }
+    }
+}
+
 }  // namespace
 }  // namespace pellory::cli
