@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -35,19 +34,14 @@ fs::path TablesFolder() {
 }
 
 std::string Money(std::int64_t cents) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%lld.%02lld", static_cast<long long>(cents / 100),
-                  static_cast<long long>(cents % 100));
-    return text;
+    return std::to_string(cents / 100) + "." + std::to_string(100 + cents % 100).substr(1);
 }
 
 // "1,234.56 " in cents.
 std::int64_t Cents(const std::string& cell) {
     std::int64_t cents = 0;
     for (const char c : cell) {
-        if (c >= '0' && c <= '9') {
-            cents = cents * 10 + (c - '0');
-        }
+        cents = c >= '0' && c <= '9' ? cents * 10 + (c - '0') : cents;
     }
     return cents;
 }
@@ -59,65 +53,57 @@ struct Input {
 };
 
 Input RandomInput(std::mt19937& random) {
-    const auto pick = [&](int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); };
-    const auto chance = [&](int percent) { return pick(100) < percent; };
+    const auto pick = [&](std::size_t n) {
+        return std::uniform_int_distribution<std::size_t>(0, n - 1)(random);
+    };
+    const auto chance = [&](std::size_t percent) { return pick(100) < percent; };
+    const auto date = [](std::size_t month, std::size_t year) {
+        return std::to_string(101 + month).substr(1) + "/" + std::to_string(year);
+    };
     Input in;
     CalcOptions& o = in.options;
     const std::string method(kMethods[pick(4)]);
+    const std::size_t placed = 1990 + pick(41);
     o.method = method;
-    const int placed = 1990 + pick(41);
-    char date[32];
-    std::snprintf(date, sizeof date, "%02d/%04d", 1 + pick(12), placed);
-    o.inService = date;
-    o.assetType = chance(60) ? 0 : 1 + pick(2);
-
+    o.inService = date(pick(12), placed);
+    o.assetType = chance(60) ? 0 : static_cast<int>(1 + pick(2));
     bool listed = false;
-    if (method == "MACRS" || method == "ADS") {
+    if ((method == "MACRS" || method == "ADS") && chance(40)) {
         const auto classes = method == "MACRS" ? MacrsClasses() : AdsClasses();
-        const auto lives = LivesFor(method);
-        if (chance(40)) {
-            const std::string_view label =
-                classes[static_cast<std::size_t>(pick(static_cast<int>(classes.size())))].label;
-            o.assetClass = std::string(label);
-            listed = IsListedProperty(label);
-        } else {
-            o.life =
-                std::string(lives[static_cast<std::size_t>(pick(static_cast<int>(lives.size())))]);
-        }
+        o.assetClass = std::string(classes[pick(classes.size())].label);
+        listed = IsListedProperty(*o.assetClass);
+    } else if (method == "MACRS" || method == "ADS") {
+        o.life = std::string(LivesFor(method)[pick(LivesFor(method).size())]);
     } else {
-        const double quarters[] = {0, 0.25, 0.5, 0.75};
-        char life[16];
-        std::snprintf(life, sizeof life, "%g", 1 + pick(42) + quarters[pick(4)]);
-        o.life = life;
+        const char* const fractions[] = {"", ".25", ".5", ".75"};
+        o.life = std::to_string(1 + pick(42)) + fractions[pick(4)];
     }
     std::int64_t percent = 100;
     if ((listed || o.life == "5") && chance(70)) {
-        percent = chance(5) ? 0 : 1 + pick(100);
+        percent = chance(5) ? 0 : static_cast<std::int64_t>(1 + pick(100));
         o.business = std::to_string(percent);
     }
     o.bonus = chance(30);
     if (chance(50)) {
-        o.convention = pick(2);
+        o.convention = static_cast<int>(pick(2));
     }
-
-    std::int64_t cost =
-        (1 + pick(9)) * static_cast<std::int64_t>(std::pow(10, pick(7))) + pick(100);
+    std::int64_t cost = std::stoll(std::to_string(1 + pick(9)) + std::string(pick(8), '0')) +
+                        static_cast<std::int64_t>(pick(100));
     o.cost = Money(cost);
     if (o.assetType == 1 && chance(60)) {
-        std::snprintf(date, sizeof date, "%02d/%04d", 1 + pick(12), placed + pick(46));
-        o.sold = date;
+        o.sold = date(pick(12), placed + pick(46));
     } else if (o.assetType == 2) {
-        const std::int64_t sales = pick(100) * cost / 80;
-        const std::int64_t basis = pick(100) * cost / 50;
+        const auto sales = static_cast<std::int64_t>(pick(100)) * cost / 80;
+        const auto basis = static_cast<std::int64_t>(pick(100)) * cost / 50;
         o.salesPrice = Money(sales);
         o.adjTaxBasis = Money(basis);
         cost = cost - sales + basis;
     }
-    // The business share of the cost, a half cent to the even cent.
-    const std::int64_t scaled = cost * percent;
     in.recoversAll = (method == "Straight Line" || method == "Amortize") && !o.sold;
-    in.businessCents =
-        scaled / 100 + (scaled % 100 > 50 || (scaled % 100 == 50 && scaled / 100 % 2 != 0));
+    // The business share of the cost, a half cent to the even cent.
+    const std::int64_t share = cost * percent;
+    const std::int64_t half = share % 100 - 50;
+    in.businessCents = share / 100 + (half > 0 || (half == 0 && share / 100 % 2 != 0));
     return in;
 }
 

@@ -78,19 +78,6 @@ TEST_F(FillGridTest, BaseYearFromTheInServiceBoxOrTheClock) {
     EXPECT_EQ(window.Cell(1, 0), "1");
 }
 
-TEST_F(FillGridTest, TheWorkedExampleWithTheSpecialAllowance) {
-    window.inService = "03/2002";
-    window.bonus = true;
-    depr.FillGrid(1, 0.20 * 7000);
-    depr.FillGrid(2, 0.32 * 7000);
-    EXPECT_EQ(window.Cell(1, 0), "2002");
-    EXPECT_EQ(window.Cell(1, 1), "4,400.00 ");
-    EXPECT_EQ(window.Cell(1, 2), "5,600.00 ");
-    EXPECT_EQ(window.Cell(2, 1), "2,240.00 ");
-    EXPECT_EQ(window.Cell(2, 2), "3,360.00 ");
-    EXPECT_DOUBLE_EQ(depr.values.AdjustedBasis, 3360);
-}
-
 TEST_F(FillGridTest, AnAllowanceAlreadyIncludedIsNotAddedAgain) {
     window.bonus = true;
     depr.values.BonusIncluded = true;
