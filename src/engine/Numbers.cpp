@@ -275,7 +275,8 @@ std::string PlainText(double value) {
     if (d.exponent >= 15) {
         out += digits.substr(0, 1);
         if (digits.size() > 1) {
-            out += "." + digits.substr(1);
+            out += '.';
+            out += digits.substr(1);
         }
         return out + "E+" + std::to_string(d.exponent);
     }
@@ -306,7 +307,7 @@ std::string FormatWhole(double value) {
     if (whole == 0) {
         return {};
     }
-    return whole < 0 ? "-" + Group(-whole) : Group(whole);
+    return whole < 0 ? std::string(1, '-').append(Group(-whole)) : Group(whole);
 }
 
 }  // namespace pellory
