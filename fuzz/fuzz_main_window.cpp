@@ -111,13 +111,6 @@ std::vector<Row> ReadSchedule(const Grid& grid) {
     return rows;
 }
 
-// The cents the running total took for a written amount: the grid shows it rounded half away
-// from zero, the total rounds a half cent to the even cent, so an odd cell may stand for one
-// cent less.
-bool TotalMayHaveTaken(std::int64_t shownCents, std::int64_t takenCents) {
-    return takenCents == shownCents || (shownCents % 2 != 0 && takenCents == shownCents - 1);
-}
-
 // How many recovery years the Calculate command runs for the boxes as they stand.
 int RecoveryYears(const FrmViewDepr& w) {
     const std::string& cls = w.cboClass.Text();
@@ -136,9 +129,19 @@ int RecoveryYears(const FrmViewDepr& w) {
     return static_cast<int>(std::ceil(life)) + 1;
 }
 
+// The business cost the grid's basis starts from, in cents.
+std::int64_t BusinessCents(const FrmViewDepr& w) {
+    const double adjusted = Val(w.lblAdjCost.caption);
+    double cost = adjusted > 0 ? adjusted : StrictNumber(w.txtCost.Text());
+    if (!w.txtBusinessPercent.Text().empty()) {
+        cost = Multiply(cost, BusinessFractionOf(w.txtBusinessPercent.Text()));
+    }
+    return ScaledRound(cost, 2);
+}
+
 // After one Calculate: no more than two error boxes per recovery year and a few of the
-// command's own; the running total is what the written rows took, and a row after an
-// unwritten one means the unwritten years took nothing.
+// command's own; the running total is what the written rows show, and each written row's basis
+// is the business cost less the cents shown up to it, never past it.
 void CheckCalculation(FrmViewDepr& w, const FuzzPlatform& platform, std::size_t boxesBefore,
                       int recoveryYears) {
     const std::size_t shown = platform.boxes.size() - boxesBefore;
@@ -148,13 +151,11 @@ void CheckCalculation(FrmViewDepr& w, const FuzzPlatform& platform, std::size_t 
 
     const std::vector<Row> rows = ReadSchedule(w.grdDepr);
     std::int64_t shownTotal = 0;
-    std::int64_t oddRows = 0;
     int written = 0;
     for (const Row& row : rows) {
         if (row.written) {
             ++written;
             shownTotal += row.depreciation;
-            oddRows += row.depreciation % 2;
         }
     }
     if (w.depr.values.ResetTotal) {
@@ -163,50 +164,27 @@ void CheckCalculation(FrmViewDepr& w, const FuzzPlatform& platform, std::size_t 
     }
     const auto total = static_cast<std::int64_t>(std::llround(w.depr.TotalDepreciation() * 100));
     Require(total <= shownTotal, "every amount the running total took is written in the grid");
-    // Only an exchange whose sales price exceeds the cost and basis hands the grid negative
-    // amounts, which the total takes and the grid does not show.
-    if (Val(w.lblAdjCost.caption) >= 0) {
-        Require(total >= shownTotal - oddRows,
-                "the running total takes every written amount: total " + std::to_string(total) +
-                    ", rows " + std::to_string(shownTotal));
+    // Only a cost below 0 (an exchange whose checks were cut short by a run-time error) hands
+    // the grid negative amounts, which the total takes and the grid does not show.
+    if (written == 0 || Val(w.lblAdjCost.caption) < 0) {
+        return;
     }
-
-    // Consecutive written rows whose basis is not yet used up: the basis fell by exactly the
-    // later row's amount, so the years between them took nothing.
-    const Row* previous = nullptr;
+    Require(total == shownTotal, "the running total takes every written amount: total " +
+                                     std::to_string(total) + ", rows " +
+                                     std::to_string(shownTotal));
+    const std::int64_t business = BusinessCents(w);
+    std::int64_t recovered = 0;
     for (int y = 1; y <= kMaxRecoveryYears; ++y) {
         const Row& row = rows[static_cast<std::size_t>(y)];
         if (!row.written) {
             continue;
         }
-        if (previous != nullptr && previous->basis > 0 && row.basis > 0) {
-            Require(TotalMayHaveTaken(row.depreciation, previous->basis - row.basis),
-                    "the basis falls by the year's amount in year " + std::to_string(y));
-        }
-        previous = &row;
-    }
-    // The first written row: business cost less its amount, so the years before it took
-    // nothing either.
-    for (int y = 1; y <= kMaxRecoveryYears; ++y) {
-        const Row& row = rows[static_cast<std::size_t>(y)];
-        if (!row.written) {
-            continue;
-        }
-        if (y > 1 && row.basis > 0) {
-            const double adjusted = Val(w.lblAdjCost.caption);
-            double cost = adjusted > 0 ? adjusted : StrictNumber(w.txtCost.Text());
-            if (!w.txtBusinessPercent.Text().empty()) {
-                cost = Multiply(cost, BusinessFractionOf(w.txtBusinessPercent.Text()));
-            }
-            const auto basisAfter = [&](std::int64_t cents) {
-                return AmountCents(FormatAmount(cost - static_cast<double>(cents) / 100.0));
-            };
-            Require(
-                basisAfter(row.depreciation) == row.basis ||
-                    (row.depreciation % 2 != 0 && basisAfter(row.depreciation - 1) == row.basis),
-                "no amount before the first written year " + std::to_string(y));
-        }
-        break;
+        recovered += row.depreciation;
+        const std::int64_t left = business - recovered;
+        Require(row.depreciation > 0, "no row of .00 in year " + std::to_string(y));
+        Require(left >= 0, "no more than the business cost by year " + std::to_string(y));
+        Require(row.basis == (left < 100 ? 0 : left),
+                "the basis is the business cost less the cents shown, year " + std::to_string(y));
     }
 }
 

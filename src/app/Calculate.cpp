@@ -12,76 +12,111 @@ bool IsWholeNumber(double value) {
     return std::floor(value) == value;
 }
 
+bool IsStraightLine(const std::string& method) {
+    return method == "Straight Line" || method == "Amortize";
+}
+
 }  // namespace
+
+// The values of one Calculate run.
+struct FrmViewDepr::ScheduleRun {
+    double cost = 0.0;
+    double life = 0.0;
+    int years = 0;
+    std::int16_t quarter = 0;
+    bool fractionalLife = false;
+};
+
+void FrmViewDepr::CalculationStep(const std::function<void()>& action) {
+    // A run-time error is reported and the run goes on with the next step.
+    try {
+        action();
+    } catch (const RuntimeError& error) {
+        depr.ReportError("Calculation Error", error);
+    }
+}
 
 void FrmViewDepr::Calculate() {
     EngineValues& v = depr.values;
-    // A run-time error is reported and the run goes on with the next step.
-    const auto step = [this](auto&& action) {
-        try {
-            action();
-        } catch (const RuntimeError& error) {
-            depr.ReportError("Calculation Error", error);
-        }
-    };
-
-    double cost = 0.0;
-    double life = 0.0;
-    std::int16_t years = 0;
-    std::int16_t quarter = 0;
-    double amount = 0.0;
-
     v.ResetTotal = true;
     SetStatusStyle(kRed, stbMain.bold);
     ShowStatus("");
     v.MethodText.clear();
-    step([this] {
+    cmdPrint.enabled = false;  // the first row written enables it again
+    CalculationStep([this] {
         grdDepr.Clear();
         depr.SetGridHeadings();
     });
-
-    step([this] { ValidateInput(); });
+    CalculationStep([this] { ValidateInput(); });
     if (v.InputError) {
         return;
     }
 
+    ScheduleRun run;
+    run.cost = ScheduleCost();
+    if (!ScheduleLength(run)) {
+        ShowStatus("Please select a life or a class.");
+        return;
+    }
+    ScheduleConvention(run);
+    if (RunLuxuryAuto(run)) {
+        return;
+    }
+    const std::string method = cboMethod.Text();
+    if (chkBonus.value == 1 && (method == "MACRS" || method == "ADS")) {
+        run.cost = run.cost * 0.7;  // the allowance itself is added to year 1 by the grid
+    }
+    RunYears(run);
+
+    SetStatusStyle(kBlue, false);
+    ShowStatus(v.MethodText);
+}
+
+double FrmViewDepr::ScheduleCost() {
+    double cost = 0.0;
     const std::string& sales = txtSalesPrice.Text();
-    step([&] {
+    CalculationStep([&] {
         if (!sales.empty() && !txtCost.Text().empty() && !txtAdjTaxBasis.Text().empty()) {
             lblAdjCost.caption = PlainText(StrictNumber(txtCost.Text()) - StrictNumber(sales) +
                                            StrictNumber(txtAdjTaxBasis.Text()));
             cost = Val(lblAdjCost.caption);
         }
     });
-    step([&] {
+    CalculationStep([&] {
         if (sales.empty()) {
             lblAdjCost.caption.clear();
             cost = StrictNumber(txtCost.Text());
         }
     });
+    return cost;
+}
 
-    const std::string method = cboMethod.Text();
-    const bool straightLine = method == "Straight Line" || method == "Amortize";
+bool FrmViewDepr::ScheduleLength(ScheduleRun& run) {
     const std::string& lifeText = cboLife.Text();
-    const bool fractionalLife = straightLine && !IsWholeNumber(Val(lifeText));
     if (!lifeText.empty()) {
-        life = Val(lifeText);
-        step([&] { years = ToInt16(life); });
-        if (fractionalLife) {
-            // Far enough for the last part year to recover what is left of the cost.
-            years = static_cast<std::int16_t>(std::ceil(life));
-        }
+        CalculationStep([&] {
+            run.life = Val(lifeText);
+            run.years = ToInt16(run.life);
+            run.fractionalLife = IsStraightLine(cboMethod.Text()) && !IsWholeNumber(run.life);
+            if (run.fractionalLife) {
+                // Far enough for the last part year to recover what is left of the cost.
+                run.years = ToInt16(std::ceil(run.life));
+            }
+        });
     } else if (cboClass.Text().empty()) {
-        ShowStatus("Please select a life or a class.");
-        return;
+        return false;
     } else {
-        step([&] {
-            life = cboClass.ItemData(cboClass.ListIndex());
-            years = ToInt16(life);
+        CalculationStep([&] {
+            run.life = cboClass.ItemData(cboClass.ListIndex());
+            run.years = ToInt16(run.life);
         });
     }
-    years = static_cast<std::int16_t>(years + 1);
+    run.years += 1;
+    return true;
+}
 
+void FrmViewDepr::ScheduleConvention(ScheduleRun& run) {
+    EngineValues& v = depr.values;
     if (fraConvention.enabled) {
         const int selected = optConvention.Selected();
         if (selected >= 0) {
@@ -90,84 +125,93 @@ void FrmViewDepr::Calculate() {
     } else {
         v.Convention = kNoConvention;
     }
-    const std::string inService = txtInService.Text();
     if (v.Convention == kMidQuarter) {
-        step([&] {
-            const int month = ToInt16(Val(inService.substr(0, 2)));
-            quarter = static_cast<std::int16_t>(month >= 1 && month <= 12 ? (month + 2) / 3 : 0);
+        CalculationStep([&] {
+            const int month = ToInt16(Val(txtInService.Text().substr(0, 2)));
+            run.quarter =
+                static_cast<std::int16_t>(month >= 1 && month <= 12 ? (month + 2) / 3 : 0);
         });
     }
+}
 
-    if (cboClass.ListIndex() != -1) {
-        const std::string& cls = cboClass.Text();
-        const std::string yearText = inService.substr(inService.size() - 4);
-        const auto luxury = [&](const char* fileCode) {
-            step([&] {
-                depr.MacrsLuxuryAuto(cost, ToInt16(Val(lifeText)), yearText, fileCode, quarter);
-            });
-        };
-        if (cls.rfind("Automobiles ", 0) == 0) {
-            return luxury("A");
-        }
-        if (cls.rfind("Automobiles, Clean Fuel", 0) == 0) {
-            return luxury("E");
-        }
+bool FrmViewDepr::RunLuxuryAuto(const ScheduleRun& run) {
+    if (cboClass.ListIndex() == -1) {
+        return false;
     }
-
-    if (chkBonus.value == 1 && method == "MACRS") {
-        cost = cost * 0.7;
+    const std::string& cls = cboClass.Text();
+    const char* fileCode = nullptr;
+    if (cls.rfind("Automobiles ", 0) == 0) {
+        fileCode = "A";
+    } else if (cls.rfind("Automobiles, Clean Fuel", 0) == 0) {
+        fileCode = "E";
+    } else {
+        return false;
     }
+    const std::string inService = txtInService.Text();
+    const std::string yearText =
+        inService.size() >= 4 ? inService.substr(inService.size() - 4) : inService;
+    CalculationStep([&] {
+        depr.MacrsLuxuryAuto(run.cost, ToInt16(Val(cboLife.Text())), yearText, fileCode,
+                             run.quarter);
+    });
+    return true;
+}
 
-    const std::optional<MonthYear> placed = ReadMonthYear(inService);
+std::optional<double> FrmViewDepr::YearAmount(const ScheduleRun& run, std::int16_t year) {
+    const std::string method = cboMethod.Text();
+    if (IsStraightLine(method)) {
+        const double life = Val(cboLife.Text());
+        return run.fractionalLife ? depr.StraightLineFractionalYear(run.cost, life, year)
+                                  : depr.StraightLineYear(run.cost, life, year).value_or(0.0);
+    }
+    if (method == "ADS") {
+        return depr.AdsStraightLine(run.cost, run.life, year, run.quarter);
+    }
+    if (method != "MACRS") {
+        return std::nullopt;
+    }
+    const std::int16_t convention = depr.values.Convention;
+    if (convention == kHalfYear || convention == kMidMonth) {
+        return depr.MacrsHalfYear(run.cost, run.life, year);
+    }
+    if (convention != kMidQuarter) {
+        return std::nullopt;
+    }
+    switch (run.quarter) {
+        case 1:
+            return depr.MacrsQuarter1(run.cost, run.life, year);
+        case 2:
+            return depr.MacrsQuarter2(run.cost, run.life, year);
+        case 3:
+            return depr.MacrsQuarter3(run.cost, run.life, year);
+        case 4:
+            return depr.MacrsQuarter4(run.cost, run.life, year);
+        default:
+            return std::nullopt;
+    }
+}
+
+void FrmViewDepr::RunYears(const ScheduleRun& run) {
+    const std::optional<MonthYear> placed = ReadMonthYear(txtInService.Text());
     const std::optional<MonthYear> soldOn = ReadMonthYear(mskSold.Text());
-    for (std::int16_t year = 1; year <= years; ++year) {
-        const std::string yearMethod = cboMethod.Text();
-        step([&] {
-            if (yearMethod == "Straight Line" || yearMethod == "Amortize") {
-                const double slLife = Val(cboLife.Text());
-                // What is left is measured against the cent amounts already entered, so the
-                // last year brings the schedule's total to the cost to the cent.
-                amount = fractionalLife
-                             ? depr.StraightLineFractionalYear(
-                                   cost, slLife, year, year == 1 ? 0.0 : depr.TotalDepreciation())
-                             : depr.StraightLineYear(cost, slLife, year).value_or(0.0);
-            } else if (yearMethod == "MACRS") {
-                if (v.Convention == kHalfYear || v.Convention == kMidMonth) {
-                    amount = depr.MacrsHalfYear(cost, life, year);
-                } else if (v.Convention == kMidQuarter) {
-                    switch (quarter) {
-                        case 1:
-                            amount = depr.MacrsQuarter1(cost, life, year);
-                            break;
-                        case 2:
-                            amount = depr.MacrsQuarter2(cost, life, year);
-                            break;
-                        case 3:
-                            amount = depr.MacrsQuarter3(cost, life, year);
-                            break;
-                        case 4:
-                            amount = depr.MacrsQuarter4(cost, life, year);
-                            break;
-                        default:
-                            break;
-                    }
-                }
-            } else if (yearMethod == "ADS") {
-                amount = depr.AdsStraightLine(cost, life, year, quarter);
+    // A year whose computation failed or that no method covers keeps the amount before it.
+    double amount = 0.0;
+    for (int year = 1; year <= run.years; ++year) {
+        const auto recoveryYear = static_cast<std::int16_t>(year);
+        CalculationStep([&] {
+            if (const std::optional<double> computed = YearAmount(run, recoveryYear)) {
+                amount = *computed;
             }
         });
         const bool sold = placed && soldOn && placed->year + (year - 1) == soldOn->year;
         if (sold) {
-            amount = ProrateSaleYear(amount, v.Convention, soldOn->month);
+            amount = ProrateSaleYear(amount, depr.values.Convention, soldOn->month);
         }
-        depr.FillGrid(year, amount);
+        depr.FillGrid(recoveryYear, amount);
         if (sold) {
             break;
         }
     }
-
-    SetStatusStyle(kBlue, false);
-    ShowStatus(v.MethodText);
 }
 
 void FrmViewDepr::Clear() {

@@ -39,7 +39,8 @@ FrmViewDepr::FrmViewDepr(Platform& platform)
     cmdTools.caption = "&Tools";
     cmdHelp.caption = "&Help";
 
-    for (Label* label : {&lblInService, &lblSalesPrice, &lblAdjTaxBasis, &lblSoldDate}) {
+    for (Label* label :
+         {&lblInService, &lblSalesPrice, &lblAdjTaxBasis, &lblSoldDate, &lblAutoBusiness}) {
         label->foreColor = kBlack;
     }
     txtCost.maxLength = 10;

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -131,6 +132,19 @@ class FrmViewDepr : public Window, public ScheduleWindow {
     std::vector<Control*> TabOrder();
 
   private:
+    struct ScheduleRun;
+    // The steps of Calculate; a run-time error in one is reported and the next one runs.
+    void CalculationStep(const std::function<void()>& action);
+    double ScheduleCost();
+    // False when neither a life nor a class is given.
+    bool ScheduleLength(ScheduleRun& run);
+    void ScheduleConvention(ScheduleRun& run);
+    // True when the class is an automobile's, whose capped schedule has then run.
+    bool RunLuxuryAuto(const ScheduleRun& run);
+    // The engine's amount of one year for the method; nothing when none applies.
+    std::optional<double> YearAmount(const ScheduleRun& run, std::int16_t year);
+    void RunYears(const ScheduleRun& run);
+
     void WireFields();
     void WireCommands();
     // A validation fault: the message in the status line, the label red, the focus in the field.

@@ -88,7 +88,8 @@ void FrmViewDepr::ValidateInput() {
     for (Label* label : {&lblCost, &lblMethod, &lblLife}) {
         label->foreColor = kWindowText;
     }
-    for (Label* label : {&lblInService, &lblSalesPrice, &lblAdjTaxBasis, &lblSoldDate}) {
+    for (Label* label :
+         {&lblInService, &lblSalesPrice, &lblAdjTaxBasis, &lblSoldDate, &lblAutoBusiness}) {
         label->foreColor = kBlack;
     }
 
@@ -129,6 +130,9 @@ void FrmViewDepr::ValidateInput() {
     }
     GetBusinessPercent();
     const double share = v.BusinessFraction;
+    if (txtBusinessPercent.enabled && share == 0) {
+        return Fault(&txtBusinessPercent, &lblAutoBusiness, "Business Percent is required.");
+    }
     if (macrs && share > 0 && (share > 1.0 || share < 0.5)) {
         return Fault(nullptr, nullptr,
                      "MACRS Buisness Percent must be between 50% and 100%. Use ADS for less then "
@@ -158,6 +162,9 @@ void FrmViewDepr::ValidateInput() {
     }
     if (!basis.empty() && !IsPlainNumber(basis)) {
         return Fault(&txtAdjTaxBasis, &lblAdjTaxBasis, "Adj Tax Basis is invalid! ");
+    }
+    if (!sales.empty() && StrictNumber(cost) - StrictNumber(sales) + StrictNumber(basis) <= 0) {
+        return Fault(&txtSalesPrice, &lblSalesPrice, "Adj. Cost must be greater than 0! ");
     }
 }
 

@@ -10,7 +10,13 @@ const char* const kUsage =
     "                    [--business TEXT] [--bonus]\n"
     "                    [--convention half-year|mid-quarter|mid-month] [--sold MM/YYYY]\n"
     "                    [--sales-price TEXT] [--adj-tax-basis TEXT] [--description TEXT]\n"
-    "                    [--data-dir DIR] [--json] [--pdf FILE]\n";
+    "                    [--data-dir DIR] [--json] [--pdf FILE]\n"
+    "       pellory-calc --help | --version\n"
+    "Works the main window as a user would, presses Calculate and prints the written rows\n"
+    "(year, depreciation, adjusted tax basis), the status line and any message box; --json\n"
+    "prints them as one JSON object, --pdf FILE also prints the schedule report to a PDF file.\n"
+    "Exit status: 0 when Calculate ran, 1 when the PDF file could not be written, 2 for a bad\n"
+    "command line or an option whose box the window does not offer.\n";
 
 std::variant<CalcOptions, UsageError> ParseOptions(const std::vector<std::string>& args) {
     CalcOptions o;
@@ -27,6 +33,11 @@ std::variant<CalcOptions, UsageError> ParseOptions(const std::vector<std::string
         {"--description", &CalcOptions::description},
         {"--data-dir", &CalcOptions::dataDir},
         {"--pdf", &CalcOptions::pdf},
+    };
+    const std::map<std::string, bool CalcOptions::*> flags{
+        {"--json", &CalcOptions::json},       {"--bonus", &CalcOptions::bonus},
+        {"--help", &CalcOptions::help},       {"-h", &CalcOptions::help},
+        {"--version", &CalcOptions::version},
     };
     const std::map<std::string, int> assetTypes{
         {"regular", 0}, {"relinquished", 1}, {"replacement", 2}};
@@ -49,11 +60,11 @@ std::variant<CalcOptions, UsageError> ParseOptions(const std::vector<std::string
             }
             return std::nullopt;
         };
-        if (name == "--json" || name == "--bonus" || name == "--help" || name == "-h") {
+        if (const auto flag = flags.find(name); flag != flags.end()) {
             if (inlineValue) {
                 return UsageError{name + " takes no value"};
             }
-            (name == "--json" ? o.json : name == "--bonus" ? o.bonus : o.help) = true;
+            o.*(flag->second) = true;
             continue;
         }
         const auto v = value();

@@ -26,6 +26,7 @@ struct CalcOptions {
     std::optional<std::string> pdf;
     bool json = false;
     bool help = false;
+    bool version = false;
 };
 
 struct UsageError {

@@ -7,8 +7,8 @@
 
 namespace pellory::cli {
 
-std::optional<std::string> PrintPdf(FrmViewDepr& window, const std::string& path, int& argc,
-                                    char** argv) {
+std::optional<std::string> PrintPdf(FrmViewDepr& window, const std::string& path,
+                                    const std::vector<Message>& messages, int& argc, char** argv) {
     if (!window.cmdPrint.Usable()) {
         return "no schedule to print (the Print button is disabled), " + path + " not written";
     }
@@ -16,14 +16,19 @@ std::optional<std::string> PrintPdf(FrmViewDepr& window, const std::string& path
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
     }
     const QGuiApplication application(argc, argv);
+    const std::size_t before = messages.size();
     bool written = false;
     window.printSchedule = [&] { written = PrintToPdf(window, path); };
     window.cmdPrint.Click();
     window.printSchedule = nullptr;
-    if (!written) {
-        return "printing to " + path + " was reported as failed";
+    if (written) {
+        return std::nullopt;
     }
-    return std::nullopt;
+    std::string reason = path + " not written";
+    for (std::size_t i = before; i < messages.size(); ++i) {
+        reason += "; " + messages[i].title + ": " + messages[i].text;
+    }
+    return reason;
 }
 
 }  // namespace pellory::cli

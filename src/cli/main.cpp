@@ -6,6 +6,7 @@
 #include "cli/CalcDriver.h"
 #include "cli/CalcOptions.h"
 #include "cli/PdfOutput.h"
+#include "help/Version.h"
 
 namespace {
 
@@ -34,6 +35,12 @@ int main(int argc, char** argv) {
         std::cout << kUsage;
         return 0;
     }
+    if (options.version) {
+        const ProgramVersion version = ThisProgramVersion();
+        std::cout << "pellory-calc " << version.majorNumber << '.' << version.minorNumber << '.'
+                  << version.revision << "\n";
+        return 0;
+    }
     CollectingPlatform platform(options.dataDir ? std::filesystem::path(*options.dataDir)
                                                 : ExecutableFolder(argv[0]));
     FrmViewDepr window(platform);
@@ -42,12 +49,15 @@ int main(int argc, char** argv) {
         std::cerr << "pellory-calc: " << refused->message << "\n";
         return 2;
     }
+    std::optional<std::string> pdfProblem;
     if (options.pdf) {
-        if (const auto problem = PrintPdf(window, *options.pdf, argc, argv)) {
-            std::cerr << "pellory-calc: --pdf: " << *problem << "\n";
-        }
+        pdfProblem = PrintPdf(window, *options.pdf, platform.messages, argc, argv);
     }
     std::cout << (options.json ? JsonReport(window, platform.messages)
                                : PlainReport(window, platform.messages));
+    if (pdfProblem) {
+        std::cerr << "pellory-calc: --pdf: " << *pdfProblem << "\n";
+        return 1;
+    }
     return 0;
 }

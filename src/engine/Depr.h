@@ -28,8 +28,10 @@ class Depr {
     // Widths, heading texts and alignment of the schedule grid.
     void SetGridHeadings();
     // Enters one recovery year: the year-1 allowance, the running total in cents, the adjusted
-    // basis and, for an amount above 0, the year's row.
-    void FillGrid(std::int16_t year, double amount);
+    // basis and, for an amount of a cent or more, the year's row. No year takes more than what
+    // the cents entered before it leave of the business basis. Returns the cents entered (0
+    // when the call failed).
+    std::int64_t FillGrid(std::int16_t year, double amount);
 
     // MACRS tables; an unknown life or a year outside the row reports an error and gives 0.
     double MacrsHalfYear(double cost, double life, std::int16_t year);
@@ -48,10 +50,8 @@ class Depr {
     // Straight Line and Amortize with a whole life: nothing for a year outside the schedule.
     std::optional<double> StraightLineYear(double cost, double life, std::int16_t year) const;
     // Straight Line and Amortize with a fractional life: year 1 from the month placed in
-    // service, then a full year each, never more than what `recovered` (the cent amounts of the
-    // years before) leaves of the cost.
-    double StraightLineFractionalYear(double cost, double life, std::int16_t year,
-                                      double recovered) const;
+    // service, then a full year each; the grid stops the schedule at the cost.
+    double StraightLineFractionalYear(double cost, double life, std::int16_t year) const;
 
     // The capped schedule of a passenger automobile: 5-year MACRS rates, each year at most the
     // yearly maximum of the in-service year's record in the table of `fileCode` ("A" ordinary,
@@ -76,6 +76,11 @@ class Depr {
                        std::int16_t year);
     double RealProperty(double (*rate)(int, int), double cost, std::int16_t year);
     int InServiceMonth() const;
+    // The calendar year before the in-service year, or before this year for an empty box.
+    std::int16_t ReadBaseYear() const;
+    // The cost the grid's basis starts from: the exchange's adjusted cost or the cost, times
+    // the business share.
+    double BusinessCost() const;
 
     ScheduleWindow& window_;
     Platform& platform_;

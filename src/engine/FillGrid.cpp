@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "engine/Depr.h"
 #include "engine/Numbers.h"
 
@@ -27,29 +29,35 @@ void Depr::SetGridHeadings() {
     }
 }
 
-void Depr::FillGrid(std::int16_t year, double amount) {
-    try {
-        const std::string inService = window_.InServiceText();
-        int base = 0;
-        if (inService != kEmptyMonthYear) {
-            const std::string last4 =
-                inService.size() >= 4 ? inService.substr(inService.size() - 4) : inService;
-            base = ToInt16(Val(last4));
-        } else {
-            base = platform_.Today().year;
-        }
-        if (base != 0) {
-            base -= 1;
-        }
-        baseYear_ = static_cast<std::int16_t>(base);
+std::int16_t Depr::ReadBaseYear() const {
+    const std::string inService = window_.InServiceText();
+    int base = 0;
+    if (inService != kEmptyMonthYear) {
+        const std::string last4 =
+            inService.size() >= 4 ? inService.substr(inService.size() - 4) : inService;
+        base = ToInt16(Val(last4));
+    } else {
+        base = platform_.Today().year;
+    }
+    if (base != 0) {
+        base -= 1;
+    }
+    return static_cast<std::int16_t>(base);
+}
 
-        const double adjustedCost = Val(window_.AdjCostText());
-        double businessCost = adjustedCost > 0 ? adjustedCost : StrictNumber(window_.CostText());
-        const std::string percent = window_.BusinessPercentText();
-        if (!percent.empty()) {
-            // The same reading of the box as the business-use share, so amounts and basis agree.
-            businessCost = Multiply(businessCost, BusinessFractionOf(percent));
-        }
+double Depr::BusinessCost() const {
+    const double adjustedCost = Val(window_.AdjCostText());
+    const double cost = adjustedCost > 0 ? adjustedCost : StrictNumber(window_.CostText());
+    const std::string percent = window_.BusinessPercentText();
+    // The same reading of the box as the business-use share, so amounts and basis agree.
+    return percent.empty() ? cost : Multiply(cost, BusinessFractionOf(percent));
+}
+
+std::int64_t Depr::FillGrid(std::int16_t year, double amount) {
+    try {
+        baseYear_ = ReadBaseYear();
+        const double businessCost = BusinessCost();
+        const std::int64_t businessCents = ScaledRound(businessCost, 2);
 
         Grid& grid = window_.ScheduleGrid();
         int row = year;
@@ -76,22 +84,29 @@ void Depr::FillGrid(std::int16_t year, double amount) {
             values.ResetTotal = false;
             totalCents_ = 0;
         }
-        totalCents_ += ScaledRound(amount, 2, Rounding::HalfEven);
-        double basis = businessCost - TotalDepreciation();
-        if (basis < 1.0) {
-            basis = 0.0;
+        // No year takes more than the cents entered so far leave of the business basis: the
+        // year that reaches it takes exactly what is left, the years after it nothing.
+        std::int64_t cents = ScaledRound(amount, 2);
+        const std::int64_t left = businessCents - totalCents_;
+        if (cents > left) {
+            cents = std::max<std::int64_t>(left, 0);
         }
-        values.AdjustedBasis = basis;
+        totalCents_ += cents;
+        // Less than a dollar of basis left shows as none.
+        const std::int64_t basisCents = left - cents < 100 ? 0 : left - cents;
+        values.AdjustedBasis = static_cast<double>(basisCents) / 100.0;
 
-        if (amount > 0) {
+        if (cents > 0) {
             grid.SetTextMatrix(row, firstCol, std::to_string(baseYear_ + year));
-            grid.SetTextMatrix(row, firstCol + 1, FormatAmount(amount));
-            grid.SetTextMatrix(row, firstCol + 2, FormatAmount(basis));
+            grid.SetTextMatrix(row, firstCol + 1, FormatAmountCents(cents));
+            grid.SetTextMatrix(row, firstCol + 2, FormatAmountCents(basisCents));
             window_.EnablePrint();
         }
+        return cents;
     } catch (const RuntimeError& error) {
         ReportError("Fill Grid Error", error);
     }
+    return 0;
 }
 
 void Depr::ReportError(const std::string& title, const RuntimeError& error) const {

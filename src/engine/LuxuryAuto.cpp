@@ -36,8 +36,6 @@ void Depr::MacrsLuxuryAuto(double cost, std::int16_t /*life*/, const std::string
             return;
         }
         const double businessCost = Multiply(cost, values.BusinessFraction);
-        double remaining = businessCost;
-        double accumulated = 0.0;
         const std::span<const double> rates = LuxuryAutoRates(quarter);
 
         const std::string fileName = fileCode == "A" ? "AutoMax.DAT" : "Electric.DAT";
@@ -59,7 +57,11 @@ void Depr::MacrsLuxuryAuto(double cost, std::int16_t /*life*/, const std::string
 
         const double placedYear = Val(yearText);
         const std::optional<MonthYear> soldOn = ReadMonthYear(window_.SoldText());
-        for (std::int16_t year = 1; accumulated < businessCost; ++year) {
+        // The grid never enters more than the business basis; the schedule ends with the year
+        // whose cents bring it there.
+        const std::int64_t basisCents = ScaledRound(businessCost, 2);
+        std::int64_t recoveredCents = 0;
+        for (std::int16_t year = 1; recoveredCents < basisCents; ++year) {
             const auto k = static_cast<std::size_t>(std::min<int>(year, 5));
             double amount = Multiply(businessCost, rates[k - 1]);
             if (year == 1 && bonus) {
@@ -73,17 +75,12 @@ void Depr::MacrsLuxuryAuto(double cost, std::int16_t /*life*/, const std::string
             if (sold) {
                 amount = ProrateSaleYear(amount, values.Convention, soldOn->month);
             }
-            if (amount > remaining) {
-                amount = remaining;
-            }
-            accumulated += amount;
-            remaining = businessCost - accumulated;
             if (year > kLastYear) {
                 window_.ShowStatus("Can't display total depreciation. The life greater then 43 !");
                 values.InputError = true;
                 return;
             }
-            FillGrid(year, amount);
+            recoveredCents += FillGrid(year, amount);
             if (sold) {
                 break;
             }

@@ -121,15 +121,8 @@ std::optional<double> Depr::StraightLineYear(double cost, double life, std::int1
     return std::nullopt;
 }
 
-double Depr::StraightLineFractionalYear(double cost, double life, std::int16_t year,
-                                        double recovered) const {
-    const double remainder = cost - recovered;
-    if (remainder < 0.005) {
-        return 0.0;  // what is left is rounding dust, not a year's depreciation
-    }
-    const double full = year == 1 ? Divide(Multiply((13 - InServiceMonth()) / 12.0, cost), life)
-                                  : Divide(cost, life);
-    return full > remainder ? remainder : full;
+double Depr::StraightLineFractionalYear(double cost, double life, std::int16_t year) const {
+    return year == 1 ? *StraightLineYear(cost, life, year) : Divide(cost, life);
 }
 
 }  // namespace pellory

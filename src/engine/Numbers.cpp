@@ -133,8 +133,7 @@ std::string Group(std::int64_t whole) {
     return out;
 }
 
-std::string FormatCents(double value, bool trailingBlank) {
-    const std::int64_t cents = ScaledRound(value, 2, Rounding::HalfAway);
+std::string FormatCents(std::int64_t cents, bool trailingBlank) {
     const std::int64_t magnitude = cents < 0 ? -cents : cents;
     const std::int64_t whole = magnitude / 100;
     const std::int64_t fraction = magnitude % 100;
@@ -189,7 +188,7 @@ bool IsPlainNumber(std::string_view text) {
     return digits;
 }
 
-std::int64_t ScaledRound(double value, int decimals, Rounding rounding) {
+std::int64_t ScaledRound(double value, int decimals) {
     if (value == 0.0) {
         return 0;
     }
@@ -221,8 +220,7 @@ std::int64_t ScaledRound(double value, int decimals, Rounding rounding) {
         const std::int64_t remainder = d.digits % unit;
         const std::int64_t twice = remainder * 2;
         result = quotient;
-        if (twice > unit ||
-            (twice == unit && (rounding == Rounding::HalfAway || quotient % 2 != 0))) {
+        if (twice > unit || (twice == unit && quotient % 2 != 0)) {
             ++result;
         }
     }
@@ -230,15 +228,14 @@ std::int64_t ScaledRound(double value, int decimals, Rounding rounding) {
 }
 
 double RoundHalfEven(double value, int decimals) {
-    return static_cast<double>(ScaledRound(value, decimals, Rounding::HalfEven)) /
-           static_cast<double>(Pow10(decimals));
+    return static_cast<double>(ScaledRound(value, decimals)) / static_cast<double>(Pow10(decimals));
 }
 
 std::int16_t ToInt16(double value) {
     if (!std::isfinite(value) || std::fabs(value) > 40000.0) {
         Raise(err::kOverflow);
     }
-    const std::int64_t whole = ScaledRound(value, 0, Rounding::HalfEven);
+    const std::int64_t whole = ScaledRound(value, 0);
     if (whole < std::numeric_limits<std::int16_t>::min() ||
         whole > std::numeric_limits<std::int16_t>::max()) {
         Raise(err::kOverflow);
@@ -278,7 +275,8 @@ std::string PlainText(double value) {
     if (d.exponent >= 15) {
         out += digits.substr(0, 1);
         if (digits.size() > 1) {
-            out += "." + digits.substr(1);
+            out += '.';
+            out += digits.substr(1);
         }
         return out + "E+" + std::to_string(d.exponent);
     }
@@ -293,19 +291,23 @@ std::string PlainText(double value) {
 }
 
 std::string FormatAmount(double value) {
-    return FormatCents(value, true);
+    return FormatCents(ScaledRound(value, 2), true);
+}
+
+std::string FormatAmountCents(std::int64_t cents) {
+    return FormatCents(cents, true);
 }
 
 std::string FormatPrintAmount(double value) {
-    return FormatCents(value, false);
+    return FormatCents(ScaledRound(value, 2), false);
 }
 
 std::string FormatWhole(double value) {
-    const std::int64_t whole = ScaledRound(value, 0, Rounding::HalfAway);
+    const std::int64_t whole = ScaledRound(value, 0);
     if (whole == 0) {
         return {};
     }
-    return whole < 0 ? "-" + Group(-whole) : Group(whole);
+    return whole < 0 ? std::string(1, '-').append(Group(-whole)) : Group(whole);
 }
 
 }  // namespace pellory

@@ -18,12 +18,11 @@ double StrictNumber(std::string_view text);
 // life text a calculation can use.
 bool IsPlainNumber(std::string_view text);
 
-enum class Rounding { HalfEven, HalfAway };
-
-// `value` x 10^decimals brought to a whole number. The half is judged on the value's decimal
-// form to 15 significant digits, so 0.125 is an exact half cent. Raises "Overflow" past the
-// range of 64 bits.
-std::int64_t ScaledRound(double value, int decimals, Rounding rounding);
+// `value` x 10^decimals brought to a whole number, an exact half going to the even neighbour.
+// The half is judged on the value's decimal form to 15 significant digits, so 0.125 is an exact
+// half cent. Raises "Overflow" past the range of 64 bits. Every amount shown or added up is
+// rounded this one way.
+std::int64_t ScaledRound(double value, int decimals);
 
 // Rounding to `decimals` places, an exact half going to the even neighbour.
 double RoundHalfEven(double value, int decimals);
@@ -43,6 +42,8 @@ std::string PlainText(double value);
 
 // "###,###.00 ": grouped, two decimals, no digit before the point below 1, one trailing blank.
 std::string FormatAmount(double value);
+// The same for an amount held in cents.
+std::string FormatAmountCents(std::int64_t cents);
 
 // "###,###,###,###": grouped whole number; empty for zero.
 std::string FormatWhole(double value);

@@ -1,15 +1,14 @@
 #include <gtest/gtest.h>
 
-#include <cmath>
+#include <functional>
 
 #include "MainWindowFixture.h"
-#include "engine/Numbers.h"
 
 namespace pellory {
 namespace {
 
 class CalculateTest : public testing::MainWindowTest {
-  protected:
+  public:
     void Asset(const char* cost, const char* method, const char* inService) {
         w.Type(w.txtCost, cost);
         Method(method);
@@ -42,29 +41,13 @@ TEST_F(CalculateTest, TheWorkedExampleWithTheSpecialAllowance) {
     EXPECT_TRUE(platform.boxes.empty());
 }
 
-TEST_F(CalculateTest, SevenYearHalfYearAndTheMidQuarterRemainder) {
-    Asset("10000", "MACRS", "08/2002");
+TEST_F(CalculateTest, AMidQuarterTableThatFallsShortLeavesItsRemainder) {
+    Asset("10000", "MACRS", "02/2002");
     PickLife("7");
-    Calculate();
-    EXPECT_EQ(Amounts(),
-              (std::vector<std::string>{"1,429.00 ", "2,449.00 ", "1,749.00 ", "1,249.00 ",
-                                        "893.00 ", "892.00 ", "893.00 ", "446.00 "}));
-    InService("02/2002");
     w.optConvention.SetValue(1, true);
     Calculate();
     EXPECT_EQ(Cell(1, 1), "2,500.00 ");
     EXPECT_EQ(LastBasis(), "1.00 ");
-}
-
-TEST_F(CalculateTest, ABusinessShareOnlyScalesTheFiveYearRowButAlwaysTheBasis) {
-    Asset("10000", "MACRS", "01/2002");
-    PickLife("5");
-    w.Type(w.txtBusinessPercent, "60");
-    Calculate();
-    EXPECT_EQ(Amounts(), (std::vector<std::string>{"1,200.00 ", "1,920.00 ", "1,152.00 ", "691.20 ",
-                                                   "691.20 ", "345.60 "}));
-    EXPECT_EQ(Cell(1, 2), "4,800.00 ");
-    EXPECT_EQ(LastBasis(), ".00 ");
 }
 
 TEST_F(CalculateTest, RealPropertyRunsTwentyNineYears) {
@@ -137,46 +120,6 @@ TEST_F(CalculateTest, StraightLineSaleYearKeepsItsFullAmount) {
     EXPECT_EQ(w.depr.values.Convention, kNoConvention);
 }
 
-TEST_F(CalculateTest, TheWholeLifeStraightLineExample) {
-    Asset("12000", "Amortize", "04/2002");
-    w.Type(w.cboLife, "5");
-    Calculate();
-    EXPECT_EQ(Amounts(), (std::vector<std::string>{"1,800.00 ", "2,400.00 ", "2,400.00 ",
-                                                   "2,400.00 ", "2,400.00 ", "600.00 "}));
-    EXPECT_EQ(LastBasis(), ".00 ");
-}
-
-TEST_F(CalculateTest, FractionalStraightLineLivesRecoverTheCostExactly) {
-    for (const char* life : {"27.5", "31.5", "26.5", "1.5", "39.5", "42.5"}) {
-        for (const char* month : {"01", "07", "12"}) {
-            SCOPED_TRACE(std::string(life) + " from " + month);
-            w.cmdClear.Click();
-            Asset("123456.78", "Straight Line", (std::string(month) + "/2010").c_str());
-            w.Type(w.cboLife, life);
-            Calculate();
-            EXPECT_TRUE(platform.boxes.empty());
-            EXPECT_NEAR(w.depr.TotalDepreciation(), 123456.78, 0.011);
-            EXPECT_EQ(LastBasis(), ".00 ");
-            const int last = LastWrittenYear();
-            EXPECT_LE(last, static_cast<int>(std::ceil(Val(life))) + 1);
-            for (int y = 1; y <= last; ++y) {
-                EXPECT_NE(Cell(y, 0), "") << "gap at year " << y;
-            }
-        }
-    }
-}
-
-TEST_F(CalculateTest, FractionalLifeFromJanuaryEndsWithTheHalfYear) {
-    Asset("27500", "Straight Line", "01/2010");
-    w.Type(w.cboLife, "27.5");
-    Calculate();
-    EXPECT_EQ(Cell(1, 1), "1,000.00 ");
-    EXPECT_EQ(Cell(27, 1), "1,000.00 ");
-    EXPECT_EQ(Cell(28, 1), "500.00 ");
-    EXPECT_EQ(Cell(28, 2), ".00 ");
-    EXPECT_EQ(Cell(29, 0), "");
-}
-
 TEST_F(CalculateTest, AnExchangeDepreciatesTheAdjustedCost) {
     w.optAssetType.SetValue(2, true);
     Asset("100000", "MACRS", "01/2005");
@@ -199,16 +142,52 @@ TEST_F(CalculateTest, AnExchangeWithCentsShowsThemInTheAdjustedCost) {
     EXPECT_EQ(w.lblAdjCost.caption, "1099.35");
 }
 
-TEST_F(CalculateTest, TheAllowanceReducesOnlyTheMacrsBasis) {
-    Asset("10000", "ADS", "01/2005");
-    PickClass("Desks (10)");
-    ASSERT_TRUE(w.chkBonus.enabled);
-    w.chkBonus.value = 1;
-    Calculate();
-    // 0.05 x 10000 for the first half year plus the 30% allowance of the whole cost.
-    EXPECT_EQ(Cell(1, 1), "3,500.00 ");
-    EXPECT_EQ(Cell(2, 1), "1,000.00 ");
-    EXPECT_EQ(w.stbMain.caption, "Method: ADS- Straight Line");
+TEST_F(CalculateTest, RowsReconcileToTheCentAndStopAtTheBasis) {
+    const struct {
+        const char* name;
+        std::function<void(CalculateTest&)> enter;
+        int year;
+        const char* amount;
+        const char* basis;
+        double total;
+    } cases[] = {
+        {"a half cent goes to the even cent in the cell and the total",
+         [](auto& t) {
+             t.Asset("29430", "MACRS", "03/2016");
+             t.PickClass("Land Improvements (15)");
+             t.w.optConvention.SetValue(1, true);
+         },
+         1, "2,575.12 ", "26,854.88 ", 29429.99},  // the table falls a cent short
+        {"the allowance takes 30% and ADS the 70% left",
+         [](auto& t) {
+             t.Asset("10000", "ADS", "01/2005");
+             t.PickClass("Desks (10)");
+             t.w.chkBonus.value = 1;
+         },
+         1, "3,350.00 ", "6,650.00 ", 10000},
+        {"ADS first-year rate rounded up: the last year takes what is left",
+         [](auto& t) {
+             t.Asset("12000", "ADS", "07/2008");
+             t.w.Type(t.w.cboLife, "12");
+         },
+         13, "499.60 ", ".00 ", 12000},
+        {"real property cents that add up past the cost",
+         [](auto& t) {
+             t.Asset("1499120", "MACRS", "07/1992");
+             t.PickLife("39");
+         },
+         40, "20,852.64 ", ".00 ", 1499120},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        w.cmdClear.Click();
+        c.enter(*this);
+        Calculate();
+        EXPECT_EQ(Cell(c.year, 1), c.amount);
+        EXPECT_EQ(Cell(c.year, 2), c.basis);
+        EXPECT_DOUBLE_EQ(w.depr.TotalDepreciation(), c.total);
+        EXPECT_TRUE(platform.boxes.empty());
+    }
 }
 
 TEST_F(CalculateTest, AdsMidQuarterRecoversAlmostTheWholeCost) {

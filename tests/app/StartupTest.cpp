@@ -80,7 +80,7 @@ TEST_F(StartupTest, TheEchoOfAnEmptyOrZeroAmountIsEmpty) {
     w.PressKey(kKeyBackspace);
     EXPECT_EQ(w.stbMain.caption, "");
     w.Type(w.txtCost, "1234.5");
-    EXPECT_EQ(w.stbMain.caption, "1,235");
+    EXPECT_EQ(w.stbMain.caption, "1,234");
 }
 
 }  // namespace

@@ -25,6 +25,10 @@ TEST_F(ValidationTest, EachFaultInItsOrderWithFocusAndLabel) {
         const char* message;
         Control* focus;
         Label* label;
+        // Calculate is pressed with Enter from this box (Alt+C when `click`), the cost box
+        // when none: each of these clears the status line when it is left.
+        Control* from = nullptr;
+        bool click = false;
     };
     auto& t = *this;
     const std::vector<Case> cases = {
@@ -105,13 +109,26 @@ TEST_F(ValidationTest, EachFaultInItsOrderWithFocusAndLabel) {
              f.w.Type(f.w.mskSold, "02/2002");
          },
          "Date sold is invalid! ", &w.mskSold, &w.lblSoldDate},
+        {"business % typed 0",
+         [](auto& f) {
+             f.PickLife("5");
+             f.w.Type(f.w.txtBusinessPercent, "0");
+         },
+         "Business Percent is required.", &w.txtBusinessPercent, &w.lblAutoBusiness},
+        {"ADS business % of a lone point",
+         [](auto& f) {
+             f.Method("ADS");
+             f.PickLife("5");
+             f.w.Type(f.w.txtBusinessPercent, ".");
+         },
+         "Business Percent is required.", &w.txtBusinessPercent, &w.lblAutoBusiness},
         {"sales price without basis",
          [](auto& f) {
              f.w.optAssetType.SetValue(2, true);
              f.w.Type(f.w.txtSalesPrice, "4000");
          },
          "Adj Tax Basis is required if Sales Price is populated! ", &w.txtAdjTaxBasis,
-         &w.lblAdjTaxBasis},
+         &w.lblAdjTaxBasis, &w.txtSalesPrice, true},
         {"basis without sales price",
          [](auto& f) {
              f.w.optAssetType.SetValue(2, true);
@@ -133,22 +150,38 @@ TEST_F(ValidationTest, EachFaultInItsOrderWithFocusAndLabel) {
              f.w.Type(f.w.txtAdjTaxBasis, ".");
          },
          "Adj Tax Basis is invalid! ", &w.txtAdjTaxBasis, &w.lblAdjTaxBasis},
+        {"exchange with no adjusted cost left",
+         [](auto& f) {
+             f.w.optAssetType.SetValue(2, true);
+             f.PickLife("5");
+             f.w.Type(f.w.txtSalesPrice, "12500");
+             f.w.Type(f.w.txtAdjTaxBasis, "2500");
+         },
+         "Adj. Cost must be greater than 0! ", &w.txtSalesPrice, &w.lblSalesPrice,
+         &w.txtBusinessPercent},
     };
-    Label* const labels[] = {&w.lblCost,       &w.lblMethod,      &w.lblLife,    &w.lblInService,
-                             &w.lblSalesPrice, &w.lblAdjTaxBasis, &w.lblSoldDate};
+    Label* const labels[] = {&w.lblCost,      &w.lblMethod,      &w.lblLife,
+                             &w.lblInService, &w.lblSalesPrice,  &w.lblAdjTaxBasis,
+                             &w.lblSoldDate,  &w.lblAutoBusiness};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         w.cmdClear.Click();
         w.optAssetType.SetValue(0, true);
         Valid();
+        w.cmdCalculate.Click();
+        ASSERT_TRUE(w.cmdPrint.enabled);
         c.spoil(t);
-        // Enter from a box that clears the status line when it is left.
-        w.UserFocus(w.txtCost);
-        w.PressKey(kKeyEnter);
+        w.UserFocus(*(c.from != nullptr ? c.from : &w.txtCost));
+        if (c.click) {
+            w.cmdCalculate.Click();
+        } else {
+            w.PressKey(kKeyEnter);
+        }
         EXPECT_TRUE(w.depr.values.InputError);
         EXPECT_EQ(w.stbMain.caption, c.message);
         EXPECT_EQ(w.stbMain.foreColor, kRed);
         EXPECT_EQ(w.Focused(), c.focus != nullptr ? c.focus : &w.txtCost);
+        ASSERT_TRUE(c.from == nullptr || c.from->Usable());
         for (Label* label : labels) {
             const Color normal = label == &w.lblCost || label == &w.lblMethod || label == &w.lblLife
                                      ? kWindowText
@@ -176,7 +209,7 @@ TEST_F(ValidationTest, BoundariesThatPass) {
     } cases[] = {
         {"Straight Line", "43", ""}, {"MACRS", "27.5", ""}, {"ADS", "25", ""},
         {"MACRS", "5", "50"},        {"MACRS", "5", "100"}, {"MACRS", "5", ".75"},
-        {"MACRS", "5", "0"},         {"ADS", "5", "100"},   {"MACRS", "", ""},
+        {"ADS", "5", "100"},         {"MACRS", "", ""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.method) + " " + c.life + " " + c.business);

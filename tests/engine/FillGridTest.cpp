@@ -78,19 +78,6 @@ TEST_F(FillGridTest, BaseYearFromTheInServiceBoxOrTheClock) {
     EXPECT_EQ(window.Cell(1, 0), "1");
 }
 
-TEST_F(FillGridTest, TheWorkedExampleWithTheSpecialAllowance) {
-    window.inService = "03/2002";
-    window.bonus = true;
-    depr.FillGrid(1, 0.20 * 7000);
-    depr.FillGrid(2, 0.32 * 7000);
-    EXPECT_EQ(window.Cell(1, 0), "2002");
-    EXPECT_EQ(window.Cell(1, 1), "4,400.00 ");
-    EXPECT_EQ(window.Cell(1, 2), "5,600.00 ");
-    EXPECT_EQ(window.Cell(2, 1), "2,240.00 ");
-    EXPECT_EQ(window.Cell(2, 2), "3,360.00 ");
-    EXPECT_DOUBLE_EQ(depr.values.AdjustedBasis, 3360);
-}
-
 TEST_F(FillGridTest, AnAllowanceAlreadyIncludedIsNotAddedAgain) {
     window.bonus = true;
     depr.values.BonusIncluded = true;
@@ -107,26 +94,30 @@ TEST_F(FillGridTest, AZeroYearWritesNoRowButCounts) {
     EXPECT_EQ(window.Cell(2, 2), "7,500.00 ");
 }
 
-TEST_F(FillGridTest, BasisBelowOneDollarShowsZeroAndNeverNegative) {
+TEST_F(FillGridTest, CentsHalfToEvenAndNeverPastTheBasis) {
     window.cost = "1000";
-    depr.FillGrid(1, 999.01);
-    EXPECT_EQ(window.Cell(1, 2), ".00 ");
-    depr.FillGrid(2, 500);
-    EXPECT_EQ(window.Cell(2, 2), ".00 ");
+    const struct {
+        double amount;
+        const char* shown;
+        const char* basis;
+    } years[] = {
+        {0.125, ".12 ", "999.88 "},  // shown as the total takes it
+        {0.135, ".14 ", "999.74 "},
+        {0.004, "", ""},  // dust: no row
+        {998.74, "998.74 ", "1.00 "},
+        {0.5, ".50 ", ".00 "},  // below one dollar of basis
+        {5, ".50 ", ".00 "},    // the year that reaches the basis takes what is left
+        {5, "", ""},
+    };
+    std::int16_t year = 1;
+    for (const auto& y : years) {
+        depr.FillGrid(year, y.amount);
+        EXPECT_EQ(window.Cell(year, 1), y.shown) << year;
+        EXPECT_EQ(window.Cell(year, 2), y.basis) << year;
+        ++year;
+    }
+    EXPECT_DOUBLE_EQ(depr.TotalDepreciation(), 1000);
     EXPECT_DOUBLE_EQ(depr.values.AdjustedBasis, 0);
-    depr.values.ResetTotal = true;
-    depr.FillGrid(1, 999);
-    EXPECT_EQ(window.Cell(1, 2), "1.00 ");
-}
-
-TEST_F(FillGridTest, TheTotalAddsCentRoundedAmountsHalfToEven) {
-    window.cost = "100";
-    depr.FillGrid(1, 0.125);
-    depr.FillGrid(2, 0.135);
-    depr.FillGrid(3, 0.005);
-    EXPECT_DOUBLE_EQ(depr.TotalDepreciation(), 0.12 + 0.14 + 0.0);
-    EXPECT_EQ(window.Cell(1, 1), ".13 ");  // the cell shows the amount itself
-    EXPECT_EQ(window.Cell(3, 2), "99.74 ");
 }
 
 TEST_F(FillGridTest, BusinessCostFromTheShareOrTheExchange) {

@@ -69,18 +69,18 @@ else
     fail "pdftotext could not read $work/exchange.pdf"
 fi
 
-# A file that cannot be written: reported as a printer error, the calculation stands.
+# A file that cannot be written: exit 1 with the reason, the calculation still on stdout.
 "$calc" --method MACRS --in-service 03/2002 --life 5 --cost 10000 \
-    --pdf "$work/no/such/folder/x.pdf" >"$work/unwritable.out" 2>"$work/unwritable.err"
-[ $? -eq 0 ] || fail "unwritable file: exit status"
-grep -q "^Printer Error: Err: 75\[Cannot write the file $work/no/such/folder/x.pdf\]$" \
-    "$work/unwritable.out" || fail "unwritable file: no Printer Error message"
-grep -q "^pellory-calc: --pdf: " "$work/unwritable.err" || fail "unwritable file: nothing on stderr"
+    --pdf /dev/full >"$work/unwritable.out" 2>"$work/unwritable.err"
+[ $? -eq 1 ] || fail "unwritable file: exit status"
+grep -q "^2002	" "$work/unwritable.out" || fail "unwritable file: no schedule on stdout"
+grep -q "^pellory-calc: --pdf: .*Printer Error: Err: 75\[Cannot write the file /dev/full: No space left on device\]$" \
+    "$work/unwritable.err" || fail "unwritable file: no reason on stderr"
 
 # No schedule (a validation fault): the Print button stays disabled and no file is made.
 "$calc" --method MACRS --in-service 03/2002 --life 5 --pdf "$work/none.pdf" \
     >"$work/none.out" 2>"$work/none.err"
-[ $? -eq 0 ] || fail "no schedule: exit status"
+[ $? -eq 1 ] || fail "no schedule: exit status"
 [ ! -e "$work/none.pdf" ] || fail "no schedule: a file was written"
 grep -q "Print button is disabled" "$work/none.err" || fail "no schedule: nothing on stderr"
 

@@ -1,20 +1,24 @@
 #include "print/qt/PrintSchedule.h"
 
+#include <QBuffer>
 #include <QMarginsF>
 #include <QPageLayout>
 #include <QPageSize>
+#include <QPdfWriter>
 #include <QPrinterInfo>
 
 #include "platform/RuntimeError.h"
 #include "print/PrintGrid.h"
 #include "print/qt/QtMousePointer.h"
 #include "print/qt/QtPrinter.h"
+#include "print/qt/WholeFile.h"
 
 namespace pellory {
 
 namespace {
 
 const char* const kDocumentName = "Depreciation Schedule";
+constexpr int kPdfResolution = 1200;
 
 }  // namespace
 
@@ -33,17 +37,18 @@ std::unique_ptr<Printer> OpenDefaultPrinter() {
     return document;
 }
 
-std::unique_ptr<Printer> OpenPdfFile(const std::string& path) {
-    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    printer->setOutputFileName(QString::fromStdString(path));
-    printer->setOutputFormat(QPrinter::PdfFormat);
-    printer->setDocName(QString::fromLatin1(kDocumentName));
-    printer->setPageSize(QPageSize(QPageSize::Letter));
-    printer->setPageOrientation(QPageLayout::Portrait);
-    printer->setPageMargins(QMarginsF(0.25, 0.25, 0.25, 0.25), QPageLayout::Inch);
-    auto document = std::make_unique<QtPrinter>(std::move(printer));
+std::unique_ptr<Printer> OpenPdfDocument(QByteArray& pdf) {
+    auto output = std::make_unique<QBuffer>(&pdf);
+    output->open(QIODevice::WriteOnly);
+    auto writer = std::make_unique<QPdfWriter>(output.get());
+    writer->setResolution(kPdfResolution);
+    writer->setTitle(QString::fromLatin1(kDocumentName));
+    writer->setPageSize(QPageSize(QPageSize::Letter));
+    writer->setPageOrientation(QPageLayout::Portrait);
+    writer->setPageMargins(QMarginsF(0.25, 0.25, 0.25, 0.25), QPageLayout::Inch);
+    auto document = std::make_unique<QtPrinter>(std::move(writer), std::move(output));
     if (!document->Active()) {
-        throw RuntimeError(err::kPathFileAccess, "Cannot write the file " + path);
+        throw RuntimeError(err::kPrinter, "The PDF document cannot be drawn");
     }
     return document;
 }
@@ -54,9 +59,21 @@ void PrintToDefaultPrinter(FrmViewDepr& window) {
 }
 
 bool PrintToPdf(FrmViewDepr& window, const std::string& path) {
+    QByteArray pdf;
     QtMousePointer pointer;
-    return PrintSchedule(
-        window, [&path] { return OpenPdfFile(path); }, pointer);
+    if (!PrintSchedule(
+            window, [&pdf] { return OpenPdfDocument(pdf); }, pointer)) {
+        return false;  // an incomplete report is never written
+    }
+    try {
+        WriteWholeFile(path,
+                       std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
+    } catch (const RuntimeError& error) {
+        window.platform().MsgBox(EngineErrorText(error), MsgButtons::Ok, MsgIcon::None,
+                                 "Printer Error");
+        return false;
+    }
+    return true;
 }
 
 }  // namespace pellory

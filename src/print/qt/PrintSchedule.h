@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <memory>
 #include <string>
 
@@ -10,16 +11,16 @@ namespace pellory {
 
 // The system's default printer; raises "No printer is installed" (482) when there is none.
 std::unique_ptr<Printer> OpenDefaultPrinter();
-// A PDF file on Letter paper with quarter-inch margins; raises "Path/File access error" (75)
-// naming the file when it cannot be written.
-std::unique_ptr<Printer> OpenPdfFile(const std::string& path);
+// A PDF document on Letter paper with quarter-inch margins, drawn into `pdf`.
+std::unique_ptr<Printer> OpenPdfDocument(QByteArray& pdf);
 
 // The Print button of the main window: the schedule on the default printer, with the hourglass
 // while it is built. Problems are reported in the window's message boxes.
 void PrintToDefaultPrinter(FrmViewDepr& window);
 
-// The printed schedule into the PDF file at `path`. True when the file was written without any
-// error report.
+// The printed schedule into the PDF file at `path`, written only when the whole report was
+// drawn without an error and then replacing any file there in one step. True when it was
+// written; every problem is reported in the window's message boxes.
 bool PrintToPdf(FrmViewDepr& window, const std::string& path);
 
 }  // namespace pellory

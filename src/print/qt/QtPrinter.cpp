@@ -15,9 +15,10 @@ constexpr double kDefaultFontSize = 10.0;
 
 }  // namespace
 
-QtPrinter::QtPrinter(std::unique_ptr<QPrinter> printer) : printer_(std::move(printer)) {
+QtPrinter::QtPrinter(std::unique_ptr<QPagedPaintDevice> device, std::unique_ptr<QIODevice> output)
+    : output_(std::move(output)), device_(std::move(device)) {
     font_.setPointSizeF(kDefaultFontSize);
-    if (painter_.begin(printer_.get())) {
+    if (painter_.begin(device_.get())) {
         painter_.setPen(Qt::black);
         painter_.setFont(font_);
     }
@@ -58,19 +59,19 @@ void QtPrinter::EndDoc() {
 }
 
 double QtPrinter::LineHeight() const {
-    return ToTwips(QFontMetricsF(font_, printer_.get()).height());
+    return ToTwips(QFontMetricsF(font_, device_.get()).height());
 }
 
 void QtPrinter::Print(const std::string& text, bool newLine) {
     if (!painter_.isActive()) {
         Raise(err::kPrinter);
     }
-    const QFontMetricsF metrics(font_, printer_.get());
+    const QFontMetricsF metrics(font_, device_.get());
     const double lineHeight = ToTwips(metrics.height());
     const QString shown = QString::fromStdString(text);
     if (!shown.isEmpty()) {
         if (y_ > 0.0 && y_ + lineHeight > PageHeight()) {
-            if (!printer_->newPage()) {
+            if (!device_->newPage()) {
                 Raise(err::kPrinter);
             }
             ++pages_;
@@ -88,15 +89,15 @@ void QtPrinter::Print(const std::string& text, bool newLine) {
 }
 
 double QtPrinter::ToDevice(double twips) const {
-    return twips * printer_->resolution() / kTwipsPerInch;
+    return twips * device_->logicalDpiY() / kTwipsPerInch;
 }
 
 double QtPrinter::ToTwips(double device) const {
-    return device * kTwipsPerInch / printer_->resolution();
+    return device * kTwipsPerInch / device_->logicalDpiY();
 }
 
 double QtPrinter::PageHeight() const {
-    return ToTwips(printer_->pageLayout().paintRectPixels(printer_->resolution()).height());
+    return ToTwips(device_->pageLayout().paintRectPixels(device_->logicalDpiY()).height());
 }
 
 }  // namespace pellory

@@ -1,8 +1,9 @@
 #pragma once
 
 #include <QFont>
+#include <QIODevice>
+#include <QPagedPaintDevice>
 #include <QPainter>
-#include <QPrinter>
 #include <memory>
 #include <string>
 
@@ -10,13 +11,15 @@
 
 namespace pellory {
 
-// A document on a Qt printer or PDF file, drawn with QPainter. Twips are mapped to device units
-// by the printer's resolution, the origin is the top-left corner of the printable area, and a
-// text that would run past the bottom of the page goes to the top of a new page.
+// A document on a Qt printer or PDF writer, drawn with QPainter. Twips are mapped to device
+// units by the device's resolution, the origin is the top-left corner of the printable area, and
+// a text that would run past the bottom of the page goes to the top of a new page.
 class QtPrinter : public Printer {
   public:
-    // Begins the document; Active() tells whether the printer could be drawn on.
-    explicit QtPrinter(std::unique_ptr<QPrinter> printer);
+    // Begins the document; Active() tells whether the device could be drawn on. `output` is
+    // what the device writes into, kept as long as the device.
+    explicit QtPrinter(std::unique_ptr<QPagedPaintDevice> device,
+                       std::unique_ptr<QIODevice> output = nullptr);
     // Ends a document that was not ended, so that what was drawn is still printed.
     ~QtPrinter() override;
     QtPrinter(const QtPrinter&) = delete;
@@ -47,7 +50,8 @@ class QtPrinter : public Printer {
     double ToTwips(double device) const;
     double PageHeight() const;
 
-    std::unique_ptr<QPrinter> printer_;
+    std::unique_ptr<QIODevice> output_;
+    std::unique_ptr<QPagedPaintDevice> device_;
     QPainter painter_;
     QFont font_;
     double x_ = 0.0;
