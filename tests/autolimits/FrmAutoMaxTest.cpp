@@ -497,22 +497,5 @@ TEST_F(Editor, AFailedWriteIsReportedAndTheRecordStaysUnsaved) {
     EXPECT_EQ(Table(), kR2001);
 }
 
-TEST_F(Editor, AMissingFolderIsReportedAtEveryStep) {
-    platform.folder = folder / "gone";
-    FrmAutoMax& w = Open();
-    TypeRecord(w, {"2002", "3060", "4900", "2950", "1775"});
-    w.cmdSave.Click();
-    w.cmdClose.Click();
-    EXPECT_EQ(Messages(), (std::vector<std::string>{
-                              "Can't open file.",
-                              "Can't open file.",
-                              "52 Error in ShowCurrentRecord. Bad file name or number",
-                              "52 Error in SaveCurrentRecord. Bad file name or number",
-                              "Save Changes?",
-                              "52 Error in SaveCurrentRecord. Bad file name or number",
-                          }));
-    EXPECT_FALSE(w.Closed());
-}
-
 }  // namespace
 }  // namespace pellory
