@@ -6,6 +6,8 @@
 #include <optional>
 #include <utility>
 
+#include "autolimits/TableFolder.h"
+
 namespace pellory {
 
 namespace fs = std::filesystem;
@@ -68,7 +70,8 @@ DataFile::DataFile(Platform& platform, std::unique_ptr<FileSystem> own, FileSyst
 DataFile::~DataFile() = default;
 
 fs::path DataFile::Folder() const {
-    return folder_ ? *folder_ : platform_.ProgramFolder();
+    return folder_ ? *folder_
+                   : TableFolder(platform_.ProgramFolder(), UserFolders::FromEnvironment());
 }
 
 OpenResult DataFile::OpenFile(const std::string& name, TableAccess access) {

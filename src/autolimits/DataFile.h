@@ -43,9 +43,10 @@ class DataFile {
     DataFile& operator=(const DataFile&) = delete;
     ~DataFile();
 
-    // Keeps the tables in `folder` rather than in the program's folder.
+    // Keeps the tables in `folder` rather than where the program's folder leads.
     void UseFolder(std::filesystem::path folder) { folder_ = std::move(folder); }
-    // The folder given to UseFolder, else the program's folder.
+    // The folder given to UseFolder, else the program's folder when it may be written, else
+    // the user's data folder.
     std::filesystem::path Folder() const;
 
     // Opens a table on a new channel and counts its records; a table still open stays open.

@@ -9,6 +9,7 @@
 #include "AutoLimitsTestSupport.h"
 #include "FakePlatform.h"
 #include "autolimits/DataFile.h"
+#include "autolimits/TableFolder.h"
 
 namespace pellory {
 namespace {
@@ -82,7 +83,7 @@ TEST_F(Permissions, ATableThatMayNotBeReadOrCreatedIsOneMessage) {
     WriteBytes(folder / "AutoMax.DAT", kR1);
     fs::permissions(folder / "AutoMax.DAT", fs::perms::none);
     fs::permissions(folder.Path(), kReadOnlyFolder);
-    data.UseFolder(folder.Path());
+    data.UseFolder(folder.Path());  // as --data-dir does: a read-only program folder moves
     const std::string denied = ": Permission denied";
     EXPECT_EQ(data.OpenFile("AutoMax.DAT", TableAccess::Lookup), OpenResult::Failed);
     EXPECT_EQ(data.OpenFile("Electric.DAT"), OpenResult::Failed);
@@ -91,6 +92,38 @@ TEST_F(Permissions, ATableThatMayNotBeReadOrCreatedIsOneMessage) {
                               "Can't open file. " + (folder / "AutoMax.DAT").string() + denied,
                               "Can't open file. " + (folder / "Electric.DAT").string() + denied,
                           }));
+}
+
+// The tables stay in the program's folder while it may be written; otherwise they move to the
+// user's data folder, which gets a copy of each table it lacks and keeps its own.
+TEST_F(Permissions, TheTablesMoveToTheUsersDataFolderWhenTheProgramsIsReadOnly) {
+    const fs::path program = folder / "program";
+    fs::create_directory(program);
+    EXPECT_EQ(TableFolder(program, {(folder / "xdg").string(), folder.Path().string()}), program);
+    EXPECT_FALSE(fs::exists(folder / "xdg"));
+
+    WriteBytes(program / "AutoMax.DAT", kR1 + kR2);
+    WriteBytes(program / "Electric.DAT", kR2);
+    fs::permissions(program, kReadOnlyFolder);
+    fs::create_directories(folder / "xdg" / "pellory");
+    WriteBytes(folder / "xdg" / "pellory" / "Electric.DAT", kR1);
+    const struct {
+        UserFolders user;
+        fs::path expected;
+    } cases[] = {
+        {{(folder / "xdg").string(), "/nowhere"}, folder / "xdg" / "pellory"},
+        {{"relative", folder.Path().string()}, folder / ".local" / "share" / "pellory"},
+        {{"", ""}, program},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(TableFolder(program, c.user), c.expected);
+    }
+    for (const fs::path& seeded : {folder / "xdg/pellory", folder / ".local/share/pellory"}) {
+        EXPECT_EQ(FolderEntries(seeded), (std::vector<std::string>{"AutoMax.DAT", "Electric.DAT"}));
+        EXPECT_EQ(ReadBytes(seeded / "AutoMax.DAT"), kR1 + kR2);
+    }
+    EXPECT_EQ(ReadBytes(folder / "xdg" / "pellory" / "Electric.DAT"), kR1);
+    EXPECT_EQ(fs::status(folder / ".local/share/pellory").permissions(), fs::perms::owner_all);
 }
 
 }  // namespace
