@@ -116,17 +116,17 @@ TEST_F(DataFileDelete, AnythingButYesChangesNothing) {
     }
 }
 
-// Records another program wrote since the table was opened are kept; the rewritten table keeps
-// its permission bits and stays locked for this editor.
+// Records another program wrote since the table was opened are kept, a short last one filled
+// with zero bytes; the rewritten table keeps its permission bits and stays locked for this editor.
 TEST_F(DataFileDelete, CopiesEveryRecordTheFileHoldsNowAndKeepsTheTableItsOwn) {
     OpenWith(kR1 + kR2, 1);
-    WriteBytes(folder / "AutoMax.DAT", kR1 + kR2 + kR3);
+    WriteBytes(folder / "AutoMax.DAT", kR1 + kR2 + kR3 + "2004");
     const auto perms = std::filesystem::perms::owner_read | std::filesystem::perms::owner_write |
                        std::filesystem::perms::group_read;
     std::filesystem::permissions(folder / "AutoMax.DAT", perms);
     data.Delete("Automax.dat", editor);
-    EXPECT_EQ(ReadBytes(folder / "AutoMax.DAT"), kR2 + kR3);
-    EXPECT_EQ(data.RecordCount, 2);
+    EXPECT_EQ(ReadBytes(folder / "AutoMax.DAT"), kR2 + kR3 + "2004" + std::string(20, '\0'));
+    EXPECT_EQ(data.RecordCount, 3);
     EXPECT_EQ(std::filesystem::status(folder / "AutoMax.DAT").permissions(), perms);
     DataFile other(platform);
     EXPECT_EQ(other.OpenFile("AutoMax.DAT"), OpenResult::Failed);
