@@ -24,9 +24,12 @@ class FaultyFiles : public FileSystem {
         Tick();
         return std::make_unique<File>(*this, real_.Open(path, mode));
     }
-    bool Exists(const std::filesystem::path& path) override {
+    ScratchFile CreateScratch(const std::filesystem::path& folder, const std::string& prefix,
+                              std::filesystem::perms perms) override {
         Tick();
-        return real_.Exists(path);
+        ScratchFile made = real_.CreateScratch(folder, prefix, perms);
+        made.file = std::make_unique<File>(*this, std::move(made.file));
+        return made;
     }
     void Remove(const std::filesystem::path& path) override {
         Tick();
@@ -35,6 +38,10 @@ class FaultyFiles : public FileSystem {
     void Rename(const std::filesystem::path& from, const std::filesystem::path& to) override {
         Tick();
         real_.Rename(from, to);
+    }
+    void SyncFolder(const std::filesystem::path& folder) override {
+        Tick();
+        real_.SyncFolder(folder);
     }
     std::vector<std::string> List(const std::filesystem::path& folder) override {
         Tick();
@@ -58,6 +65,12 @@ class FaultyFiles : public FileSystem {
             files_.Tick();
             real_->Write(offset, bytes);
         }
+        void Sync() override {
+            files_.Tick();
+            real_->Sync();
+        }
+        bool Writable() const override { return real_->Writable(); }
+        std::filesystem::perms Permissions() override { return real_->Permissions(); }
         void Close() override {
             files_.Tick();
             real_->Close();

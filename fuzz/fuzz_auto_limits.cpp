@@ -33,7 +33,7 @@ constexpr int kErrors[] = {err::kDiskFull,     err::kPermissionDenied, err::kPat
                            err::kDeviceIo,     err::kFileNotFound,     err::kBadFileName,
                            err::kPathNotFound, err::kFileExists};
 
-// Every regular file of the folder but the scratch file, by name, with its bytes.
+// Every regular file of the folder but the scratch files, by name, with its bytes.
 using Snapshot = std::map<std::string, std::string>;
 
 Snapshot Take(const fs::path& folder) {
@@ -41,7 +41,7 @@ Snapshot Take(const fs::path& folder) {
     std::error_code code;
     for (const auto& entry : fs::directory_iterator(folder, code)) {
         const std::string name = entry.path().filename().string();
-        if (name == DataFile::kScratchName || !entry.is_regular_file(code)) {
+        if (name.starts_with(DataFile::kScratchPrefix) || !entry.is_regular_file(code)) {
             continue;
         }
         std::ifstream in(entry.path(), std::ios::binary);
@@ -76,9 +76,9 @@ void Lay(const fs::path& folder, ByteReader& input) {
         WriteFile(folder / "electric.dat", "1991 500  600  700  800 ");
     }
     if ((flags & 0x08) != 0) {
-        fs::create_directories(folder / DataFile::kScratchName / "busy");
+        fs::create_directories(folder / "Temp.tmp-AutoMax.DAT-busy" / "busy");
     } else if ((flags & 0x04) != 0) {
-        WriteFile(folder / DataFile::kScratchName, "left over");
+        WriteFile(folder / "Temp.tmp-AutoMax.DAT-left", "left over");
     }
 }
 
@@ -181,15 +181,13 @@ std::string FileOfTable(const fs::path& folder, const std::string& table) {
     return match.empty() ? table : match;
 }
 
-// The table as a Delete of record `deleted` leaves it: every other record of the `count` the
-// editor counts, in order, each whole (a short last one filled with zero bytes); records
-// beyond the end of the file have nothing to keep.
-std::string WithoutRecord(const std::string& table, std::int32_t count, std::int32_t deleted) {
+// The table as a Delete of record `deleted` leaves it: every other record the file holds, in
+// order, each whole (a short last one filled with zero bytes).
+std::string WithoutRecord(const std::string& table, std::int32_t deleted) {
     constexpr std::size_t kLength = AutoLimitRecord::kLength;
     std::string kept;
-    for (std::int32_t n = 1; n <= count; ++n) {
-        const std::size_t offset = static_cast<std::size_t>(n - 1) * kLength;
-        if (n == deleted || offset >= table.size()) {
+    for (std::size_t offset = 0; offset < table.size(); offset += kLength) {
+        if (static_cast<std::int32_t>(offset / kLength) + 1 == deleted) {
             continue;
         }
         std::string record = table.substr(offset, kLength);
@@ -207,7 +205,6 @@ void EditorStep(FrmAutoMax& editor, const DataFile& data, const std::string& tab
     const auto op = static_cast<EditorOp>(input.Below(8));
     const Snapshot before = Take(folder);
     const std::size_t boxesBefore = platform.boxes.size();
-    const std::int32_t countBefore = data.RecordCount;
     const std::int32_t currentBefore = data.CurrentRecord;
     switch (op) {
         case EditorOp::Next:
@@ -279,8 +276,10 @@ void EditorStep(FrmAutoMax& editor, const DataFile& data, const std::string& tab
             Require(bytesAfter == bytes, "a Delete not answered Yes leaves " + name + " as it was");
         }
         if (deleteFailed) {
-            Require(bytesAfter == bytes,
-                    "a Delete that failed leaves " + name + " as it was:\n" + errors);
+            // Failing before the replace, the table is as it was; after it (the folder not put
+            // on the disk), it is the table without the record, and not said to be.
+            Require(bytesAfter == bytes || bytesAfter == WithoutRecord(bytes, currentBefore),
+                    "a Delete that failed leaves " + name + " whole:\n" + errors);
         }
         if (saveFailed) {
             Require(bytesAfter == bytes,
@@ -290,7 +289,7 @@ void EditorStep(FrmAutoMax& editor, const DataFile& data, const std::string& tab
             Require(deleteConfirmed,
                     name + " is shortened only by a Delete answered Yes:\n" + errors);
             // However the rest of the Delete went, the table is whole but the deleted record.
-            Require(bytesAfter == WithoutRecord(bytes, countBefore, currentBefore),
+            Require(bytesAfter == WithoutRecord(bytes, currentBefore),
                     name + " is the table without record " + std::to_string(currentBefore));
         }
     }

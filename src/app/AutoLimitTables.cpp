@@ -2,17 +2,24 @@
 
 namespace pellory {
 
-std::optional<AutoCaps> AutoLimitTables::FindYear(const std::string& fileName,
-                                                  const std::string& year) {
-    data_.OpenFile(fileName);
-    std::optional<AutoCaps> caps;
+AutoLimitLookup AutoLimitTables::FindYear(const std::string& fileName, const std::string& year) {
+    switch (data_.OpenFile(fileName, TableAccess::Lookup)) {
+        case OpenResult::Failed:
+            return {LookupResult::TableUnavailable, {}};
+        case OpenResult::Missing:
+            return {};
+        case OpenResult::Opened:
+            break;
+    }
+    AutoLimitLookup found;
     if (data_.SearchFile(year)) {
         const AutoLimitRecord& record = data_.Buffer;
-        caps = AutoCaps{record.FirstYearMax.Text(), record.SecondYearMax.Text(),
-                        record.ThirdYearMax.Text(), record.FourthYearMax.Text()};
+        found = {LookupResult::Found,
+                 {record.FirstYearMax.Text(), record.SecondYearMax.Text(),
+                  record.ThirdYearMax.Text(), record.FourthYearMax.Text()}};
     }
     data_.CloseFile();
-    return caps;
+    return found;
 }
 
 }  // namespace pellory

@@ -5,12 +5,12 @@
 
 namespace pellory {
 
-// The capped automobile schedule's lookup in the record files: open the table, find the year,
-// read the four amounts from the record buffer, close the table.
+// The capped automobile schedule's lookup in the record files: open the table for reading,
+// find the year, read the four amounts from the record buffer, close the table.
 class AutoLimitTables : public AutoLimitSource {
   public:
     explicit AutoLimitTables(DataFile& data) : data_(data) {}
-    std::optional<AutoCaps> FindYear(const std::string& fileName, const std::string& year) override;
+    AutoLimitLookup FindYear(const std::string& fileName, const std::string& year) override;
 
   private:
     DataFile& data_;

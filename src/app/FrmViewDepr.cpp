@@ -112,7 +112,10 @@ FrmViewDepr::FrmViewDepr(Platform& platform)
 }
 
 void FrmViewDepr::OpenAutoMaxEditor(bool cleanFuel) {
-    dataFile.OpenFile(cleanFuel ? DataFile::kCleanFuelTable : DataFile::kOrdinaryTable);
+    if (dataFile.OpenFile(cleanFuel ? DataFile::kCleanFuelTable : DataFile::kOrdinaryTable) !=
+        OpenResult::Opened) {
+        return;  // the message says which table and why; there is nothing to edit
+    }
     // A fresh editor at every opening, with its design caption unless the clean-fuel table.
     FrmAutoMax editor(platform(), dataFile);
     if (cleanFuel) {

@@ -6,6 +6,8 @@
 #include <optional>
 #include <utility>
 
+#include "autolimits/TableFolder.h"
+
 namespace pellory {
 
 namespace fs = std::filesystem;
@@ -50,6 +52,11 @@ std::uint64_t OffsetOf(std::int32_t number) {
     return static_cast<std::uint64_t>(number - 1) * kRecordBytes;
 }
 
+// The scratch files of a table's deletions: "Temp.tmp-AutoMax.DAT-" and a unique ending.
+std::string ScratchPrefixOf(const fs::path& table) {
+    return std::string(DataFile::kScratchPrefix) + "-" + table.filename().string() + "-";
+}
+
 }  // namespace
 
 DataFile::DataFile(Platform& platform)
@@ -62,28 +69,31 @@ DataFile::DataFile(Platform& platform, std::unique_ptr<FileSystem> own, FileSyst
 
 DataFile::~DataFile() = default;
 
-void DataFile::OpenFile(const std::string& name) {
-    const auto step = [this](auto&& action) {
-        try {
-            action();
-        } catch (const RuntimeError&) {
-            platform_.Notify(kCantOpen);
-        }
-    };
+fs::path DataFile::Folder() const {
+    return folder_ ? *folder_
+                   : TableFolder(platform_.ProgramFolder(), UserFolders::FromEnvironment());
+}
+
+OpenResult DataFile::OpenFile(const std::string& name, TableAccess access) {
     RecordLength = static_cast<std::int32_t>(kRecordBytes);
-    step([&] { FileNum = FreeChannel(); });
-    step([&] {
-        if (channels_.contains(FileNum)) {
-            Raise(err::kBadFileName);
-        }
-        auto file = files_.Open(PathOf(name), OpenMode::Update);
-        channels_.insert_or_assign(FileNum, std::move(file));
-    });
     CurrentRecord = 1;
-    step([&] { RecordCount = RecordsIn(Channel(FileNum).Size()); });
-    if (RecordCount == 0) {
-        RecordCount = 1;
+    RecordCount = 1;
+    fs::path path = name;
+    try {
+        FileNum = FreeChannel();
+        path = PathOf(name);
+        auto file =
+            files_.Open(path, access == TableAccess::Edit ? OpenMode::Edit : OpenMode::Lookup);
+        RecordCount = std::max(RecordsIn(file->Size()), 1);
+        channels_.insert_or_assign(FileNum, std::move(file));
+    } catch (const RuntimeError& error) {
+        if (access == TableAccess::Lookup && error.Number() == err::kFileNotFound) {
+            return OpenResult::Missing;
+        }
+        platform_.Notify(CantOpenText(path, error));
+        return OpenResult::Failed;
     }
+    return OpenResult::Opened;
 }
 
 void DataFile::CloseFile() {
@@ -118,7 +128,9 @@ bool DataFile::SaveCurrentRecord(RecordEditor& editor) {
     Buffer.ThirdYearMax.Assign(texts[3]);
     Buffer.FourthYearMax.Assign(texts[4]);
     try {
-        WriteRecord(Channel(FileNum), CurrentRecord, Buffer);
+        RecordFile& file = Channel(FileNum);
+        WriteRecord(file, CurrentRecord, Buffer);
+        file.Sync();
     } catch (const RuntimeError& error) {
         Report(error, kInSave);
         return false;
@@ -143,52 +155,31 @@ void DataFile::Delete(const std::string& name, RecordEditor& editor) {
         return;
     }
     const std::int32_t deleted = CurrentRecord;
-    const std::int32_t count = RecordCount;
-    fs::path table;
-    fs::path scratch;
+    bool replaced = false;
+    bool synced = false;
     try {
-        table = PathOf(name);
-        scratch = PathOf(kScratchName);
-        if (files_.Exists(scratch)) {
-            files_.Remove(scratch);  // left over from an interrupted deletion
-        }
+        const fs::path table = PathOf(name);
+        Rewrite(table, deleted);
+        replaced = true;
+        files_.SyncFolder(table.parent_path());
+        synced = true;
     } catch (const RuntimeError& error) {
         Report(error, kInDelete);
-        return;
-    }
-
-    bool tableClosed = false;
-    try {
-        WriteCopy(scratch, deleted);
-        tableClosed = true;
-        CloseChannel();
-        files_.Rename(scratch, table);
-    } catch (const RuntimeError& error) {
-        // The table is as it was; drop the scratch copy and carry on with the table open.
-        Report(error, kInDelete);
-        try {
-            if (files_.Exists(scratch)) {
-                files_.Remove(scratch);
-            }
-        } catch (const RuntimeError&) {
-            // The next deletion removes it first.
+        if (!replaced) {
+            return;
         }
-        if (tableClosed) {
-            OpenFile(name);
-            RecordCount = count;
-            CurrentRecord = deleted;
-        }
-        return;
     }
-
-    OpenFile(name);
+    RecordCount = std::max(RecordsOnFile(), 1);
     CurrentRecord = std::min(deleted, RecordCount);
     ShowCurrentRecord(editor);
-    editor.ShowNotice("Record Deleted");
+    // "Record Deleted" only once the replaced table is on the disk.
+    if (synced) {
+        editor.ShowNotice("Record Deleted");
+    }
 }
 
 fs::path DataFile::PathOf(const std::string& name) const {
-    const fs::path folder = platform_.ProgramFolder();
+    const fs::path folder = Folder();
     // A table's name in any letter case (the editor's Delete spells them "Automax.dat" and
     // "Electric.Dat") means the file that its own spelling opens, never a file that differs from
     // that one only in letter case.
@@ -247,20 +238,65 @@ void DataFile::Report(const RuntimeError& error, const std::string& fixedText) c
     platform_.Notify(ProcedureErrorText(error, fixedText));
 }
 
-void DataFile::WriteCopy(const fs::path& scratch, std::int32_t skipped) const {
-    RecordFile& source = Channel(FileNum);
-    const std::uint64_t size = source.Size();
-    const auto copy = files_.Open(scratch, OpenMode::Replace);
-    std::int32_t target = 1;
-    for (std::int32_t n = 1; n <= RecordCount; ++n) {
-        // Only records the file holds: a new record that was never saved has nothing to copy.
-        if (n == skipped || OffsetOf(n) >= size) {
-            continue;
-        }
-        WriteRecord(*copy, target, ReadRecord(source, n));
-        ++target;
+std::int32_t DataFile::RecordsOnFile() const {
+    try {
+        return RecordsIn(Channel(FileNum).Size());
+    } catch (const RuntimeError&) {
+        return 0;
     }
-    copy->Close();
+}
+
+std::string DataFile::CantOpenText(const fs::path& path, const RuntimeError& error) const {
+    return std::string(kCantOpen) + " " + path.string() + ": " + error.Description();
+}
+
+void DataFile::Rewrite(const fs::path& table, std::int32_t skipped) {
+    RecordFile& source = Channel(FileNum);
+    if (!source.Writable()) {
+        Raise(err::kPermissionDenied);  // a table that may not be written is not replaced either
+    }
+    // Only the editor that holds the table rewrites it, so a scratch file of this table that is
+    // still there is left over from a deletion that was cut short.
+    RemoveLeftovers(table);
+    ScratchFile copy =
+        files_.CreateScratch(table.parent_path(), ScratchPrefixOf(table), source.Permissions());
+    try {
+        // Every record the file holds now, a short last one filled with zero bytes; a new
+        // record that was never saved has nothing to copy.
+        const std::uint64_t size = source.Size();
+        const auto count = static_cast<std::int32_t>(std::min<std::uint64_t>(
+            (size + kRecordBytes - 1) / kRecordBytes, std::numeric_limits<std::int32_t>::max()));
+        std::int32_t target = 1;
+        for (std::int32_t n = 1; n <= count; ++n) {
+            if (n != skipped) {
+                WriteRecord(*copy.file, target++, ReadRecord(source, n));
+            }
+        }
+        copy.file->Sync();
+        files_.Rename(copy.path, table);
+    } catch (const RuntimeError&) {
+        try {
+            files_.Remove(copy.path);
+        } catch (const RuntimeError&) {
+            // The next deletion of this table removes it.
+        }
+        throw;
+    }
+    // The copy, locked since it was made, is the table now; the one it replaced is let go.
+    channels_.insert_or_assign(FileNum, std::move(copy.file));
+}
+
+void DataFile::RemoveLeftovers(const fs::path& table) {
+    const std::string prefix = ScratchPrefixOf(table);
+    for (const auto& entry : files_.List(table.parent_path())) {
+        if (entry.starts_with(prefix)) {
+            try {
+                files_.Remove(table.parent_path() / entry);
+            } catch (const RuntimeError&) {
+                // A scratch file's name is never used twice, so one left over is in nobody's way.
+            }
+        }
+    }
 }
 
 void DataFile::CloseChannel() {

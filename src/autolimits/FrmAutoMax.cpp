@@ -1,5 +1,6 @@
 #include "autolimits/FrmAutoMax.h"
 
+#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -22,6 +23,14 @@ const char* const kNoMoreRecords = "No more records.";
 // The largest amount a record field keeps.
 constexpr std::size_t kAmountWidth = 5;
 constexpr int kAmountBoxLength = 7;
+
+// Digits with at most one point among them, and at least one digit.
+bool IsOneNumber(const std::string& text) {
+    const auto digits =
+        std::count_if(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+    const auto points = std::count(text.begin(), text.end(), '.');
+    return digits >= 1 && points <= 1 && digits + points == static_cast<long>(text.size());
+}
 
 }  // namespace
 
@@ -239,6 +248,17 @@ bool FrmAutoMax::OfferToSave() {
 }
 
 void FrmAutoMax::Save() {
+    if (!CheckBoxes()) {
+        return;
+    }
+    if (!data_.SaveCurrentRecord(*this)) {
+        SaveSucceeded = false;
+        return;
+    }
+    RecordChanged = false;
+}
+
+bool FrmAutoMax::CheckBoxes() {
     const std::array<std::pair<Label*, TextBox*>, 4> amounts{{
         {&lblYear1, &txtYear1},
         {&lblYear2, &txtYear2},
@@ -247,28 +267,29 @@ void FrmAutoMax::Save() {
     }};
     if (txtYear.Text().empty()) {
         Refuse(lblYear, txtYear, "Year is required.");
-        return;
+        return false;
     }
     if (utf8::Length(txtYear.Text()) != 4) {
         Refuse(lblYear, txtYear, "Year must be 4 digits.");
-        return;
+        return false;
     }
     for (const auto& [label, box] : amounts) {
         if (box->Text().empty()) {
             Refuse(*label, *box, "Year amount is required.");
-            return;
+            return false;
+        }
+        // "." or "1..2" would make every later lookup of the year fail.
+        if (!IsOneNumber(box->Text())) {
+            Refuse(*label, *box, "Year amount must be a number.");
+            return false;
         }
         // The record keeps five characters; a longer amount would be stored cut short.
         if (utf8::Length(box->Text()) > kAmountWidth) {
             Refuse(*label, *box, "Year amount can't be more than 5 characters.");
-            return;
+            return false;
         }
     }
-    if (!data_.SaveCurrentRecord(*this)) {
-        SaveSucceeded = false;
-        return;
-    }
-    RecordChanged = false;
+    return true;
 }
 
 void FrmAutoMax::Refuse(Label& label, TextBox& box, const std::string& message) {

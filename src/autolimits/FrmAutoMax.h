@@ -59,6 +59,10 @@ class FrmAutoMax : public Window, public RecordEditor {
     void DeleteClick();
     void CloseClick();
 
+    // Save's checks of the five boxes, without writing: at the first fault its message in the
+    // status line, its label red and the focus in its box, and false.
+    bool CheckBoxes();
+
     // Every control with its position, in tab order for the boxes and buttons.
     std::vector<Placement> Layout() const;
 

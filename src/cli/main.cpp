@@ -44,6 +44,9 @@ int main(int argc, char** argv) {
     CollectingPlatform platform(options.dataDir ? std::filesystem::path(*options.dataDir)
                                                 : ExecutableFolder(argv[0]));
     FrmViewDepr window(platform);
+    if (options.dataDir) {
+        window.dataFile.UseFolder(*options.dataDir);
+    }
     window.Load();
     if (const auto refused = Drive(window, options)) {
         std::cerr << "pellory-calc: " << refused->message << "\n";

@@ -39,9 +39,13 @@ void Depr::MacrsLuxuryAuto(double cost, std::int16_t /*life*/, const std::string
         const std::span<const double> rates = LuxuryAutoRates(quarter);
 
         const std::string fileName = fileCode == "A" ? "AutoMax.DAT" : "Electric.DAT";
-        const std::optional<AutoCaps> record =
-            autoLimits != nullptr ? autoLimits->FindYear(fileName, yearText) : std::nullopt;
-        if (!record) {
+        const AutoLimitLookup lookup =
+            autoLimits != nullptr ? autoLimits->FindYear(fileName, yearText) : AutoLimitLookup{};
+        if (lookup.result == LookupResult::TableUnavailable) {
+            return;  // the table's own message says why
+        }
+        const AutoCaps* record = &lookup.caps;
+        if (lookup.result != LookupResult::Found) {
             window_.ShowStatus(
                 "Use Tools/Automobile Max Amounts to enter the max auto depr amount for this "
                 "year.");

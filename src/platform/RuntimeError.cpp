@@ -21,6 +21,7 @@ constexpr std::array kCatalogue{
     Entry{err::kBadFileName, "Bad file name or number"},
     Entry{err::kFileNotFound, "File not found"},
     Entry{err::kBadFileMode, "Bad file mode"},
+    Entry{err::kFileAlreadyOpen, "File already open"},
     Entry{err::kDeviceIo, "Device I/O error"},
     Entry{err::kFileExists, "File already exists"},
     Entry{err::kDiskFull, "Disk full"},

@@ -16,6 +16,7 @@ inline constexpr int kTypeMismatch = 13;
 inline constexpr int kBadFileName = 52;
 inline constexpr int kFileNotFound = 53;
 inline constexpr int kBadFileMode = 54;
+inline constexpr int kFileAlreadyOpen = 55;
 inline constexpr int kDeviceIo = 57;
 inline constexpr int kFileExists = 58;
 inline constexpr int kDiskFull = 61;

@@ -62,14 +62,34 @@ TEST_F(AutoLimitsFlowTest, BusinessUseOfSixtyPercent) {
     EXPECT_EQ(Cell(14, 1), "804.00 ");
 }
 
-TEST_F(AutoLimitsFlowTest, AMissingTableIsCreatedEmptyAndAsksForTheYear) {
+TEST_F(AutoLimitsFlowTest, AMissingTableAsksForTheYearAndIsNotCreated) {
     Car("Automobiles (5)");
     w.cmdCalculate.Click();
     EXPECT_EQ(w.stbMain.caption,
               "Use Tools/Automobile Max Amounts to enter the max auto depr amount for this year.");
-    EXPECT_TRUE(std::filesystem::exists(platform.folder / "AutoMax.DAT"));
-    EXPECT_EQ(std::filesystem::file_size(platform.folder / "AutoMax.DAT"), 0U);
+    EXPECT_FALSE(std::filesystem::exists(platform.folder / "AutoMax.DAT"));
     EXPECT_EQ(LastWrittenYear(), 0);
+    EXPECT_TRUE(platform.boxes.empty());
+}
+
+// A table that cannot be opened says so once, naming it; the car stops there without the
+// advice to enter the year, and the Tools entry shows no editor.
+TEST_F(AutoLimitsFlowTest, ATableThatCannotBeOpenedIsOneMessage) {
+    std::filesystem::create_directory(platform.folder / "AutoMax.DAT");
+    const std::string message = "Can't open file. " + (platform.folder / "AutoMax.DAT").string() +
+                                ": It is a folder, not a file";
+    Car("Automobiles (5)");
+    w.cmdCalculate.Click();
+    EXPECT_EQ(w.stbMain.caption, "");
+    EXPECT_EQ(LastWrittenYear(), 0);
+    bool shown = false;
+    w.runAutoMaxEditor = [&](FrmAutoMax&) { shown = true; };
+    w.mnuTools.entries[1].onClick();
+    EXPECT_FALSE(shown);
+    ASSERT_EQ(platform.boxes.size(), 2U);
+    EXPECT_EQ(platform.boxes[0].text, message);
+    EXPECT_EQ(platform.boxes[1].text, message);
+    EXPECT_FALSE(w.dataFile.IsOpen());
 }
 
 TEST_F(AutoLimitsFlowTest, TheToolsEntriesOpenTheEditorOnTheirTable) {

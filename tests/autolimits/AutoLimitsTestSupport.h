@@ -97,31 +97,39 @@ class FakeEditor : public RecordEditor {
     int notices = 0;
 };
 
-enum class FileOp { Open, Size, Read, Write, Close, Exists, Remove, Rename, List };
+enum class FileOp {
+    Open,
+    Size,
+    Read,
+    Write,
+    Sync,
+    Close,
+    Create,
+    Remove,
+    Rename,
+    SyncFolder,
+    List
+};
 
-// The real files, with any call made to fail on demand: the nth call of one kind on a file of
-// a given name raises the given run-time error before it reaches the disk.
+// The real files, with any call made to fail on demand: the nth call of one kind on a file
+// whose name starts with a given text raises the given run-time error before it reaches the
+// disk.
 class FaultyFileSystem : public FileSystem {
   public:
-    struct Fault {
-        FileOp op;
-        std::string fileName;  // the file's name in its folder; empty for any file
-        int nth = 1;
-        int error = err::kDiskFull;
-    };
-
     void FailOn(FileOp op, std::string fileName, int nth = 1, int error = err::kDiskFull) {
-        faults_.push_back({op, std::move(fileName), nth, error});
-        seen_.push_back(0);
+        faults_.push_back({op, std::move(fileName), nth, error, 0});
     }
 
     std::unique_ptr<RecordFile> Open(const std::filesystem::path& path, OpenMode mode) override {
         Check(FileOp::Open, path);
         return std::make_unique<File>(*this, path, real_.Open(path, mode));
     }
-    bool Exists(const std::filesystem::path& path) override {
-        Check(FileOp::Exists, path);
-        return real_.Exists(path);
+    ScratchFile CreateScratch(const std::filesystem::path& folder, const std::string& prefix,
+                              std::filesystem::perms perms) override {
+        Check(FileOp::Create, folder / prefix);
+        ScratchFile made = real_.CreateScratch(folder, prefix, perms);
+        made.file = std::make_unique<File>(*this, made.path, std::move(made.file));
+        return made;
     }
     void Remove(const std::filesystem::path& path) override {
         Check(FileOp::Remove, path);
@@ -131,21 +139,31 @@ class FaultyFileSystem : public FileSystem {
         Check(FileOp::Rename, from);
         real_.Rename(from, to);
     }
+    void SyncFolder(const std::filesystem::path& folder) override {
+        Check(FileOp::SyncFolder, folder);
+        real_.SyncFolder(folder);
+    }
     std::vector<std::string> List(const std::filesystem::path& folder) override {
         Check(FileOp::List, folder);
         return real_.List(folder);
     }
 
-    // How often an operation of a kind ran on a file of that name.
+    // How often an operation of a kind ran on a file whose name starts with `fileName`.
     int Calls(FileOp op, const std::string& fileName) const {
-        int count = 0;
-        for (const auto& [o, name] : log_) {
-            count += o == op && name == fileName ? 1 : 0;
-        }
-        return count;
+        return static_cast<int>(std::count_if(log_.begin(), log_.end(), [&](const auto& entry) {
+            return entry.first == op && entry.second.starts_with(fileName);
+        }));
     }
 
   private:
+    struct Fault {
+        FileOp op;
+        std::string fileName;  // the start of the file's name in its folder; empty for any file
+        int nth;
+        int error;
+        int seen;
+    };
+
     class File : public RecordFile {
       public:
         File(FaultyFileSystem& owner, std::filesystem::path path, std::unique_ptr<RecordFile> real)
@@ -162,6 +180,12 @@ class FaultyFileSystem : public FileSystem {
             owner_.Check(FileOp::Write, path_);
             real_->Write(offset, bytes);
         }
+        void Sync() override {
+            owner_.Check(FileOp::Sync, path_);
+            real_->Sync();
+        }
+        bool Writable() const override { return real_->Writable(); }
+        std::filesystem::perms Permissions() override { return real_->Permissions(); }
         void Close() override {
             owner_.Check(FileOp::Close, path_);
             real_->Close();
@@ -176,10 +200,8 @@ class FaultyFileSystem : public FileSystem {
     void Check(FileOp op, const std::filesystem::path& path) {
         const std::string name = path.filename().string();
         log_.emplace_back(op, name);
-        for (std::size_t i = 0; i < faults_.size(); ++i) {
-            const Fault& fault = faults_[i];
-            if (fault.op == op && (fault.fileName.empty() || fault.fileName == name) &&
-                ++seen_[i] == fault.nth) {
+        for (Fault& fault : faults_) {
+            if (fault.op == op && name.starts_with(fault.fileName) && ++fault.seen == fault.nth) {
                 throw RuntimeError(fault.error);
             }
         }
@@ -187,7 +209,6 @@ class FaultyFileSystem : public FileSystem {
 
     StdFileSystem real_;
     std::vector<Fault> faults_;
-    std::vector<int> seen_;
     std::vector<std::pair<FileOp, std::string>> log_;
 };
 

@@ -215,14 +215,57 @@ TEST_F(DataFileTest, OperationsOnATableThatIsNotOpenReportAndGoOn) {
     EXPECT_EQ(editor.status, "");
 }
 
-TEST_F(DataFileTest, AMissingFolderCannotBeOpened) {
-    platform.folder = folder / "gone";
-    data.OpenFile("AutoMax.DAT");
-    EXPECT_EQ(BoxTexts(), (std::vector<std::string>{"Can't open file.", "Can't open file."}));
-    EXPECT_EQ(data.RecordCount, 1);
-    EXPECT_EQ(data.CurrentRecord, 1);
-    EXPECT_FALSE(data.IsOpen());
+// A table that cannot be opened is one message naming the file and the reason, for the editor
+// and for a lookup alike; nothing is created or written, and no channel stays open.
+TEST_F(DataFileTest, ATableThatCannotBeOpenedIsOneMessageNamingIt) {
+    WriteBytes(folder / "target", "keep");
+    std::filesystem::create_directory(folder / "dir");
+    std::filesystem::create_directory(folder / "dir" / "AutoMax.DAT");
+    std::filesystem::create_directory(folder / "link");
+    std::filesystem::create_symlink(folder / "target", folder / "link" / "AutoMax.DAT");
+    std::filesystem::create_directory(folder / "dangling");
+    std::filesystem::create_symlink(folder / "gone", folder / "dangling" / "AutoMax.DAT");
+    std::filesystem::create_directory(folder / "held");
+    DataFile holder(platform);
+    holder.UseFolder(folder / "held");
+    ASSERT_EQ(holder.OpenFile("AutoMax.DAT"), OpenResult::Opened);
+    const struct {
+        const char* place;
+        TableAccess access;
+        std::string reason;
+    } cases[] = {
+        {"gone", TableAccess::Edit, "Path not found"},
+        {"gone", TableAccess::Lookup, "Path not found"},
+        {"dir", TableAccess::Edit, "It is a folder, not a file"},
+        {"dir", TableAccess::Lookup, "It is a folder, not a file"},
+        {"link", TableAccess::Edit, "It is a symbolic link, which is never followed"},
+        {"link", TableAccess::Lookup, "It is a symbolic link, which is never followed"},
+        {"dangling", TableAccess::Edit, "It is a symbolic link, which is never followed"},
+        {"held", TableAccess::Edit, "It is open elsewhere, in another window or program"},
+    };
+    for (const auto& c : cases) {
+        platform.boxes.clear();
+        data.UseFolder(folder / c.place);
+        EXPECT_EQ(data.OpenFile("AutoMax.DAT", c.access), OpenResult::Failed);
+        EXPECT_EQ(BoxTexts(), std::vector<std::string>{"Can't open file. " +
+                                                       (folder / c.place / "AutoMax.DAT").string() +
+                                                       ": " + c.reason})
+            << c.place;
+        EXPECT_EQ(data.RecordCount, 1);
+        EXPECT_EQ(data.CurrentRecord, 1);
+        EXPECT_FALSE(data.IsOpen());
+    }
     EXPECT_FALSE(std::filesystem::exists(folder / "gone"));
+    EXPECT_FALSE(std::filesystem::exists(folder / "dangling" / "gone"));
+    EXPECT_EQ(ReadBytes(folder / "target"), "keep");
+
+    // A lookup reads the held table without waiting; one that does not exist yet is empty.
+    platform.boxes.clear();
+    data.UseFolder(folder / "held");
+    EXPECT_EQ(data.OpenFile("AutoMax.DAT", TableAccess::Lookup), OpenResult::Opened);
+    EXPECT_EQ(data.OpenFile("Electric.DAT", TableAccess::Lookup), OpenResult::Missing);
+    EXPECT_FALSE(std::filesystem::exists(folder / "held" / "Electric.DAT"));
+    EXPECT_TRUE(platform.boxes.empty());
 }
 
 TEST_F(DataFileTest, AFailedWriteWritesNothingAndClaimsNothing) {
@@ -250,6 +293,7 @@ TEST_F(DataFileTest, FileErrorsAreReportedWithTheirNumberAndDescription) {
     const std::vector<Case> cases{
         {FileOp::Read, err::kDeviceIo, "57 Error in ShowCurrentRecord. Device I/O error"},
         {FileOp::Write, err::kPermissionDenied, "70 Error in SaveCurrentRecord. Permission denied"},
+        {FileOp::Sync, err::kDeviceIo, "57 Error in SaveCurrentRecord. Device I/O error"},
         {FileOp::Close, err::kDiskFull, "61 Error in CloseFile Disk full"},
     };
     for (const auto& c : cases) {
@@ -261,7 +305,11 @@ TEST_F(DataFileTest, FileErrorsAreReportedWithTheirNumberAndDescription) {
         faulty.FailOn(c.op, "AutoMax.DAT", 1, c.error);
         table.ShowCurrentRecord(editor);
         editor.boxes = {"2002", "1", "2", "3", "4"};
-        table.SaveCurrentRecord(editor);
+        editor.status.clear();
+        const bool saved = table.SaveCurrentRecord(editor);
+        // Said only once the record is on the disk.
+        EXPECT_EQ(saved, c.op != FileOp::Write && c.op != FileOp::Sync);
+        EXPECT_EQ(editor.status, saved ? "Record Updated." : "");
         table.CloseFile();
         ASSERT_EQ(fresh.boxes.size(), 1U);
         EXPECT_EQ(fresh.boxes[0].text, c.expected);

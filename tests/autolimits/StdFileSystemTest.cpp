@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 #include <sys/resource.h>
-#include <unistd.h>
 
 #include <csignal>
 #include <cstdlib>
@@ -27,27 +26,20 @@ int ErrorOf(const std::function<void()>& action) {
     return 0;
 }
 
-TEST(StdFileSystem, UpdateCreatesAMissingFileEmptyAndKeepsAnExistingOne) {
+TEST(StdFileSystem, EditCreatesAMissingFileEmptyAndKeepsAnExistingOne) {
     TempFolder folder;
     StdFileSystem files;
-    EXPECT_EQ(files.Open(folder / "new.dat", OpenMode::Update)->Size(), 0U);
+    EXPECT_EQ(files.Open(folder / "new.dat", OpenMode::Edit)->Size(), 0U);
     EXPECT_TRUE(std::filesystem::exists(folder / "new.dat"));
     WriteBytes(folder / "old.dat", "abc");
-    EXPECT_EQ(files.Open(folder / "old.dat", OpenMode::Update)->Size(), 3U);
+    EXPECT_EQ(files.Open(folder / "old.dat", OpenMode::Edit)->Size(), 3U);
     EXPECT_EQ(ReadBytes(folder / "old.dat"), "abc");
-}
-
-TEST(StdFileSystem, ReplaceStartsEmpty) {
-    TempFolder folder;
-    WriteBytes(folder / "t.tmp", "junk");
-    StdFileSystem files;
-    EXPECT_EQ(files.Open(folder / "t.tmp", OpenMode::Replace)->Size(), 0U);
 }
 
 TEST(StdFileSystem, WritingPastTheEndLeavesZeroBytesBetween) {
     TempFolder folder;
     StdFileSystem files;
-    auto file = files.Open(folder / "f", OpenMode::Update);
+    auto file = files.Open(folder / "f", OpenMode::Edit);
     const std::string bytes = "xyz";
     file->Write(5, bytes);
     EXPECT_EQ(ReadBytes(folder / "f"), std::string("\0\0\0\0\0xyz", 8));
@@ -57,51 +49,82 @@ TEST(StdFileSystem, WritingPastTheEndLeavesZeroBytesBetween) {
     file->Close();
 }
 
+// Nothing is ever opened through a link, a folder or a device, nor created by a lookup; each
+// refusal names its reason.
 TEST(StdFileSystem, FailuresCarryTheRunTimeErrorOfTheirCause) {
     TempFolder folder;
+    WriteBytes(folder / "target", "keep");
+    std::filesystem::create_symlink(folder / "target", folder / "link");
+    std::filesystem::create_symlink(folder / "nowhere", folder / "dangling");
+    std::filesystem::create_directory(folder / "dir");
     StdFileSystem files;
-    EXPECT_EQ(ErrorOf([&] { files.Open(folder / "none" / "f", OpenMode::Update); }),
-              err::kPathNotFound);
+    const std::string link = "It is a symbolic link, which is never followed";
+    const struct {
+        std::filesystem::path path;
+        OpenMode mode;
+        int number;
+        std::string description;
+    } cases[] = {
+        {folder / "none" / "f", OpenMode::Edit, err::kPathNotFound, "Path not found"},
+        {folder / "none", OpenMode::Lookup, err::kFileNotFound, "File not found"},
+        {folder / "link", OpenMode::Edit, err::kPathFileAccess, link},
+        {folder / "link", OpenMode::Lookup, err::kPathFileAccess, link},
+        {folder / "dangling", OpenMode::Edit, err::kPathFileAccess, link},
+        {folder / "dir", OpenMode::Edit, err::kPathFileAccess, "It is a folder, not a file"},
+        {folder / "dir", OpenMode::Lookup, err::kPathFileAccess, "It is a folder, not a file"},
+        {"/dev/null", OpenMode::Lookup, err::kPathFileAccess, "It is not a plain file"},
+    };
+    for (const auto& c : cases) {
+        try {
+            files.Open(c.path, c.mode);
+            ADD_FAILURE() << c.path << " opened";
+        } catch (const RuntimeError& error) {
+            EXPECT_EQ(error.Number(), c.number) << c.path;
+            EXPECT_EQ(error.Description(), c.description) << c.path;
+        }
+    }
+    EXPECT_EQ(ReadBytes(folder / "target"), "keep");
+    EXPECT_FALSE(std::filesystem::exists(folder / "nowhere"));
+    EXPECT_FALSE(std::filesystem::exists(folder / "none"));
     EXPECT_EQ(ErrorOf([&] { files.Remove(folder / "none"); }), err::kFileNotFound);
     EXPECT_EQ(ErrorOf([&] { files.Rename(folder / "none", folder / "f"); }), err::kFileNotFound);
-    auto file = files.Open(folder / "f", OpenMode::Update);
+    auto file = files.Open(folder / "f", OpenMode::Edit);
     file->Close();
     EXPECT_EQ(ErrorOf([&] { file->Size(); }), err::kBadFileName);
 }
 
-TEST(StdFileSystem, AFullDiskIsReportedAsDiskFull) {
-    if (!std::filesystem::exists("/dev/full")) {
-        GTEST_SKIP() << "no /dev/full";
-    }
+// One editor at a time: a second one is refused until the first closes; a lookup never waits.
+TEST(StdFileSystem, AnEditedFileIsLockedAgainstOtherEditorsOnly) {
+    TempFolder folder;
     StdFileSystem files;
-    auto file = files.Open("/dev/full", OpenMode::Update);
-    const std::string bytes(24, 'x');
-    EXPECT_EQ(ErrorOf([&] { file->Write(0, bytes); }), err::kDiskFull);
+    auto first = files.Open(folder / "t", OpenMode::Edit);
+    const std::string bytes = "abc";
+    first->Write(0, bytes);
+    try {
+        files.Open(folder / "t", OpenMode::Edit);
+        ADD_FAILURE() << "a second editor opened the file";
+    } catch (const RuntimeError& error) {
+        EXPECT_EQ(error.Number(), err::kFileAlreadyOpen);
+        EXPECT_EQ(error.Description(), "It is open elsewhere, in another window or program");
+    }
+    EXPECT_EQ(files.Open(folder / "t", OpenMode::Lookup)->Size(), 3U);
+    first->Close();
+    EXPECT_EQ(files.Open(folder / "t", OpenMode::Edit)->Size(), 3U);
 }
 
-TEST(StdFileSystem, RenameReplacesTheTargetInOneStep) {
+TEST(StdFileSystem, ScratchFilesAreNewEachTimeWithTheGivenPermissions) {
     TempFolder folder;
-    WriteBytes(folder / "a", "new");
-    WriteBytes(folder / "b", "old");
     StdFileSystem files;
-    files.Rename(folder / "a", folder / "b");
-    EXPECT_EQ(ReadBytes(folder / "b"), "new");
-    EXPECT_FALSE(std::filesystem::exists(folder / "a"));
-}
-
-TEST(StdFileSystem, AReadOnlyFileStillReadsButRefusesWrites) {
-    if (::geteuid() == 0) {
-        GTEST_SKIP() << "file permissions do not bind the superuser";
-    }
-    TempFolder folder;
-    WriteBytes(folder / "ro", "abcd");
-    std::filesystem::permissions(folder / "ro", std::filesystem::perms::owner_read);
-    StdFileSystem files;
-    auto file = files.Open(folder / "ro", OpenMode::Update);
-    EXPECT_EQ(file->Size(), 4U);
-    const std::string bytes = "zz";
-    EXPECT_EQ(ErrorOf([&] { file->Write(0, bytes); }), err::kPermissionDenied);
-    EXPECT_EQ(ReadBytes(folder / "ro"), "abcd");
+    const auto perms = std::filesystem::perms::owner_read | std::filesystem::perms::owner_write |
+                       std::filesystem::perms::group_read;
+    const ScratchFile one = files.CreateScratch(folder.Path(), "Temp.tmp-x-", perms);
+    const ScratchFile two = files.CreateScratch(folder.Path(), "Temp.tmp-x-", perms);
+    EXPECT_NE(one.path, two.path);
+    EXPECT_TRUE(one.path.filename().string().starts_with("Temp.tmp-x-"));
+    EXPECT_EQ(one.path.parent_path(), folder.Path());
+    EXPECT_EQ(std::filesystem::status(one.path).permissions(), perms);
+    EXPECT_EQ(one.file->Size(), 0U);
+    EXPECT_THROW(files.Open(one.path, OpenMode::Edit), RuntimeError);  // locked as made
 }
 
 // Writes a record across a file-size limit of 36 bytes, so that the system takes only part of
@@ -112,7 +135,7 @@ TEST(StdFileSystem, AReadOnlyFileStillReadsButRefusesWrites) {
     const rlimit limit{36, 36};
     ::setrlimit(RLIMIT_FSIZE, &limit);
     StdFileSystem files;
-    auto file = files.Open(path, OpenMode::Update);
+    auto file = files.Open(path, OpenMode::Edit);
     const std::string record(24, 'b');
     const int error = ErrorOf([&] { file->Write(24, record); });
     const bool kept = ReadBytes(path) == before;

@@ -104,14 +104,30 @@ TEST_F(LuxuryAutoTest, In2001TheAllowanceRaisesTheFirstYearCap) {
     }
 }
 
-TEST_F(LuxuryAutoTest, AMissingYearStopsWithTheToolsMessage) {
-    window.inService = "06/1999";
-    window.bonus = true;
-    Run();
-    EXPECT_EQ(window.status,
-              "Use Tools/Automobile Max Amounts to enter the max auto depr amount for this year.");
-    EXPECT_EQ(RowCount(), 0);
-    EXPECT_FALSE(depr.values.BonusIncluded);
+// A table that lacks the year asks for it; one that cannot be opened has said why already.
+TEST_F(LuxuryAutoTest, AMissingYearOrTableStopsTheSchedule) {
+    const struct {
+        const char* inService;
+        bool unavailable;
+        const char* status;
+    } cases[] = {
+        {"06/1999", false,
+         "Use Tools/Automobile Max Amounts to enter the max auto depr amount for this year."},
+        {"06/2002", true, ""},
+    };
+    for (const auto& c : cases) {
+        window.inService = c.inService;
+        window.bonus = true;
+        window.status.clear();
+        limits.unavailable.clear();
+        if (c.unavailable) {
+            limits.unavailable.insert("AutoMax.DAT");
+        }
+        Run();
+        EXPECT_EQ(window.status, c.status);
+        EXPECT_EQ(RowCount(), 0);
+        EXPECT_FALSE(depr.values.BonusIncluded);
+    }
 }
 
 TEST_F(LuxuryAutoTest, NoBusinessShareStopsWithTheLabelRed) {

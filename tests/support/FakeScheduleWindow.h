@@ -2,6 +2,7 @@
 
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 
 #include "engine/AutoLimitSource.h"
@@ -48,19 +49,23 @@ class FakeScheduleWindow : public ScheduleWindow {
     Color autoBusinessColor = kWindowText;
 };
 
-// Yearly caps kept in memory, keyed by table file name and year.
+// Yearly caps kept in memory, keyed by table file name and year; a table named in
+// `unavailable` cannot be opened.
 class FakeAutoLimits : public AutoLimitSource {
   public:
-    std::optional<AutoCaps> FindYear(const std::string& fileName,
-                                     const std::string& year) override {
+    AutoLimitLookup FindYear(const std::string& fileName, const std::string& year) override {
         lookups.push_back(fileName + ":" + year);
+        if (unavailable.contains(fileName)) {
+            return {LookupResult::TableUnavailable, {}};
+        }
         const auto it = caps.find(fileName + ":" + year);
         if (it == caps.end()) {
-            return std::nullopt;
+            return {};
         }
-        return it->second;
+        return {LookupResult::Found, it->second};
     }
     std::map<std::string, AutoCaps> caps;
+    std::set<std::string> unavailable;
     std::vector<std::string> lookups;
 };
 
