@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "app/ScheduleRows.h"
 #include "classes/Catalogue.h"
 #include "engine/Numbers.h"
 
@@ -101,7 +102,9 @@ FrmViewDepr::FrmViewDepr(Platform& platform)
         "Tools",
         {{"mnuline", "-", {}},
          {"mnuAutoMax", "Automobile Max Amount", [this] { OpenAutoMaxEditor(false); }},
-         {"munElectricAuto", "Clean Fuel Auto Max Amount", [this] { OpenAutoMaxEditor(true); }}}};
+         {"munElectricAuto", "Clean Fuel Auto Max Amount", [this] { OpenAutoMaxEditor(true); }},
+         {"mnuline2", "-", {}},
+         {"mnuCopySchedule", "Copy Schedule", [this] { CopySchedule(); }}}};
 
     depr.autoLimits = &autoLimitTables;
     WireFields();
@@ -120,6 +123,13 @@ void FrmViewDepr::OpenAutoMaxEditor(bool cleanFuel) {
     }
     if (!editor.Closed()) {
         dataFile.CloseFile();  // no window ran, so nothing closed the table
+    }
+}
+
+void FrmViewDepr::CopySchedule() {
+    const std::string text = ScheduleText(*this);
+    if (!text.empty() && copyToClipboard) {
+        copyToClipboard(text);
     }
 }
 

@@ -76,6 +76,11 @@ class FrmViewDepr : public Window, public ScheduleWindow {
 
     // The Tools entries: the ordinary or the clean-fuel table in the auto limits editor.
     void OpenAutoMaxEditor(bool cleanFuel);
+    // Copy Schedule, and Ctrl+C in the grid: the schedule as text on the clipboard; nothing
+    // when the grid holds no row.
+    void CopySchedule();
+    // The clipboard, which the view supplies.
+    std::function<void(const std::string&)> copyToClipboard;
 
     std::string caption = kAppTitle;
     std::string helpFilePath;
@@ -112,6 +117,8 @@ class FrmViewDepr : public Window, public ScheduleWindow {
     Label lbladjustedCost{"lbladjustedCost"};
     Label lblAdjCost{"lblAdjCost"};
     Grid grdDepr{kGridRows, kGridCols};
+    // The grid as a place for the focus: the user clicks into it to copy the schedule.
+    Control grdDeprFocus{"grdDepr"};
     Label stbMain{"stbMain"};
     Button cmdCalculate{"cmdCalculate"};
     Button cmdClear{"cmdClear"};

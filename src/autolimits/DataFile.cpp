@@ -139,8 +139,7 @@ void DataFile::ShowCurrentRecord(RecordEditor& editor) {
 }
 
 void DataFile::Delete(const std::string& name, RecordEditor& editor) {
-    if (platform_.MsgBox("Delete current record?", MsgButtons::YesNoCancel, MsgIcon::None, {}) !=
-        MsgAnswer::Yes) {
+    if (platform_.AskYesNoCancel("Delete current record?", MsgAnswer::No) != MsgAnswer::Yes) {
         return;
     }
     const std::int32_t deleted = CurrentRecord;

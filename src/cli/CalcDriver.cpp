@@ -158,21 +158,6 @@ std::optional<UsageError> Drive(FrmViewDepr& w, const CalcOptions& o) {
     return std::nullopt;
 }
 
-std::vector<ScheduleRow> WrittenRows(const FrmViewDepr& w) {
-    std::vector<ScheduleRow> rows;
-    for (int year = 1; year <= kMaxRecoveryYears; ++year) {
-        const int group = (year - 1) / 11;
-        const int row = year - group * 11;
-        const int col = group * 3 + 1;
-        const std::string& yearText = w.grdDepr.TextMatrix(row, col);
-        if (!yearText.empty()) {
-            rows.push_back({year, yearText, w.grdDepr.TextMatrix(row, col + 1),
-                            w.grdDepr.TextMatrix(row, col + 2)});
-        }
-    }
-    return rows;
-}
-
 std::string PlainReport(const FrmViewDepr& w, const std::vector<Message>& messages) {
     std::string out;
     for (const ScheduleRow& row : WrittenRows(w)) {

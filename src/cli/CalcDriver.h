@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/FrmViewDepr.h"
+#include "app/ScheduleRows.h"
 #include "cli/CalcOptions.h"
 #include "platform/Platform.h"
 
@@ -36,16 +37,6 @@ class CollectingPlatform : public Platform {
 // Works the window as a user would, in a fixed order, then presses Calculate. An option whose
 // box cannot be used at that point is refused with the reason.
 std::optional<UsageError> Drive(FrmViewDepr& window, const CalcOptions& options);
-
-struct ScheduleRow {
-    int recoveryYear;
-    std::string year;
-    std::string depreciation;
-    std::string basis;
-};
-
-// The grid rows whose year cell is written, in recovery-year order.
-std::vector<ScheduleRow> WrittenRows(const FrmViewDepr& window);
 
 std::string PlainReport(const FrmViewDepr& window, const std::vector<Message>& messages);
 std::string JsonReport(const FrmViewDepr& window, const std::vector<Message>& messages);

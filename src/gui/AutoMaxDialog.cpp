@@ -1,10 +1,12 @@
 #include "gui/AutoMaxDialog.h"
 
 #include <QCloseEvent>
+#include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QVBoxLayout>
 
 #include "gui/Colors.h"
 
@@ -14,45 +16,76 @@ AutoMaxDialog::AutoMaxDialog(FrmAutoMax& model, QWidget* parent)
     : QDialog(parent), model_(model), binder_(model, [this] { CloseIfDone(); }) {
     setModal(true);
     setWindowTitle(QString::fromStdString(model_.Caption()));
-    setFixedSize(TwipsToPixels(FrmAutoMax::kClientWidth), TwipsToPixels(FrmAutoMax::kClientHeight));
+    // The controls keep the order and the sizes of the editor's own layout as their least;
+    // every caption and message is shown whole, so the window grows to what its fonts need.
     QWidget* previous = nullptr;
     for (const Placement& place : model_.Layout()) {
-        auto* control = const_cast<Control*>(place.control);
-        QWidget* widget = nullptr;
-        if (auto* label = dynamic_cast<Label*>(control)) {
-            auto* view = new QLabel(this);
-            if (place.singleBorder) {
-                view->setFrameStyle(QFrame::Box | QFrame::Plain);
-                view->setAutoFillBackground(true);
-                QPalette palette = view->palette();
-                palette.setColor(QPalette::Window, ToQColor(label->backColor, palette));
-                view->setPalette(palette);
-            }
-            binder_.Bind(view, *label);
-            widget = view;
-        } else if (auto* box = dynamic_cast<TextBox*>(control)) {
-            auto* view = new QLineEdit(this);
-            binder_.Bind(view, *box);
-            widget = view;
-        } else if (auto* button = dynamic_cast<Button*>(control)) {
-            auto* view = new QPushButton(this);
-            binder_.Bind(view, *button);
-            widget = view;
-        }
-        if (widget == nullptr) {
-            continue;
-        }
-        widget->setGeometry(TwipsToPixels(place.left), TwipsToPixels(place.top),
-                            TwipsToPixels(place.width), TwipsToPixels(place.height));
-        widgets_[control] = widget;
-        if (widget->focusPolicy() != Qt::NoFocus && dynamic_cast<Label*>(control) == nullptr) {
+        QWidget* widget = Create(place);
+        widget->setMinimumSize(TwipsToPixels(place.width), TwipsToPixels(place.height));
+        if (widget->focusPolicy() != Qt::NoFocus && qobject_cast<QLabel*>(widget) == nullptr) {
             if (previous != nullptr) {
                 setTabOrder(previous, widget);
             }
             previous = widget;
         }
     }
+    auto* fields = new QGridLayout;
+    const std::pair<const Control*, const Control*> rows[] = {
+        {&model_.lblYear, &model_.txtYear},   {&model_.lblYear1, &model_.txtYear1},
+        {&model_.lblYear2, &model_.txtYear2}, {&model_.lblYear3, &model_.txtYear3},
+        {&model_.lblYear4, &model_.txtYear4},
+    };
+    int row = 0;
+    for (const auto& [label, box] : rows) {
+        fields->addWidget(WidgetFor(*label), row, 0, Qt::AlignRight | Qt::AlignVCenter);
+        fields->addWidget(WidgetFor(*box), row, 1);
+        ++row;
+    }
+    fields->setRowStretch(row, 1);
+    auto* buttons = new QVBoxLayout;
+    for (const Button* button : {&model_.cmdNext, &model_.cmdPrevious, &model_.cmdDelete,
+                                 &model_.cmdAdd, &model_.cmdSave, &model_.cmdClose}) {
+        buttons->addWidget(WidgetFor(*button));
+    }
+    auto* top = new QHBoxLayout;
+    top->addLayout(fields);
+    top->addSpacing(TwipsToPixels(3240 - 1440 - 1215));
+    top->addLayout(buttons);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(WidgetFor(model_.stbAuto));
+    layout->setSizeConstraint(QLayout::SetFixedSize);  // fixed border, sized to fit
     Refresh();
+}
+
+QWidget* AutoMaxDialog::Create(const Placement& place) {
+    auto* control = const_cast<Control*>(place.control);
+    QWidget* widget = nullptr;
+    if (auto* label = dynamic_cast<Label*>(control)) {
+        auto* view = new QLabel(this);
+        if (place.singleBorder) {
+            // The status line: long messages wrap onto more lines instead of widening the window.
+            view->setFrameStyle(QFrame::Box | QFrame::Plain);
+            view->setAutoFillBackground(true);
+            view->setWordWrap(true);
+            view->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+            QPalette palette = view->palette();
+            palette.setColor(QPalette::Window, ToQColor(label->backColor, palette));
+            view->setPalette(palette);
+        }
+        binder_.Bind(view, *label);
+        widget = view;
+    } else if (auto* box = dynamic_cast<TextBox*>(control)) {
+        auto* view = new QLineEdit(this);
+        binder_.Bind(view, *box);
+        widget = view;
+    } else {
+        auto* view = new QPushButton(this);
+        binder_.Bind(view, *dynamic_cast<Button*>(control));
+        widget = view;
+    }
+    widgets_[control] = widget;
+    return widget;
 }
 
 QWidget* AutoMaxDialog::WidgetFor(const Control& control) const {

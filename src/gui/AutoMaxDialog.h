@@ -8,8 +8,8 @@
 
 namespace pellory::gui {
 
-// The auto limits editor on screen: the five boxes, the six buttons and the status line at
-// the places the editor's model gives, in a fixed-size modal dialog.
+// The auto limits editor on screen: the five boxes with their labels, the six buttons and the
+// status line, in a modal dialog of fixed size that fits them.
 class AutoMaxDialog : public QDialog {
   public:
     AutoMaxDialog(FrmAutoMax& model, QWidget* parent);
@@ -25,6 +25,7 @@ class AutoMaxDialog : public QDialog {
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    QWidget* Create(const Placement& place);
     void CloseIfDone();
 
     FrmAutoMax& model_;

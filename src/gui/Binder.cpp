@@ -1,13 +1,14 @@
 #include "gui/Binder.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QCheckBox>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -44,6 +45,10 @@ bool SameItems(const QComboBox* widget, const ComboBox& combo) {
     return true;
 }
 
+bool EnterOrEscape(int key) {
+    return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape;
+}
+
 }  // namespace
 
 void ModelComboBox::showPopup() {
@@ -51,6 +56,12 @@ void ModelComboBox::showPopup() {
         beforePopup();
     }
     QComboBox::showPopup();
+}
+
+void ModelComboBox::focusOutEvent(QFocusEvent* event) {
+    leaving_ = true;
+    QComboBox::focusOutEvent(event);
+    leaving_ = false;
 }
 
 Binder::Binder(Window& model, std::function<void()> afterEvent)
@@ -73,18 +84,41 @@ void Binder::Refresh() {
     for (const auto& paint : painters_) {
         paint();
     }
-    for (const auto& [widget, control] : controls_) {
-        const bool comboEditor = qobject_cast<QComboBox*>(widget->parentWidget()) != nullptr &&
-                                 qobject_cast<QLineEdit*>(widget) != nullptr;
-        if (control == model_.Focused() && !comboEditor && !widget->hasFocus() &&
-            widget->isEnabled()) {
-            widget->setFocus(Qt::OtherFocusReason);
-            if (const auto edit = edits_.find(widget); edit != edits_.end()) {
-                ShowSelection(edit->second);
-            }
+    FollowModelFocus();
+    refreshing_ = false;
+}
+
+void Binder::FollowModelFocus() {
+    const Control* focused = model_.Focused();
+    const auto it = focusWidgets_.find(focused);
+    if (focused == nullptr || it == focusWidgets_.end()) {
+        return;
+    }
+    QWidget* widget = it->second;
+    if (!widget->isEnabled() || !widget->isVisibleTo(widget->window())) {
+        return;
+    }
+    if (!widget->hasFocus()) {
+        widget->setFocus(Qt::OtherFocusReason);
+    }
+    if (const Edit* edit = EditOf(focused)) {
+        ShowSelection(*edit);
+    }
+}
+
+const Binder::Edit* Binder::EditOf(const Control* control) const {
+    for (const auto& [widget, edit] : edits_) {
+        if (edit.box == control) {
+            return &edit;
         }
     }
-    refreshing_ = false;
+    return nullptr;
+}
+
+void Binder::Watch(QWidget* widget, Control& control) {
+    controls_[widget] = &control;
+    focusWidgets_.emplace(&control, widget);  // an editable list keeps the focus on the list
+    widget->installEventFilter(this);
 }
 
 void Binder::Bind(QLabel* widget, Label& label) {
@@ -104,9 +138,8 @@ void Binder::Bind(QLabel* widget, Label& label) {
 }
 
 void Binder::Bind(QLineEdit* widget, EditControl& box, bool masked) {
-    controls_[widget] = &box;
+    Watch(widget, box);
     edits_[widget] = Edit{widget, &box, masked};
-    widget->installEventFilter(this);
     if (masked) {
         widget->setContextMenuPolicy(Qt::NoContextMenu);
     }
@@ -133,6 +166,15 @@ void Binder::Bind(QLineEdit* widget, EditControl& box, bool masked) {
                          TakeSelection(edits_.at(widget));
                          Refresh();
                      });
+    // The caret and the selection the user moves (keys, mouse) are the model's.
+    const auto follow = [this, widget] {
+        const Edit& edit = edits_.at(widget);
+        if (!refreshing_ && focusingClick_ != edit.box) {
+            TakeSelection(edit);
+        }
+    };
+    QObject::connect(widget, &QLineEdit::cursorPositionChanged, this, follow);
+    QObject::connect(widget, &QLineEdit::selectionChanged, this, follow);
     painters_.push_back([this, widget, &box] {
         if (widget->text().toStdString() != box.Text()) {
             widget->setText(ToQ(box.Text()));
@@ -146,12 +188,11 @@ void Binder::Bind(QLineEdit* widget, EditControl& box, bool masked) {
 }
 
 void Binder::Bind(ModelComboBox* widget, ComboBox& combo) {
-    controls_[widget] = &combo;
-    widget->installEventFilter(this);
+    Watch(widget, combo);
     widget->setInsertPolicy(QComboBox::NoInsert);
     widget->beforePopup = [this, &combo] { Run([&combo] { combo.DropDown(); }); };
-    QObject::connect(widget, &QComboBox::activated, this, [this, &combo](int index) {
-        if (!refreshing_) {
+    QObject::connect(widget, &QComboBox::activated, this, [this, widget, &combo](int index) {
+        if (!refreshing_ && !widget->Leaving()) {
             Run([&combo, index] { combo.SetListIndex(index); });
         }
     });
@@ -176,14 +217,13 @@ void Binder::Bind(ModelComboBox* widget, ComboBox& combo) {
     });
     if (widget->isEditable()) {
         Bind(widget->lineEdit(), combo);
-        // Keys may reach the list box before its editor; both lead to the same text.
+        // Keys reach the list box, which has the focus, before its editor.
         edits_[widget] = Edit{widget->lineEdit(), &combo, false};
     }
 }
 
 void Binder::Bind(QAbstractButton* widget, Button& button) {
-    controls_[widget] = &button;
-    widget->installEventFilter(this);
+    Watch(widget, button);
     if (auto* push = qobject_cast<QPushButton*>(widget)) {
         push->setAutoDefault(false);
     }
@@ -196,8 +236,7 @@ void Binder::Bind(QAbstractButton* widget, Button& button) {
 }
 
 void Binder::Bind(QCheckBox* widget, CheckBox& check) {
-    controls_[widget] = &check;
-    widget->installEventFilter(this);
+    Watch(widget, check);
     QObject::connect(widget, &QCheckBox::clicked, this,
                      [this, &check](bool on) { Run([&check, on] { check.value = on ? 1 : 0; }); });
     painters_.push_back([widget, &check] {
@@ -208,8 +247,7 @@ void Binder::Bind(QCheckBox* widget, CheckBox& check) {
 }
 
 void Binder::Bind(QRadioButton* widget, OptionArray& options, int index) {
-    controls_[widget] = &options[index];
-    widget->installEventFilter(this);
+    Watch(widget, options[index]);
     widget->setAutoExclusive(false);
     QObject::connect(widget, &QRadioButton::clicked, this, [this, &options, index] {
         Run([&options, index] { options.SetValue(index, true); });
@@ -229,26 +267,84 @@ void Binder::Bind(QGroupBox* widget, Frame& frame) {
     });
 }
 
+void Binder::BindFocus(QWidget* widget, Control& control) {
+    Watch(widget, control);
+}
+
 void Binder::ShowSelection(const Edit& edit) {
     const int start = edit.box->selStart;
-    if (edit.box->selLength > 0) {
-        edit.widget->setSelection(start, edit.box->selLength);
-    } else {
-        edit.widget->setCursorPosition(start);
+    const int length = edit.box->selLength;
+    QLineEdit* widget = edit.widget;
+    if (length > 0) {
+        if (widget->selectionStart() != start || widget->selectionLength() != length) {
+            widget->setSelection(start, length);
+        }
+    } else if (widget->hasSelectedText() || widget->cursorPosition() != start) {
+        widget->setCursorPosition(start);
     }
 }
 
 void Binder::TakeSelection(const Edit& edit) {
     if (edit.widget->hasSelectedText()) {
         edit.box->selStart = edit.widget->selectionStart();
-        edit.box->selLength = static_cast<int>(edit.widget->selectedText().size());
+        edit.box->selLength = edit.widget->selectionLength();
     } else {
         edit.box->selStart = edit.widget->cursorPosition();
         edit.box->selLength = 0;
     }
 }
 
-bool Binder::HandleKeyPress(Edit& edit, QKeyEvent* event) {
+void Binder::FocusIn(QWidget* widget, const QFocusEvent& event) {
+    const auto it = controls_.find(widget);
+    if (refreshing_ || it == controls_.end()) {
+        return;
+    }
+    // The toolkit giving the focus back to a window, or to a list after its pop-up, is no
+    // choice of the user's; the window's first focus is where the model starts.
+    const Qt::FocusReason reason = event.reason();
+    if ((reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) &&
+        model_.Focused() != nullptr) {
+        return;
+    }
+    Control* control = it->second;
+    if (reason == Qt::MouseFocusReason) {
+        focusingClick_ = dynamic_cast<EditControl*>(control);
+    }
+    Run([this, control] { model_.UserFocus(*control); });
+}
+
+void Binder::FocusOut() {
+    // The user moves the focus from one control of the window to another. Qt tells the widget
+    // that loses it first, and that widget's own code may run model handlers (an editable list
+    // matching its text), so the model learns of the move now: from here on the model and the
+    // toolkit agree about where the focus is.
+    const auto it = controls_.find(QApplication::focusWidget());
+    if (refreshing_ || it == controls_.end()) {
+        return;
+    }
+    Control* control = it->second;
+    Run([this, control] { model_.UserFocus(*control); });
+}
+
+bool Binder::MouseEvent(QWidget* widget, QEvent* event) {
+    keyboardInput_ = false;
+    const auto edit = edits_.find(widget);
+    if (event->type() != QEvent::MouseButtonRelease || edit == edits_.end() ||
+        focusingClick_ != edit->second.box) {
+        return false;
+    }
+    // The press that gave the box the focus also put the caret down; the box keeps the text it
+    // selected on getting the focus unless the user dragged a selection of their own.
+    focusingClick_ = nullptr;
+    if (edit->second.widget->hasSelectedText()) {
+        TakeSelection(edit->second);
+    } else {
+        ShowSelection(edit->second);
+    }
+    return false;
+}
+
+bool Binder::HandleKeyPress(const Edit& edit, QKeyEvent* event) {
     const int key = event->key();
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
         Run([this] { model_.PressKey(kKeyEnter); });
@@ -272,9 +368,6 @@ bool Binder::HandleKeyPress(Edit& edit, QKeyEvent* event) {
             model_.KeyDown(key);
             model_.KeyPress(ascii, character);
         });
-        if (model_.Focused() == edit.box) {
-            ShowSelection(edit);
-        }
         return true;
     }
     Run([this, key] { model_.KeyDown(key); });
@@ -286,50 +379,52 @@ bool Binder::HandleKeyPress(Edit& edit, QKeyEvent* event) {
     return false;
 }
 
+bool Binder::KeyRelease(const Edit& edit, const QKeyEvent& event) {
+    // A key counts here only when it went down in this box (a Tab released in the next box is
+    // not a keystroke there); Enter and Esc belong to the buttons.
+    const int key = event.key();
+    if (event.isAutoRepeat() || pressedIn_ != edit.box || EnterOrEscape(key)) {
+        return false;
+    }
+    pressedIn_ = nullptr;
+    Run([this, key] { model_.KeyUp(key); });
+    return false;
+}
+
 bool Binder::eventFilter(QObject* watched, QEvent* event) {
     auto* widget = qobject_cast<QWidget*>(watched);
     if (widget == nullptr) {
         return false;
     }
-    if (event->type() == QEvent::FocusIn && !refreshing_) {
-        QWidget* key = widget;
-        if (auto* line = qobject_cast<QLineEdit*>(widget); line != nullptr) {
-            if (auto* combo = qobject_cast<QComboBox*>(line->parentWidget())) {
-                key = combo;
-            }
-        }
-        if (const auto it = controls_.find(key); it != controls_.end()) {
-            Control* control = it->second;
-            Run([this, control] { model_.UserFocus(*control); });
-            if (const auto edit = edits_.find(widget); edit != edits_.end()) {
-                ShowSelection(edit->second);
-            }
-        }
-        return false;
-    }
     const auto edit = edits_.find(widget);
-    if (edit == edits_.end()) {
-        return false;
-    }
-    if (event->type() == QEvent::KeyPress) {
-        auto* keyEvent = static_cast<QKeyEvent*>(event);
-        pressedIn_ = edit->second.box;
-        return HandleKeyPress(edit->second, keyEvent);
-    }
-    if (event->type() == QEvent::KeyRelease) {
-        auto* keyEvent = static_cast<QKeyEvent*>(event);
-        const int key = keyEvent->key();
-        // A key counts here only when it went down in this box (a Tab released in the next box
-        // is not a keystroke there); Enter and Esc belong to the buttons.
-        if (keyEvent->isAutoRepeat() || pressedIn_ != edit->second.box || key == Qt::Key_Return ||
-            key == Qt::Key_Enter || key == Qt::Key_Escape) {
+    switch (event->type()) {
+        case QEvent::FocusIn:
+            FocusIn(widget, *static_cast<QFocusEvent*>(event));
             return false;
-        }
-        pressedIn_ = nullptr;
-        Run([this, key] { model_.KeyUp(key); });
-        return false;
+        case QEvent::FocusOut:
+            FocusOut();
+            return false;
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+            return MouseEvent(widget, event);
+        case QEvent::Shortcut:
+            keyboardInput_ = true;
+            return false;
+        case QEvent::KeyPress:
+            keyboardInput_ = true;
+            focusingClick_ = nullptr;
+            if (edit == edits_.end()) {
+                return false;
+            }
+            pressedIn_ = edit->second.box;
+            return HandleKeyPress(edit->second, static_cast<QKeyEvent*>(event));
+        case QEvent::KeyRelease:
+            return edit != edits_.end() &&
+                   KeyRelease(edit->second, *static_cast<QKeyEvent*>(event));
+        default:
+            return false;
     }
-    return false;
 }
 
 }  // namespace pellory::gui

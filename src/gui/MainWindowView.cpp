@@ -2,12 +2,13 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QCursor>
 #include <QFontMetricsF>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -16,8 +17,8 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QStyle>
-#include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <vector>
 
 #include "classes/FitDropDownWidth.h"
@@ -28,6 +29,12 @@ namespace pellory::gui {
 namespace {
 
 constexpr double kTwipsPerPixel = 15.0;
+constexpr int kShortBox = 10;
+
+// The width a box needs to show `text` whole: the text, its margins and the frame.
+int TextRoom(const QWidget& box, const QString& text) {
+    return box.fontMetrics().horizontalAdvance(text) + 16;
+}
 
 }  // namespace
 
@@ -35,64 +42,94 @@ MainWindowView::MainWindowView(FrmViewDepr& model, QWidget* parent)
     : QWidget(parent), model_(model), binder_(model, [this] { PaintGrid(); }) {
     setWindowTitle(QString::fromStdString(model_.caption));
     auto* outer = new QVBoxLayout(this);
-
-    const auto label = [this](Label& control) {
-        auto* widget = new QLabel(this);
-        binder_.Bind(widget, control);
-        widgets_[&control] = widget;
-        return widget;
-    };
-    const auto edit = [this](EditControl& control, bool masked = false) {
-        auto* widget = new QLineEdit(this);
-        binder_.Bind(widget, control, masked);
-        widgets_[&control] = widget;
-        return widget;
-    };
-    const auto combo = [this](ComboBox& control) {
-        auto* widget = new ModelComboBox(this);
-        widget->setEditable(control.Style() == ComboStyle::DropDownCombo);
-        binder_.Bind(widget, control);
-        widgets_[&control] = widget;
-        return widget;
-    };
-    const auto button = [this](Button& control) {
-        auto* widget = new QPushButton(this);
-        binder_.Bind(widget, control);
-        widgets_[&control] = widget;
-        return widget;
-    };
-    const auto radio = [this](OptionArray& options, int index) {
-        auto* widget = new QRadioButton(this);
-        binder_.Bind(widget, options, index);
-        widgets_[&options[index]] = widget;
-        return widget;
-    };
-
-    // Asset type strip.
-    auto* strip = new QGroupBox(this);
-    auto* stripLayout = new QHBoxLayout(strip);
-    for (int i = 0; i < 3; ++i) {
-        stripLayout->addWidget(radio(model_.optAssetType, i));
-    }
-    outer->addWidget(strip);
-
-    // Input panel beside the command buttons.
+    outer->addWidget(BuildAssetTypes());
     auto* middle = new QHBoxLayout;
+    middle->addWidget(BuildInputPanel(), 1);
+    middle->addLayout(BuildButtons());
+    outer->addLayout(middle);
+    outer->addWidget(BuildExchange());
+    outer->addWidget(BuildGrid(), 1);
+    status_ = AddLabel(model_.stbMain);
+    status_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    status_->setMinimumHeight(status_->fontMetrics().height() + 6);
+    outer->addWidget(status_);
+    FollowTabOrder();
+
+    model_.popupMenu = [this](const Menu& menu) { PopUp(menu); };
+    model_.copyToClipboard = [](const std::string& text) {
+        QGuiApplication::clipboard()->setText(QString::fromStdString(text));
+    };
+    model_.selection.fitDropDownWidth = [this](ComboBox& list) { FitDropDown(list); };
+    Refresh();
+    // The whole grid in view at first, as far as the screen allows; the window may be made
+    // smaller, down to what its fields and buttons need.
+    const QScreen* screen = this->screen();
+    resize(screen != nullptr ? sizeHint().boundedTo(screen->availableSize()) : sizeHint());
+}
+
+QLabel* MainWindowView::AddLabel(Label& control) {
+    auto* widget = new QLabel(this);
+    binder_.Bind(widget, control);
+    widgets_[&control] = widget;
+    return widget;
+}
+
+QLineEdit* MainWindowView::AddEdit(EditControl& control, bool masked) {
+    auto* widget = new QLineEdit(this);
+    binder_.Bind(widget, control, masked);
+    widgets_[&control] = widget;
+    // A short box is never too narrow for the longest text it takes.
+    const auto* mask = dynamic_cast<const MaskedEdit*>(&control);
+    const int longest = mask != nullptr ? static_cast<int>(mask->Mask().size()) : control.maxLength;
+    if (longest > 0 && longest <= kShortBox) {
+        widget->setMinimumWidth(TextRoom(*widget, QString(longest, '0')));
+    }
+    return widget;
+}
+
+ModelComboBox* MainWindowView::AddCombo(ComboBox& control) {
+    auto* widget = new ModelComboBox(this);
+    widget->setEditable(control.Style() == ComboStyle::DropDownCombo);
+    binder_.Bind(widget, control);
+    widgets_[&control] = widget;
+    return widget;
+}
+
+QRadioButton* MainWindowView::AddRadio(OptionArray& options, int index) {
+    auto* widget = new QRadioButton(this);
+    binder_.Bind(widget, options, index);
+    widgets_[&options[index]] = widget;
+    return widget;
+}
+
+QWidget* MainWindowView::BuildAssetTypes() {
+    auto* strip = new QGroupBox(this);
+    auto* layout = new QHBoxLayout(strip);
+    for (int i = 0; i < model_.optAssetType.Count(); ++i) {
+        layout->addWidget(AddRadio(model_.optAssetType, i));
+    }
+    return strip;
+}
+
+QWidget* MainWindowView::BuildInputPanel() {
     auto* panel = new QGroupBox(this);
     auto* grid = new QGridLayout(panel);
-    grid->addWidget(label(model_.lblCost), 0, 0);
-    grid->addWidget(edit(model_.txtCost), 0, 1);
-    grid->addWidget(label(model_.lblMethod), 0, 2);
-    grid->addWidget(combo(model_.cboMethod), 0, 3);
-    grid->addWidget(label(model_.lblInService), 0, 4);
-    grid->addWidget(edit(model_.txtInService, true), 0, 5);
-    grid->addWidget(label(model_.lblLife), 1, 0);
-    grid->addWidget(combo(model_.cboLife), 1, 1);
-    grid->addWidget(label(model_.Label2), 1, 2);
-    classList_ = combo(model_.cboClass);
+    grid->addWidget(AddLabel(model_.lblCost), 0, 0);
+    grid->addWidget(AddEdit(model_.txtCost), 0, 1);
+    grid->addWidget(AddLabel(model_.lblMethod), 0, 2);
+    grid->addWidget(AddCombo(model_.cboMethod), 0, 3);
+    grid->addWidget(AddLabel(model_.lblInService), 0, 4);
+    grid->addWidget(AddEdit(model_.txtInService, true), 0, 5);
+    grid->addWidget(AddLabel(model_.lblLife), 1, 0);
+    ModelComboBox* life = AddCombo(model_.cboLife);
+    life->setMinimumWidth(TextRoom(*life, "00.0") +
+                          life->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 8);
+    grid->addWidget(life, 1, 1);
+    grid->addWidget(AddLabel(model_.Label2), 1, 2);
+    classList_ = AddCombo(model_.cboClass);
     grid->addWidget(classList_, 1, 3);
-    grid->addWidget(label(model_.lblAutoBusiness), 1, 4);
-    grid->addWidget(edit(model_.txtBusinessPercent), 1, 5);
+    grid->addWidget(AddLabel(model_.lblAutoBusiness), 1, 4);
+    grid->addWidget(AddEdit(model_.txtBusinessPercent), 1, 5);
     auto* bonus = new QCheckBox(this);
     binder_.Bind(bonus, model_.chkBonus);
     widgets_[&model_.chkBonus] = bonus;
@@ -100,51 +137,61 @@ MainWindowView::MainWindowView(FrmViewDepr& model, QWidget* parent)
     auto* convention = new QGroupBox(this);
     binder_.Bind(convention, model_.fraConvention);
     auto* conventionLayout = new QHBoxLayout(convention);
-    for (int i = 0; i < 3; ++i) {
-        conventionLayout->addWidget(radio(model_.optConvention, i));
+    for (int i = 0; i < model_.optConvention.Count(); ++i) {
+        conventionLayout->addWidget(AddRadio(model_.optConvention, i));
     }
     grid->addWidget(convention, 3, 0, 1, 4);
-    grid->addWidget(label(model_.lblSoldDate), 3, 4);
-    grid->addWidget(edit(model_.mskSold, true), 3, 5);
-    grid->addWidget(label(model_.lblDescription), 4, 0);
-    grid->addWidget(edit(model_.txtDescription), 4, 1, 1, 5);
+    grid->addWidget(AddLabel(model_.lblSoldDate), 3, 4);
+    grid->addWidget(AddEdit(model_.mskSold, true), 3, 5);
+    grid->addWidget(AddLabel(model_.lblDescription), 4, 0);
+    grid->addWidget(AddEdit(model_.txtDescription), 4, 1, 1, 5);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 2);
     grid->setColumnStretch(5, 1);
-    middle->addWidget(panel, 1);
+    return panel;
+}
+
+QLayout* MainWindowView::BuildButtons() {
     auto* buttons = new QVBoxLayout;
-    for (Button* b : {&model_.cmdCalculate, &model_.cmdClear, &model_.cmdPrint, &model_.cmdTools,
-                      &model_.cmdHelp}) {
-        buttons->addWidget(button(*b));
+    for (Button* control : {&model_.cmdCalculate, &model_.cmdClear, &model_.cmdPrint,
+                            &model_.cmdTools, &model_.cmdHelp}) {
+        auto* widget = new QPushButton(this);
+        binder_.Bind(widget, *control);
+        widgets_[control] = widget;
+        buttons->addWidget(widget);
     }
     buttons->addStretch();
-    middle->addLayout(buttons);
-    outer->addLayout(middle);
+    menuButtons_[&model_.mnuTools] = WidgetFor(model_.cmdTools);
+    menuButtons_[&model_.mnuhelp] = WidgetFor(model_.cmdHelp);
+    return buttons;
+}
 
+QWidget* MainWindowView::BuildExchange() {
     // The exchange frame reads as a formula: - Sales Price + Adj Tax Basis = Adj. Cost.
     auto* exchange = new QGroupBox(this);
     binder_.Bind(exchange, model_.fraRelinquished);
-    auto* exchangeLayout = new QHBoxLayout(exchange);
-    exchangeLayout->addWidget(label(model_.lblSalesPrice));
-    exchangeLayout->addWidget(edit(model_.txtSalesPrice));
-    exchangeLayout->addWidget(label(model_.lblAdjTaxBasis));
-    exchangeLayout->addWidget(edit(model_.txtAdjTaxBasis));
-    exchangeLayout->addWidget(label(model_.lbladjustedCost));
-    QLabel* adjCost = label(model_.lblAdjCost);
+    auto* layout = new QHBoxLayout(exchange);
+    layout->addWidget(AddLabel(model_.lblSalesPrice));
+    layout->addWidget(AddEdit(model_.txtSalesPrice));
+    layout->addWidget(AddLabel(model_.lblAdjTaxBasis));
+    layout->addWidget(AddEdit(model_.txtAdjTaxBasis));
+    layout->addWidget(AddLabel(model_.lbladjustedCost));
+    QLabel* adjCost = AddLabel(model_.lblAdjCost);
     adjCost->setMinimumWidth(100);
     adjCost->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    exchangeLayout->addWidget(adjCost);
-    outer->addWidget(exchange);
+    layout->addWidget(adjCost);
+    return exchange;
+}
 
-    BuildGrid();
-    outer->addWidget(grid_, 1);
+QWidget* MainWindowView::BuildGrid() {
+    grid_ = new ScheduleTable(model_.grdDepr, this);
+    binder_.BindFocus(grid_, model_.grdDeprFocus);
+    widgets_[&model_.grdDeprFocus] = grid_;
+    grid_->onCopy = [this] { binder_.Run([this] { model_.CopySchedule(); }); };
+    return grid_;
+}
 
-    status_ = label(model_.stbMain);
-    status_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    status_->setMinimumHeight(status_->fontMetrics().height() + 6);
-    outer->addWidget(status_);
-
-    // Tab order as the window model lists it.
+void MainWindowView::FollowTabOrder() {
     QWidget* previous = nullptr;
     for (Control* control : model_.TabOrder()) {
         QWidget* widget = WidgetFor(*control);
@@ -153,10 +200,6 @@ MainWindowView::MainWindowView(FrmViewDepr& model, QWidget* parent)
         }
         previous = widget != nullptr ? widget : previous;
     }
-
-    model_.popupMenu = [this](const Menu& menu) { PopUp(menu); };
-    model_.selection.fitDropDownWidth = [this](ComboBox& list) { FitDropDown(list); };
-    Refresh();
 }
 
 QWidget* MainWindowView::WidgetFor(const Control& control) const {
@@ -164,56 +207,28 @@ QWidget* MainWindowView::WidgetFor(const Control& control) const {
     return it == widgets_.end() ? nullptr : it->second;
 }
 
-void MainWindowView::BuildGrid() {
-    const Grid& model = model_.grdDepr;
-    grid_ = new QTableWidget(model.Rows() - 1, model.Cols(), this);
-    grid_->verticalHeader()->hide();
-    grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grid_->setSelectionMode(QAbstractItemView::SingleSelection);
-    grid_->setFocusPolicy(Qt::NoFocus);
-    for (int row = 0; row < grid_->rowCount(); ++row) {
-        for (int col = 0; col < grid_->columnCount(); ++col) {
-            auto* item = new QTableWidgetItem;
-            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            grid_->setItem(row, col, item);
-        }
+void MainWindowView::PaintGrid() {
+    const int before = grid_->NaturalWidth();
+    grid_->Paint();
+    if (grid_->NaturalWidth() > before) {
+        WidenForGrid();
     }
-    for (int col = 0; col < grid_->columnCount(); ++col) {
-        grid_->setHorizontalHeaderItem(col, new QTableWidgetItem);
-    }
-    const int rowHeight = grid_->fontMetrics().height() + 6;
-    grid_->verticalHeader()->setDefaultSectionSize(rowHeight);
-    grid_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    PaintGrid();
-    int width = 2 * grid_->frameWidth();
-    for (int col = 0; col < grid_->columnCount(); ++col) {
-        width += grid_->isColumnHidden(col) ? 0 : grid_->columnWidth(col);
-    }
-    grid_->setMinimumSize(width, grid_->horizontalHeader()->sizeHint().height() +
-                                     rowHeight * grid_->rowCount() + 2 * grid_->frameWidth());
-    grid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    grid_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 }
 
-void MainWindowView::PaintGrid() {
-    const Grid& model = model_.grdDepr;
-    const QFontMetrics metrics(grid_->font());
-    for (int col = 0; col < model.Cols(); ++col) {
-        const int width = TwipsToPixels(model.ColWidth(col));
-        grid_->setColumnHidden(col, width == 0);
-        if (width > 0) {
-            const QString heading = QString::fromStdString(model.TextMatrix(0, col));
-            grid_->setColumnWidth(col, std::max(width, metrics.horizontalAdvance(heading) + 8));
-        }
-        grid_->horizontalHeaderItem(col)->setText(QString::fromStdString(model.TextMatrix(0, col)));
-        const Qt::Alignment align = model.ColAlignment(col) == CellAlignment::RightCenter
-                                        ? Qt::AlignRight | Qt::AlignVCenter
-                                        : Qt::AlignLeft | Qt::AlignVCenter;
-        for (int row = 1; row < model.Rows(); ++row) {
-            QTableWidgetItem* item = grid_->item(row - 1, col);
-            item->setText(QString::fromStdString(model.TextMatrix(row, col)));
-            item->setTextAlignment(align);
-        }
+void MainWindowView::WidenForGrid() {
+    // A schedule that needs wider columns than the window has room for widens the window, as
+    // far as the screen allows.
+    const int missing = grid_->NaturalWidth() - grid_->viewport()->width();
+    const QScreen* screen = this->screen();
+    if (missing <= 0 || !isVisible() ||
+        (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) || screen == nullptr) {
+        return;
+    }
+    const QRect area = screen->availableGeometry();
+    const int frame = frameGeometry().width() - width();
+    resize(std::min(width() + missing, area.width() - frame), height());
+    if (frameGeometry().right() > area.right()) {
+        move(std::max(area.left(), area.right() + 1 - frameGeometry().width()), y());
     }
 }
 
@@ -242,13 +257,15 @@ void MainWindowView::keyPressEvent(QKeyEvent* event) {
 }
 
 void MainWindowView::PopUp(const Menu& menu) {
-    QMenu popup(this);
+    auto* popup = new QMenu(this);
+    popup->setAttribute(Qt::WA_DeleteOnClose);
+    popup->setObjectName(QString::fromStdString(menu.name));
     for (const MenuEntry& entry : menu.entries) {
         if (entry.caption == "-") {
-            popup.addSeparator();
+            popup->addSeparator();
             continue;
         }
-        QAction* action = popup.addAction(QString::fromStdString(entry.caption));
+        QAction* action = popup->addAction(QString::fromStdString(entry.caption));
         action->setObjectName(QString::fromStdString(entry.name));
         const Handler run = entry.onClick;
         QObject::connect(action, &QAction::triggered, this, [this, run] {
@@ -259,7 +276,20 @@ void MainWindowView::PopUp(const Menu& menu) {
             });
         });
     }
-    popup.exec(QCursor::pos());
+    // A button pressed from the keyboard opens its menu below it, with the first entry ready for
+    // Enter; a click opens it at the mouse.
+    const auto button = menuButtons_.find(&menu);
+    if (binder_.KeyboardInput() && button != menuButtons_.end()) {
+        popup->popup(button->second->mapToGlobal(QPoint(0, button->second->height())));
+        const QList<QAction*> entries = popup->actions();
+        const auto first = std::find_if(entries.begin(), entries.end(),
+                                        [](const QAction* a) { return !a->isSeparator(); });
+        if (first != entries.end()) {
+            popup->setActiveAction(*first);
+        }
+    } else {
+        popup->popup(QCursor::pos());
+    }
 }
 
 void MainWindowView::FitDropDown(ComboBox& combo) {

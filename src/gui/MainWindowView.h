@@ -5,9 +5,12 @@
 
 #include "app/FrmViewDepr.h"
 #include "gui/Binder.h"
+#include "gui/ScheduleTable.h"
 
 class QLabel;
-class QTableWidget;
+class QLayout;
+class QLineEdit;
+class QRadioButton;
 
 namespace pellory::gui {
 
@@ -22,7 +25,7 @@ class MainWindowView : public QWidget {
     // Centres the window on its screen.
     void Centre();
 
-    QTableWidget* grid() const { return grid_; }
+    ScheduleTable* grid() const { return grid_; }
     QLabel* status() const { return status_; }
     // The widget that shows a control of the model, for tests and benchmarks.
     QWidget* WidgetFor(const Control& control) const;
@@ -31,17 +34,29 @@ class MainWindowView : public QWidget {
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
-    void BuildGrid();
+    QLabel* AddLabel(Label& control);
+    QLineEdit* AddEdit(EditControl& control, bool masked = false);
+    ModelComboBox* AddCombo(ComboBox& control);
+    QRadioButton* AddRadio(OptionArray& options, int index);
+    QWidget* BuildAssetTypes();
+    QWidget* BuildInputPanel();
+    QLayout* BuildButtons();
+    QWidget* BuildExchange();
+    QWidget* BuildGrid();
+    // Tab order as the window model lists it.
+    void FollowTabOrder();
     void PaintGrid();
+    void WidenForGrid();
     void PopUp(const Menu& menu);
     void FitDropDown(ComboBox& combo);
 
     FrmViewDepr& model_;
     Binder binder_;
-    QTableWidget* grid_ = nullptr;
+    ScheduleTable* grid_ = nullptr;
     QLabel* status_ = nullptr;
     ModelComboBox* classList_ = nullptr;
     std::map<const Control*, QWidget*> widgets_;
+    std::map<const Menu*, QWidget*> menuButtons_;
 };
 
 }  // namespace pellory::gui

@@ -8,12 +8,23 @@ namespace pellory::gui {
 
 MsgAnswer QtPlatform::MsgBox(const std::string& text, MsgButtons buttons, MsgIcon icon,
                              const std::string& title) {
+    return Show(text, buttons, icon, title,
+                buttons == MsgButtons::Ok ? MsgAnswer::Ok : MsgAnswer::Yes);
+}
+
+MsgAnswer QtPlatform::AskYesNoCancel(const std::string& text, MsgAnswer defaultAnswer) {
+    return Show(text, MsgButtons::YesNoCancel, MsgIcon::None, {}, defaultAnswer);
+}
+
+MsgAnswer QtPlatform::Show(const std::string& text, MsgButtons buttons, MsgIcon icon,
+                           const std::string& title, MsgAnswer defaultAnswer) {
     if (beforeModal) {
         beforeModal();
     }
     QMessageBox box(QApplication::activeWindow());
     box.setWindowTitle(QString::fromStdString(title.empty() ? kAppTitle : title));
     box.setText(QString::fromStdString(text));
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse);  // an address can be copied
     switch (icon) {
         case MsgIcon::Information:
             box.setIcon(QMessageBox::Information);
@@ -29,7 +40,9 @@ MsgAnswer QtPlatform::MsgBox(const std::string& text, MsgButtons buttons, MsgIco
     }
     if (buttons == MsgButtons::YesNoCancel) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-        box.setDefaultButton(QMessageBox::Yes);
+        box.setDefaultButton(defaultAnswer == MsgAnswer::No       ? QMessageBox::No
+                             : defaultAnswer == MsgAnswer::Cancel ? QMessageBox::Cancel
+                                                                  : QMessageBox::Yes);
     } else {
         box.setStandardButtons(QMessageBox::Ok);
     }

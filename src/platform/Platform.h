@@ -26,6 +26,12 @@ class Platform {
     // A modal message box; an empty title means the application title.
     virtual MsgAnswer MsgBox(const std::string& text, MsgButtons buttons, MsgIcon icon,
                              const std::string& title) = 0;
+    // A Yes/No/Cancel question under the application title whose default button, the one Enter
+    // presses, is `defaultAnswer` (a question that destroys something defaults to No); a
+    // platform without default buttons asks it as MsgBox does.
+    virtual MsgAnswer AskYesNoCancel(const std::string& text, MsgAnswer /*defaultAnswer*/) {
+        return MsgBox(text, MsgButtons::YesNoCancel, MsgIcon::None, {});
+    }
     virtual void Beep() = 0;
     virtual CalendarDate Today() const = 0;
     virtual std::filesystem::path ProgramFolder() const = 0;

@@ -43,7 +43,7 @@ TEST_F(StartupTest, CaptionsAndLimits) {
     EXPECT_EQ(w.txtBusinessPercent.maxLength, 4);
     EXPECT_EQ(w.txtDescription.maxLength, 100);
     EXPECT_TRUE(w.cmdCalculate.isDefault);
-    ASSERT_EQ(w.mnuTools.entries.size(), 3U);
+    ASSERT_EQ(w.mnuTools.entries.size(), 5U);
     EXPECT_EQ(w.mnuTools.entries[1].caption, "Automobile Max Amount");
     EXPECT_EQ(w.mnuTools.entries[2].name, "munElectricAuto");
     EXPECT_EQ(w.mnuhelp.entries[2].name, "munSearch");

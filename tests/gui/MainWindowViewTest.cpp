@@ -1,10 +1,13 @@
 #include <QApplication>
-#include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
-#include <QTableWidget>
+#include <QStyle>
 #include <QtTest>
 #include <filesystem>
 #include <fstream>
@@ -13,131 +16,351 @@
 #include "app/FrmViewDepr.h"
 #include "gui/AutoMaxDialog.h"
 #include "gui/MainWindowView.h"
+#include "gui/QtPlatform.h"
 
 using namespace pellory;
+
+namespace {
+
+// The typed boxes of the main window, by name, with the keys a user types into each.
+struct TypedBox {
+    const char* name;
+    EditControl& (*of)(FrmViewDepr&);
+    const char* keys;
+};
+const TypedBox kBoxes[] = {
+    {"cost", [](FrmViewDepr& m) -> EditControl& { return m.txtCost; }, "1234"},
+    {"in service", [](FrmViewDepr& m) -> EditControl& { return m.txtInService; }, "072002"},
+    // A life of the list: the list matches it on its own when the focus leaves.
+    {"life", [](FrmViewDepr& m) -> EditControl& { return m.cboLife; }, "9"},
+    {"business", [](FrmViewDepr& m) -> EditControl& { return m.txtBusinessPercent; }, "80"},
+    {"sold", [](FrmViewDepr& m) -> EditControl& { return m.mskSold; }, "062005"},
+    {"description", [](FrmViewDepr& m) -> EditControl& { return m.txtDescription; }, "Van"},
+    {"sales price", [](FrmViewDepr& m) -> EditControl& { return m.txtSalesPrice; }, "500"},
+    {"basis", [](FrmViewDepr& m) -> EditControl& { return m.txtAdjTaxBasis; }, "300"},
+};
+constexpr int kRelinquished = 1;
+constexpr int kReplacement = 2;
+
+const TypedBox& Box(const QString& name) {
+    for (const TypedBox& b : kBoxes) {
+        if (name == b.name) {
+            return b;
+        }
+    }
+    throw std::out_of_range(name.toStdString());
+}
+
+// The date sold takes input for a relinquished asset, the exchange for a replacement one; the
+// ADS class "Automobiles (5)" opens the business share.
+bool Usable(const TypedBox& box, int assetType) {
+    const std::string name = box.name;
+    return assetType == kRelinquished ? name != "sales price" && name != "basis" : name != "sold";
+}
+void Prepare(FrmViewDepr& m, int assetType) {
+    m.optAssetType.SetValue(assetType, true);
+    m.cboMethod.SetListIndex(m.cboMethod.IndexOf("ADS"));
+    m.cboClass.DropDown();
+    m.cboClass.SetListIndex(m.cboClass.IndexOf("Automobiles (5)"));
+}
+
+// A main window on screen, shown and active so that it takes the keyboard focus.
+struct OnScreen {
+    OnScreen() : model(platform) {
+        model.Load();
+        view = std::make_unique<gui::MainWindowView>(model);
+        view->show();
+        QApplication::setActiveWindow(view.get());
+        [&] { QVERIFY(QTest::qWaitForWindowActive(view.get())); }();
+    }
+    template <typename T = QWidget>
+    T* Widget(const Control& control) const {
+        return qobject_cast<T*>(view->WidgetFor(control));
+    }
+    // Where the user clicks to type: the edit part of an editable list.
+    QLineEdit* Edit(const Control& control) const {
+        if (auto* combo = Widget<QComboBox>(control)) {
+            return combo->lineEdit();
+        }
+        return Widget<QLineEdit>(control);
+    }
+    void Type(const Control& control, const char* keys) const {
+        QTest::mouseClick(Edit(control), Qt::LeftButton);
+        QTest::keyClicks(QApplication::focusWidget(), keys);
+    }
+    // Cost, MACRS, 03/2002, life 5 picked from the list (which asks for the business share),
+    // the allowance, Enter.
+    void CalculateFiveYears(const char* cost) const {
+        Type(model.txtCost, cost);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QTest::keyClicks(QApplication::focusWidget(), "M");
+        Type(model.txtInService, "032002");
+        auto* life = Widget<QComboBox>(model.cboLife);
+        life->showPopup();
+        const QRect five = life->view()->visualRect(life->model()->index(1, 0));
+        QTest::mouseClick(life->view()->viewport(), Qt::LeftButton, {}, five.center());
+        QWidget* bonus = Widget(model.chkBonus);
+        QTest::mouseClick(bonus, Qt::LeftButton, {}, QPoint(8, bonus->height() / 2));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    }
+    testing::FakePlatform platform;
+    FrmViewDepr model;
+    std::unique_ptr<gui::MainWindowView> view;
+};
+
+QColor TextColor(const QWidget* widget) {
+    return widget->palette().color(QPalette::Active, QPalette::WindowText);
+}
+
+// A caption wider than its widget, or a wrapped text taller than it, is not shown whole.
+bool Whole(const QWidget* widget) {
+    const auto* label = qobject_cast<const QLabel*>(widget);
+    if (label != nullptr && label->wordWrap()) {
+        return label->height() >= label->heightForWidth(label->width());
+    }
+    return widget->width() >= widget->sizeHint().width();
+}
+
+}  // namespace
 
 class MainWindowViewTest : public QObject {
     Q_OBJECT
 
   private:
-    struct Window {
-        Window() : model(platform) {
-            model.Load();
-            view = std::make_unique<gui::MainWindowView>(model);
-            view->show();
-            QApplication::setActiveWindow(view.get());
-            QVERIFY(QTest::qWaitForWindowActive(view.get()));
+    // After each step: the keyboard focus is on the model's focused control, the model's focus
+    // and texts are those of a window driven without widgets, and every box shows the model's
+    // text and selection.
+    static void Agree(OnScreen& w, FrmViewDepr& twin) {
+        const auto q = [](const std::string& text) { return QString::fromStdString(text); };
+        QVERIFY(w.model.Focused() != nullptr);
+        QCOMPARE(q(w.model.Focused()->Name()), q(twin.Focused()->Name()));
+        QCOMPARE(QApplication::focusWidget(), w.view->WidgetFor(*w.model.Focused()));
+        for (const TypedBox& b : kBoxes) {
+            const EditControl& box = b.of(w.model);
+            QCOMPARE(w.Edit(box)->text(), q(box.Text()));
+            QCOMPARE(q(box.Text()), q(b.of(twin).Text()));
         }
-        template <typename T>
-        T* Widget(const Control& control) {
-            return qobject_cast<T*>(view->WidgetFor(control));
+        QCOMPARE(w.Widget(w.model.chkBonus)->isEnabled(), twin.chkBonus.enabled);
+        if (const auto* box = dynamic_cast<const EditControl*>(w.model.Focused())) {
+            const QLineEdit* edit = w.Edit(*box);
+            QCOMPARE(edit->hasSelectedText() ? edit->selectionStart() : edit->cursorPosition(),
+                     box->selStart);
+            QCOMPARE(edit->selectionLength(), box->selLength);
         }
-        testing::FakePlatform platform;
-        FrmViewDepr model;
-        std::unique_ptr<gui::MainWindowView> view;
-    };
-
-    static QColor TextColor(QLabel* label) {
-        return label->palette().color(QPalette::Active, QPalette::WindowText);
     }
 
   private slots:
-    void typingInTheCostBoxGoesThroughTheFilterAndEchoes() {
-        Window w;
-        auto* cost = w.Widget<QLineEdit>(w.model.txtCost);
-        cost->setFocus();
-        QTest::keyClicks(cost, "12a34567");
-        QCOMPARE(cost->text(), QString("1234567"));
-        QCOMPARE(w.model.txtCost.Text(), std::string("1234567"));
+    void typeClickAnotherBoxType_data() {
+        QTest::addColumn<int>("assetType");
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("second");
+        for (const int type : {kReplacement, kRelinquished}) {
+            for (const TypedBox& a : kBoxes) {
+                for (const TypedBox& b : kBoxes) {
+                    const bool sold =
+                        std::string(a.name) == "sold" || std::string(b.name) == "sold";
+                    if (&a != &b && Usable(a, type) && Usable(b, type) &&
+                        (type == kReplacement || sold)) {
+                        QTest::addRow("%s, then %s", a.name, b.name) << type << a.name << b.name;
+                    }
+                }
+            }
+        }
+    }
+    void typeClickAnotherBoxType() {
+        QFETCH(int, assetType);
+        QFETCH(QString, first);
+        QFETCH(QString, second);
+        OnScreen w;
+        Prepare(w.model, assetType);
+        w.view->Refresh();
+        testing::FakePlatform platform;
+        FrmViewDepr twin(platform);
+        twin.Load();
+        Prepare(twin, assetType);
+        for (const QString& name : {first, second}) {
+            const TypedBox& b = Box(name);
+            QTest::mouseClick(w.Edit(b.of(w.model)), Qt::LeftButton);
+            twin.UserFocus(b.of(twin));
+            Agree(w, twin);
+            for (const char* key = b.keys; *key != '\0' && !QTest::currentTestFailed(); ++key) {
+                QTest::keyClick(QApplication::focusWidget(), *key);
+                twin.PressKey(*key, std::string(1, *key));
+                Agree(w, twin);
+            }
+            if (QTest::currentTestFailed()) {
+                return;
+            }
+        }
+    }
+
+    void enterAndAltCKeepTheValidationMessage_data() {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<bool>("altC");
+        for (const TypedBox& b : kBoxes) {
+            QTest::addRow("Enter in %s", b.name) << b.name << false;
+            QTest::addRow("Alt+C from %s", b.name) << b.name << true;
+        }
+    }
+    void enterAndAltCKeepTheValidationMessage() {
+        QFETCH(QString, box);
+        QFETCH(bool, altC);
+        const TypedBox& b = Box(box);
+        OnScreen w;
+        Prepare(w.model, Usable(b, kReplacement) ? kReplacement : kRelinquished);
+        w.view->Refresh();
+        w.Type(b.of(w.model), box == "cost" ? "0" : b.keys);
+        QTest::keyClick(QApplication::focusWidget(), altC ? Qt::Key_C : Qt::Key_Return,
+                        altC ? Qt::AltModifier : Qt::NoModifier);
+        QTRY_COMPARE(w.view->status()->text(), QString("Cost Missing! "));  // Alt+C animates
+        QCOMPARE(TextColor(w.view->status()), QColor(255, 0, 0));
+        QCOMPARE(TextColor(w.Widget(w.model.lblCost)), QColor(255, 0, 0));
+        QCOMPARE(w.model.Focused(), &w.model.txtCost);
+        QCOMPARE(QApplication::focusWidget(), w.Widget(w.model.txtCost));
+    }
+
+    void typedTextGoesThroughTheFilterAndEchoes() {
+        OnScreen w;
+        w.Type(w.model.txtCost, "12a34567");
+        QCOMPARE(w.Edit(w.model.txtCost)->text(), QString("1234567"));
         QCOMPARE(w.platform.beeps, 1);
         QCOMPARE(w.view->status()->text(), QString("1,234,567"));
         QCOMPARE(TextColor(w.view->status()), QColor(0, 0, 255));
+        w.Type(w.model.mskSold, "1");  // disabled: the click goes nowhere
+        QCOMPARE(w.Edit(w.model.mskSold)->text(), QString("__/____"));
+        QCOMPARE(w.Edit(w.model.txtCost)->text(), QString("12345671"));
     }
 
-    void theMonthYearBoxShowsItsMaskAndTakesDigits() {
-        Window w;
-        auto* sold = w.Widget<QLineEdit>(w.model.mskSold);
-        QCOMPARE(sold->text(), QString("__/____"));
-        QVERIFY(!sold->isEnabled());
-        auto* inService = w.Widget<QLineEdit>(w.model.txtInService);
-        inService->setFocus();
-        QTest::keyClicks(inService, "0320x02");
-        QCOMPARE(inService->text(), QString("03/2002"));
-        QCOMPARE(w.platform.beeps, 1);
+    void aTenDigitCostShowsEveryDigit() {
+        OnScreen w;
+        w.CalculateFiveYears("9999999999");
+        const QTableWidget* grid = w.view->grid();
+        QCOMPARE(grid->item(0, 3)->text(), QString("5,599,999,999.44 "));
+        const int margin = grid->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, grid);
+        for (const QSize size : {w.view->size(), w.view->minimumSizeHint()}) {
+            w.view->resize(size);
+            QVERIFY(size.width() < 976 || size == w.view->size());
+            for (int col = 1; col < grid->columnCount(); ++col) {
+                for (int row = 0; row < grid->rowCount(); ++row) {
+                    const QString text = grid->item(row, col)->text();
+                    QVERIFY2(grid->fontMetrics().horizontalAdvance(text) + 2 * (margin + 1) <=
+                                 grid->columnWidth(col),
+                             qPrintable(text));
+                }
+            }
+        }
+        QCOMPARE(grid->textElideMode(), Qt::ElideNone);
     }
 
-    void calculateFillsTheGridWithTheModelsCells() {
-        Window w;
-        auto* cost = w.Widget<QLineEdit>(w.model.txtCost);
-        cost->setFocus();
-        QTest::keyClicks(cost, "10000");
-        auto* method = w.Widget<QComboBox>(w.model.cboMethod);
-        method->setFocus();
-        QTest::keyClicks(method, "M");
-        QCOMPARE(w.model.cboMethod.Text(), std::string("MACRS"));
-        auto* inService = w.Widget<QLineEdit>(w.model.txtInService);
-        inService->setFocus();
-        QTest::keyClicks(inService, "03/2002");
-        auto* life = w.Widget<QComboBox>(w.model.cboLife);
-        QCOMPARE(life->count(), 9);
-        life->setFocus();
-        emit life->activated(1);  // "5" picked from the list
-        QCOMPARE(w.model.cboLife.Text(), std::string("5"));
-        // A life of 5 asks for the business share and takes the focus there.
-        QCOMPARE(QApplication::focusWidget(), w.view->WidgetFor(w.model.txtBusinessPercent));
-        w.Widget<QCheckBox>(w.model.chkBonus)->click();
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        QTableWidget* grid = w.view->grid();
-        QCOMPARE(grid->item(0, 1)->text(), QString("2002"));
-        QCOMPARE(grid->item(0, 2)->text(), QString("4,400.00 "));
-        QCOMPARE(grid->item(0, 3)->text(), QString("5,600.00 "));
-        QCOMPARE(grid->item(1, 2)->text(), QString("2,240.00 "));
-        QCOMPARE(grid->horizontalHeaderItem(2)->text(), QString("  Depreciation  "));
-        QVERIFY(grid->isColumnHidden(0));
-        QCOMPARE(w.view->status()->text(), QString("Method: MACRS 200% DB"));
-        QVERIFY(w.Widget<QPushButton>(w.model.cmdPrint)->isEnabled());
-    }
-
-    void aTypedLifeReachesTheLifeRules() {
-        Window w;
-        auto* method = w.Widget<QComboBox>(w.model.cboMethod);
-        method->setFocus();
-        QTest::keyClicks(method, "S");
-        QCOMPARE(w.model.cboMethod.Text(), std::string("Straight Line"));
-        auto* life = w.Widget<QComboBox>(w.model.cboLife);
-        life->setFocus();
-        QTest::keyClicks(life->lineEdit(), "27x.5");
-        QCOMPARE(w.model.cboLife.Text(), std::string("27.5"));
-        QCOMPARE(life->lineEdit()->text(), QString("27.5"));
-        QCOMPARE(w.platform.beeps, 1);
-    }
-
-    void aValidationFaultPaintsTheLabelRedAndTakesTheFocus() {
-        Window w;
-        w.Widget<QLineEdit>(w.model.txtDescription)->setFocus();
-        QTest::mouseClick(w.Widget<QPushButton>(w.model.cmdCalculate), Qt::LeftButton);
-        QCOMPARE(w.view->status()->text(), QString("Cost Missing! "));
-        QCOMPARE(TextColor(w.view->status()), QColor(255, 0, 0));
-        QCOMPARE(TextColor(w.Widget<QLabel>(w.model.lblCost)), QColor(255, 0, 0));
-        QCOMPARE(QApplication::focusWidget(), w.view->WidgetFor(w.model.txtCost));
-    }
-
-    void unusableFieldsAreGreyAndUsableOnesWhite() {
-        Window w;
-        const auto base = [&](const Control& c) {
-            return w.view->WidgetFor(c)->palette().color(QPalette::Active, QPalette::Base);
+    void theWindowShrinksAndTheGridFillsTheRoom() {
+        OnScreen w;
+        QVERIFY(w.view->minimumSizeHint().width() < 976);
+        QVERIFY(w.view->minimumSizeHint().height() < 614);
+        const int description = w.Widget(w.model.txtDescription)->width();
+        w.view->resize(1500, 1000);
+        const QTableWidget* grid = w.view->grid();
+        const auto columns = [grid] {
+            int width = 0;
+            for (int col = 0; col < grid->columnCount(); ++col) {
+                width += grid->isColumnHidden(col) ? 0 : grid->columnWidth(col);
+            }
+            return width;
         };
-        QCOMPARE(base(w.model.txtBusinessPercent), QColor(0xE0, 0xE0, 0xE0));
-        QCOMPARE(base(w.model.txtSalesPrice), QColor(0xE0, 0xE0, 0xE0));
-        QCOMPARE(base(w.model.txtCost), QColor(0xFF, 0xFF, 0xFF));
-        qobject_cast<QAbstractButton*>(w.view->WidgetFor(w.model.optAssetType[2]))->click();
-        QCOMPARE(base(w.model.txtSalesPrice), QColor(0xFF, 0xFF, 0xFF));
-        QVERIFY(w.view->WidgetFor(w.model.txtSalesPrice)->isEnabled());
+        // The layout follows the new size when Qt gets to it.
+        QTRY_COMPARE(columns(), grid->viewport()->width());
+        QVERIFY(grid->viewport()->width() > 1400);
+        const int last = grid->rowCount() - 1;
+        QVERIFY(grid->viewport()->height() - grid->rowViewportPosition(last) <=
+                2 * grid->rowHeight(last));
+        QVERIFY(w.Widget(w.model.txtDescription)->width() > description + 300);
     }
 
-    void theEditorSavesARecordThroughItsWidgets() {
+    void everyCaptionIsWholeAtTheSmallestSize() {
+        OnScreen w;
+        w.view->resize(w.view->minimumSizeHint());
+        w.model.ShowStatus(
+            "MACRS Buisness Percent must be between 50% and 100%. Use ADS for less "
+            "then 50%.");
+        w.view->Refresh();
+        QTRY_VERIFY(Whole(w.view->status()));
+        for (const QWidget* widget : w.view->findChildren<QWidget*>()) {
+            if (!widget->property("text").toString().isEmpty() &&
+                !qobject_cast<const QLineEdit*>(widget)) {
+                QVERIFY2(Whole(widget), qPrintable(widget->property("text").toString()));
+            }
+        }
+    }
+
+    void menusOpenAtTheButtonFromTheKeyboardAndAtTheMouseOnAClick_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("menu");
+        QTest::addColumn<QString>("first");
+        QTest::newRow("Alt+T") << int(Qt::Key_T) << "mnuTools"
+                               << "Automobile Max Amount";
+        QTest::newRow("Alt+H") << int(Qt::Key_H) << "mnuhelp"
+                               << "About";
+    }
+    void menusOpenAtTheButtonFromTheKeyboardAndAtTheMouseOnAClick() {
+        QFETCH(int, key);
+        QFETCH(QString, menu);
+        QFETCH(QString, first);
+        OnScreen w;
+        w.view->resize(w.view->minimumSizeHint());
+        w.view->move(0, 0);
+        QWidget* button = w.Widget(menu == "mnuTools" ? w.model.cmdTools : w.model.cmdHelp);
+        QTest::keyClick(w.view.get(), Qt::Key(key), Qt::AltModifier);
+        QTRY_VERIFY(qobject_cast<QMenu*>(QApplication::activePopupWidget()));  // animated click
+        QMenu* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        QCOMPARE(popup->objectName(), menu);
+        QCOMPARE(popup->pos(), button->mapToGlobal(QPoint(0, button->height())));
+        QCOMPARE(popup->activeAction()->text(), first);  // ready for Enter
+        popup->close();
+        QCursor::setPos(button->mapToGlobal(QPoint(5, 5)));
+        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(5, 5));
+        popup = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        QVERIFY(popup != nullptr);
+        QCOMPARE(popup->pos(), QCursor::pos());
+        popup->close();
+    }
+
+    void theScheduleIsCopiedAsTabSeparatedText_data() {
+        QTest::addColumn<bool>("fromMenu");
+        QTest::newRow("Ctrl+C in the grid") << false;
+        QTest::newRow("Copy Schedule") << true;
+    }
+    void theScheduleIsCopiedAsTabSeparatedText() {
+        QFETCH(bool, fromMenu);
+        OnScreen w;
+        QTableWidget* grid = w.view->grid();
+        const auto copy = [&] {
+            if (fromMenu) {
+                QTest::mouseClick(w.Widget(w.model.cmdTools), Qt::LeftButton);
+                auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+                QVERIFY(popup != nullptr);
+                popup->findChild<QAction*>("mnuCopySchedule")->trigger();
+                popup->close();
+            } else {
+                const QRect cell = grid->visualRect(grid->model()->index(3, 5));
+                QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
+                QCOMPARE(QApplication::focusWidget(), grid);
+                QTest::keyClick(grid, Qt::Key_C, Qt::ControlModifier);
+            }
+        };
+        QGuiApplication::clipboard()->setText("kept");
+        copy();
+        QCOMPARE(QGuiApplication::clipboard()->text(), QString("kept"));  // no row, no copy
+        w.CalculateFiveYears("10000");
+        copy();
+        QCOMPARE(QGuiApplication::clipboard()->text(),
+                 QString("Year\tDepreciation\tAdj. Tax Basis\n"
+                         "2002\t4,400.00\t5,600.00\n2003\t2,240.00\t3,360.00\n"
+                         "2004\t1,344.00\t2,016.00\n2005\t806.40\t1,209.60\n"
+                         "2006\t806.40\t403.20\n2007\t403.20\t.00\n"));
+    }
+
+    void theEditorShowsEveryCaptionAndMessageWhole() {
         testing::FakePlatform platform;
-        platform.folder = std::filesystem::temp_directory_path() / "pellory-gui-editor";
+        platform.folder = QDir::tempPath().toStdString() + "/pellory-gui-editor";
         std::filesystem::remove_all(platform.folder);
         std::filesystem::create_directories(platform.folder);
         DataFile data(platform);
@@ -148,25 +371,62 @@ class MainWindowViewTest : public QObject {
         dialog.show();
         QApplication::setActiveWindow(&dialog);
         QVERIFY(QTest::qWaitForWindowActive(&dialog));
-        const char* values[] = {"2002", "3060", "4900", "2950", "1775"};
-        TextBox* boxes[] = {&editor.txtYear, &editor.txtYear1, &editor.txtYear2, &editor.txtYear3,
-                            &editor.txtYear4};
-        for (int i = 0; i < 5; ++i) {
-            auto* edit = qobject_cast<QLineEdit*>(dialog.WidgetFor(*boxes[i]));
-            edit->setFocus();
-            QTest::keyClicks(edit, values[i]);
+        const auto type = [&](const TextBox& box, const char* keys) {
+            QTest::mouseClick(dialog.WidgetFor(box), Qt::LeftButton);
+            QTest::keyClicks(dialog.WidgetFor(box), keys);
+        };
+        type(editor.txtYear, "2002");
+        type(editor.txtYear1, "3060");
+        type(editor.txtYear2, "4900");
+        type(editor.txtYear3, "295000");
+        type(editor.txtYear4, "1775");
+        QTest::mouseClick(dialog.WidgetFor(editor.cmdSave), Qt::LeftButton);
+        QCOMPARE(editor.stbAuto.caption,
+                 std::string("Year amount can't be more than 5 characters."));
+        for (const QWidget* widget : dialog.findChildren<QWidget*>()) {
+            if (!widget->property("text").toString().isEmpty()) {
+                QTRY_VERIFY2(Whole(widget), qPrintable(widget->property("text").toString()));
+            }
         }
-        QTest::mouseClick(qobject_cast<QPushButton*>(dialog.WidgetFor(editor.cmdSave)),
-                          Qt::LeftButton);
-        auto* status = qobject_cast<QLabel*>(dialog.WidgetFor(editor.stbAuto));
-        QCOMPARE(status->text(), QString("Record Updated."));
-        QCOMPARE(TextColor(status), QColor(0, 0, 255));
-        QTest::keyClick(dialog.WidgetFor(editor.txtYear4), Qt::Key_Escape);
-        QVERIFY(editor.Closed());
-        std::ifstream in(platform.folder / "AutoMax.DAT", std::ios::binary);
-        const std::string bytes{std::istreambuf_iterator<char>(in), {}};
-        QCOMPARE(bytes, std::string("20023060 4900 2950 1775 "));
         std::filesystem::remove_all(platform.folder);
+    }
+
+    void theDeleteQuestionDefaultsToNo() {
+        // The desktop's own message boxes, with the tables in a folder of the test's.
+        struct Platform : gui::QtPlatform {
+            std::filesystem::path folder = QDir::tempPath().toStdString() + "/pellory-delete";
+            std::filesystem::path ProgramFolder() const override { return folder; }
+        } platform;
+        const std::filesystem::path folder = platform.folder;
+        std::filesystem::remove_all(folder);
+        std::filesystem::create_directories(folder);
+        std::ofstream(folder / "AutoMax.DAT", std::ios::binary) << "20023060 4900 2950 1775 ";
+        DataFile data(platform);
+        data.OpenFile(DataFile::kOrdinaryTable);
+        FrmAutoMax editor(platform, data);
+        editor.Load();
+        gui::AutoMaxDialog dialog(editor, nullptr);
+        dialog.show();
+        QApplication::setActiveWindow(&dialog);
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        QString asked;
+        QTimer::singleShot(0, [&] {  // runs inside the question's own event loop
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            asked = box->text() + "|" + box->windowTitle() + "|" +
+                    QString::number(box->standardButtons()) + "|" +
+                    (box->defaultButton() == box->button(QMessageBox::No) ? "No" : "not No");
+            QTest::keyClick(box, Qt::Key_Return);
+        });
+        QTest::mouseClick(dialog.WidgetFor(editor.cmdDelete), Qt::LeftButton);
+        QCOMPARE(asked, QString("Delete current record?|%1|%2|No")
+                            .arg(kAppTitle)
+                            .arg(int(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)));
+        QCOMPARE(editor.txtYear.Text(), std::string("2002"));
+        data.CloseFile();
+        std::ifstream in(folder / "AutoMax.DAT", std::ios::binary);
+        QCOMPARE(std::string(std::istreambuf_iterator<char>(in), {}),
+                 std::string("20023060 4900 2950 1775 "));
+        std::filesystem::remove_all(folder);
     }
 };
 

@@ -11,6 +11,7 @@
 #include "SysInfoFakes.h"
 #include "help/SysInfo.h"
 #include "help/qt/AboutDialog.h"
+#include "help/qt/QtDesktopServices.h"
 
 using pellory::FrmAbout;
 using pellory::helpqt::AboutDialog;
@@ -108,6 +109,23 @@ class AboutDialogTest : public QObject {
         QCOMPARE(shot.size(), dialog.size() * dialog.devicePixelRatio());
         QVERIFY(BluePixels(shot) > 40);
         QVERIFY(DarkPixels(shot) > 200);
+    }
+
+    void aLinkNoProgramCanOpenGivesItsAddress() {
+        pellory::testing::FakePlatform platform;
+        bool opens = false;
+        pellory::helpqt::QtShell shell(platform, [&](const QUrl&) { return opens; });
+        shell.Open(FrmAbout::kWebPage);
+        shell.Open(FrmAbout::kSupportMail);
+        opens = true;
+        shell.Open(FrmAbout::kWebPage);
+        QCOMPARE(platform.boxes.size(), std::size_t{2});
+        QCOMPARE(platform.boxes[0].text,
+                 std::string("No web browser could be started. The web page is at:\n"
+                             "https://www.pellory.example"));
+        QCOMPARE(platform.boxes[1].text,
+                 std::string("No e-mail program could be started. Please write to:\n"
+                             "support@pellory.example"));
     }
 
     void escCloses() {

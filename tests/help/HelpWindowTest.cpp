@@ -1,3 +1,4 @@
+#include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -85,7 +86,7 @@ class HelpWindowTest : public QObject {
         QVERIFY(dark > 1000);
     }
 
-    void searchOpensTheIndexWithAnEmptyFieldAndNoOwner() {
+    void searchOpensTheIndexWithAnEmptyFieldAndNoOwnerAndEscClosesIt() {
         QWidget owner;
         owner.show();
         QtHelpViewer viewer(&owner);
@@ -100,6 +101,11 @@ class HelpWindowTest : public QObject {
                  window->File()->Index().size());
         QCOMPARE(window->keywords()->currentRow(), 0);
         QCOMPARE(window->windowHandle()->transientParent(), nullptr);
+
+        QApplication::setActiveWindow(window);
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        QTest::keyClick(window->indexField(), Qt::Key_Escape);
+        QVERIFY(!window->isVisible());
     }
 
     void typingNarrowsTheKeywordsAndEnterShowsTheTopic() {

@@ -196,7 +196,7 @@ void ShowAboutBox(FrmAbout& model, QWidget* parent) {
 }
 
 void ShowAboutBox(Platform& platform, QWidget* parent) {
-    QtShell shell;
+    QtShell shell(platform);
     QtProgramStarter starter;
     QtSysInfoLookup lookup;
     FrmAbout model(platform, shell, lookup, starter);

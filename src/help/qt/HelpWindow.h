@@ -22,7 +22,8 @@ class QUrl;
 namespace pellory::helpqt {
 
 // The help viewer's window: a Contents tab with the books and their topics, an Index tab with
-// a search field that narrows the keyword list, and the page of the topic in view.
+// a search field that narrows the keyword list, and the page of the topic in view. Esc closes
+// it.
 class HelpWindow : public QWidget {
   public:
     static constexpr int kContentsTab = 0;

@@ -10,13 +10,24 @@
 
 namespace pellory::helpqt {
 
+QtShell::QtShell(Platform& platform, Opener open)
+    : platform_(platform), open_(open ? std::move(open) : [](const QUrl& url) {
+          return QDesktopServices::openUrl(url);
+      }) {}
+
 void QtShell::Open(const std::string& target) {
     const QUrl url(QString::fromStdString(target), QUrl::StrictMode);
     if (!url.isValid() || url.scheme().isEmpty()) {
         Raise(err::kInvalidCall);
     }
-    // An address the desktop cannot open is the desktop's to report.
-    QDesktopServices::openUrl(url);
+    if (open_(url)) {
+        return;  // a program took the address; what it makes of it is its own to report
+    }
+    const bool mail = url.scheme() == QLatin1String("mailto");
+    const std::string address = mail ? url.path().toStdString() : target;
+    platform_.MsgBox(mail ? "No e-mail program could be started. Please write to:\n" + address
+                          : "No web browser could be started. The web page is at:\n" + address,
+                     MsgButtons::Ok, MsgIcon::Information, {});
 }
 
 void QtProgramStarter::Start(const std::string& program) {

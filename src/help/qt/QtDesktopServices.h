@@ -1,17 +1,30 @@
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "help/DesktopServices.h"
 #include "help/SysInfo.h"
+#include "platform/Platform.h"
+
+class QUrl;
 
 namespace pellory::helpqt {
 
-// Opens web and mail addresses with the desktop's handler for them.
+// Opens web and mail addresses with the desktop's handler for them; when the desktop has none,
+// a message says so and gives the address.
 class QtShell : public Shell {
   public:
+    // Hands an address to the desktop; false when no program could take it.
+    using Opener = std::function<bool(const QUrl&)>;
+    explicit QtShell(Platform& platform, Opener open = {});
+
     // Raises "Invalid procedure call or argument" for a target that is no address at all.
     void Open(const std::string& target) override;
+
+  private:
+    Platform& platform_;
+    Opener open_;
 };
 
 // Starts a program detached from this one.
