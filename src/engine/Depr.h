@@ -5,6 +5,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 
 #include "engine/AutoLimitSource.h"
 #include "engine/EngineValues.h"
@@ -22,7 +23,9 @@ namespace pellory {
 // The schedule it enters is kept as typed rows, and written into the grid from them.
 class Depr {
   public:
-    Depr(ScheduleWindow& window, Platform& platform) : window_(window), platform_(platform) {}
+    Depr(ScheduleWindow& window, Platform& platform) : window_(window), platform_(platform) {
+        schedule_.rows.reserve(kMaxRecoveryYears);
+    }
 
     EngineValues values;
 
@@ -76,7 +79,7 @@ class Depr {
 
     // The engine's error report, "Err: N[description]" under `title`, kept among the
     // schedule's faults.
-    ErrorReport Report(std::string title);
+    ErrorReport Report(std::string_view title);
 
     ScheduleWindow& window() const { return window_; }
     Platform& platform() const { return platform_; }

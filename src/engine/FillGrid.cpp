@@ -118,8 +118,8 @@ void Depr::ShowMethodLine() {
     window_.ShowStatus(values.MethodText);
 }
 
-ErrorReport Depr::Report(std::string title) {
-    ErrorReport report = ErrorReport::Engine(platform_, std::move(title));
+ErrorReport Depr::Report(std::string_view title) {
+    ErrorReport report = ErrorReport::Engine(platform_, title);
     report.KeepingIn(schedule_.faults);
     return report;
 }

@@ -9,16 +9,16 @@ void ErrorReport::Show(const RuntimeError& error) const {
             text = EngineErrorText(error);
             break;
         case Form::Procedure:
-            text = ProcedureErrorText(error, fixedText_);
+            text = ProcedureErrorText(error, std::string(fixedText_));
             break;
         case Form::Description:
             text = error.Description();
             break;
     }
     if (log_ != nullptr) {
-        log_->push_back({title_, error.Number(), error.Description()});
+        log_->push_back({std::string(title_), error.Number(), error.Description()});
     }
-    platform_->MsgBox(text, MsgButtons::Ok, MsgIcon::None, title_);
+    platform_->MsgBox(text, MsgButtons::Ok, MsgIcon::None, std::string(title_));
 }
 
 }  // namespace pellory

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -17,7 +18,8 @@ struct ReportedError {
 };
 
 // How a procedure puts a run-time error before the user, in a box with only an OK button, and
-// then goes on with its next step.
+// then goes on with its next step. The title and the fixed text are the program's own constant
+// texts, which outlive the report.
 class ErrorReport {
   public:
     enum class Form {
@@ -27,19 +29,16 @@ class ErrorReport {
     };
 
     // The engine's, the grid's, the report's and the start-up's form.
-    static ErrorReport Engine(Platform& platform, std::string title) {
-        return {platform, Form::Engine, std::move(title), {}};
+    static ErrorReport Engine(Platform& platform, std::string_view title) {
+        return {platform, Form::Engine, title, {}};
     }
     // The record files', the editor's and the shell links' form, under the application title.
-    static ErrorReport Procedure(Platform& platform, std::string fixedText) {
-        return {platform, Form::Procedure, {}, std::move(fixedText)};
+    static ErrorReport Procedure(Platform& platform, std::string_view fixedText) {
+        return {platform, Form::Procedure, {}, fixedText};
     }
 
-    ErrorReport(Platform& platform, Form form, std::string title, std::string fixedText)
-        : platform_(&platform),
-          form_(form),
-          title_(std::move(title)),
-          fixedText_(std::move(fixedText)) {}
+    ErrorReport(Platform& platform, Form form, std::string_view title, std::string_view fixedText)
+        : platform_(&platform), form_(form), title_(title), fixedText_(fixedText) {}
 
     // Also keeps every report shown in `log`, in the order shown.
     ErrorReport& KeepingIn(std::vector<ReportedError>& log) {
@@ -65,8 +64,8 @@ class ErrorReport {
   private:
     Platform* platform_;
     Form form_;
-    std::string title_;
-    std::string fixedText_;
+    std::string_view title_;
+    std::string_view fixedText_;
     std::vector<ReportedError>* log_ = nullptr;
 };
 
