@@ -1,7 +1,7 @@
 // Drives the main window model as a user would, in any order: typing into the boxes, keys,
 // picks from the lists, the convention and asset type buttons, the allowance, Calculate, Clear
-// and the Tools entries. After every step the schedule grid must be well formed; after every
-// Calculate its rows, running total and error boxes must agree.
+// and the Tools entries. After every step the grid must show the schedule's rows and nothing
+// else; after every Calculate the rows, running total and error boxes must agree.
 
 #include <cmath>
 #include <cstdint>
@@ -22,7 +22,6 @@
 namespace pellory::fuzz {
 namespace {
 
-constexpr int kYearsPerGroup = 11;
 constexpr const char* kHeadings[3] = {" Year ", "  Depreciation  ", " Adj. Tax Basis "};
 
 std::string Record(const std::string& year, const std::string& first, const std::string& second,
@@ -45,68 +44,36 @@ void WriteTables(const std::filesystem::path& folder) {
         << Record("2002", "9180", "14800", "885", "5325");
 }
 
-// The text of a grid amount ("1,234.56 ", ".00 ") in cents; nothing for any other text.
-std::optional<std::int64_t> AmountCents(const std::string& cell) {
-    const std::size_t n = cell.size();
-    if (n < 4 || cell[n - 1] != ' ' || cell[n - 4] != '.') {
-        return std::nullopt;
-    }
-    std::int64_t cents = 0;
-    int digits = 0;
-    for (std::size_t i = 0; i + 1 < n; ++i) {
-        const char c = cell[i];
-        if (c >= '0' && c <= '9') {
-            if (++digits > 17) {
-                return std::nullopt;
-            }
-            cents = cents * 10 + (c - '0');
-        } else if (!(c == ',' && i + 4 < n) && !(c == '.' && i == n - 4)) {
-            return std::nullopt;
-        }
-    }
-    return cents;
-}
-
-struct Row {
-    bool written = false;
-    std::int64_t year = 0;
-    std::int64_t depreciation = 0;  // cents
-    std::int64_t basis = 0;         // cents
-};
-
-// Reads and checks the 44 recovery years of the grid: a row is written whole or not at all,
-// its amounts are well-formed and never negative, and its calendar year follows the others.
-std::vector<Row> ReadSchedule(const Grid& grid) {
+// Checks the grid against the schedule's rows: the headings are intact, a year's row shows the
+// row's texts and a year without one is empty; the rows are well formed, never negative, and
+// their calendar years follow the recovery years.
+const std::vector<ScheduleRow>& CheckSchedule(const FrmViewDepr& w) {
+    const Grid& grid = w.grdDepr;
     for (int col = 1; col < kGridCols; ++col) {
         Require(grid.TextMatrix(0, col) == kHeadings[(col - 1) % 3], "grid headings intact");
     }
-    std::vector<Row> rows(kMaxRecoveryYears + 1);
-    std::optional<std::int64_t> base;
+    const Schedule& schedule = w.depr.Result();
     for (int y = 1; y <= kMaxRecoveryYears; ++y) {
-        const int group = (y - 1) / kYearsPerGroup;
-        const int row = y - group * kYearsPerGroup;
-        const int col = group * 3 + 1;
-        const std::string& year = grid.TextMatrix(row, col);
-        const std::string& depreciation = grid.TextMatrix(row, col + 1);
-        const std::string& basis = grid.TextMatrix(row, col + 2);
-        if (year.empty() && depreciation.empty() && basis.empty()) {
-            continue;
+        const GridPlace place = GridPlaceOf(y);
+        const ScheduleRow* row = schedule.Row(y);
+        const std::string expected[3] = {row ? YearText(*row) : "", row ? AmountText(*row) : "",
+                                         row ? BasisText(*row) : ""};
+        for (int k = 0; k < 3; ++k) {
+            Require(grid.TextMatrix(place.row, place.firstCol + k) == expected[k],
+                    "the grid shows the schedule's row of year " + std::to_string(y));
         }
-        Require(!year.empty() && !depreciation.empty() && !basis.empty(),
-                "a written row has all three cells");
-        Require(basis.find('-') == std::string::npos, "Adj. Tax Basis is never negative");
-        const auto d = AmountCents(depreciation);
-        const auto b = AmountCents(basis);
-        Require(d.has_value(), "Depreciation cell is a formatted amount: " + depreciation);
-        Require(b.has_value(), "Adj. Tax Basis cell is a formatted amount: " + basis);
-        Require(year.find_first_not_of("-0123456789") == std::string::npos && year.size() < 8,
-                "Year cell is a whole number: " + year);
-        const std::int64_t calendar = std::stoll(year);
-        if (!base) {
-            base = calendar - y;
-        }
-        Require(calendar - y == *base, "calendar years follow the recovery years");
-        rows[static_cast<std::size_t>(y)] = {true, calendar, *d, *b};
+    }
+    const std::vector<ScheduleRow>& rows = schedule.rows;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        Require(rows[i].recoveryYear >= 1 && rows[i].recoveryYear <= kMaxRecoveryYears,
+                "a row's year lies in the grid");
+        Require(i == 0 || rows[i - 1].recoveryYear < rows[i].recoveryYear,
+                "rows in recovery-year order");
+        Require(rows[i].amountCents > 0, "a written row has an amount");
+        Require(rows[i].basisCents >= 0, "Adj. Tax Basis is never negative");
+        Require(rows[i].calendarYear - rows[i].recoveryYear ==
+                    rows[0].calendarYear - rows[0].recoveryYear,
+                "calendar years follow the recovery years");
     }
     return rows;
 }
@@ -149,24 +116,20 @@ void CheckCalculation(FrmViewDepr& w, const FuzzPlatform& platform, std::size_t 
             "at most two message boxes per recovery year in one Calculate, got " +
                 std::to_string(shown) + " for " + std::to_string(recoveryYears) + " years");
 
-    const std::vector<Row> rows = ReadSchedule(w.grdDepr);
+    const std::vector<ScheduleRow>& rows = CheckSchedule(w);
     std::int64_t shownTotal = 0;
-    int written = 0;
-    for (const Row& row : rows) {
-        if (row.written) {
-            ++written;
-            shownTotal += row.depreciation;
-        }
+    for (const ScheduleRow& row : rows) {
+        shownTotal += row.amountCents;
     }
     if (w.depr.values.ResetTotal) {
-        Require(written == 0, "rows written without a new running total");
+        Require(rows.empty(), "rows written without a new running total");
         return;
     }
     const auto total = static_cast<std::int64_t>(std::llround(w.depr.TotalDepreciation() * 100));
     Require(total <= shownTotal, "every amount the running total took is written in the grid");
     // Only a cost below 0 (an exchange whose checks were cut short by a run-time error) hands
     // the grid negative amounts, which the total takes and the grid does not show.
-    if (written == 0 || Val(w.lblAdjCost.caption) < 0) {
+    if (rows.empty() || Val(w.lblAdjCost.caption) < 0) {
         return;
     }
     Require(total == shownTotal, "the running total takes every written amount: total " +
@@ -174,32 +137,23 @@ void CheckCalculation(FrmViewDepr& w, const FuzzPlatform& platform, std::size_t 
                                      std::to_string(shownTotal));
     const std::int64_t business = BusinessCents(w);
     std::int64_t recovered = 0;
-    for (int y = 1; y <= kMaxRecoveryYears; ++y) {
-        const Row& row = rows[static_cast<std::size_t>(y)];
-        if (!row.written) {
-            continue;
-        }
-        recovered += row.depreciation;
+    for (const ScheduleRow& row : rows) {
+        const std::string year = std::to_string(row.recoveryYear);
+        recovered += row.amountCents;
         const std::int64_t left = business - recovered;
-        Require(row.depreciation > 0, "no row of .00 in year " + std::to_string(y));
-        Require(left >= 0, "no more than the business cost by year " + std::to_string(y));
-        Require(row.basis == (left < 100 ? 0 : left),
-                "the basis is the business cost less the cents shown, year " + std::to_string(y));
+        Require(row.amountCents > 0, "no row of .00 in year " + year);
+        Require(left >= 0, "no more than the business cost by year " + year);
+        Require(row.basisCents == (left < 100 ? 0 : left),
+                "the basis is the business cost less the cents shown, year " + year);
     }
 }
 
 // What one Calculate showed, for a person replaying an input.
 void Trace(const FrmViewDepr& w, const FuzzPlatform& platform, std::size_t boxesBefore) {
     std::fprintf(stderr, "Calculate: %s\n", w.stbMain.caption.c_str());
-    for (int y = 1; y <= kMaxRecoveryYears; ++y) {
-        const int group = (y - 1) / kYearsPerGroup;
-        const int row = y - group * kYearsPerGroup;
-        const int col = group * 3 + 1;
-        if (!w.grdDepr.TextMatrix(row, col).empty()) {
-            std::fprintf(stderr, "  %2d %s %s %s\n", y, w.grdDepr.TextMatrix(row, col).c_str(),
-                         w.grdDepr.TextMatrix(row, col + 1).c_str(),
-                         w.grdDepr.TextMatrix(row, col + 2).c_str());
-        }
+    for (const ScheduleRow& row : w.depr.Result().rows) {
+        std::fprintf(stderr, "  %2d %s %s %s\n", row.recoveryYear, YearText(row).c_str(),
+                     AmountText(row).c_str(), BasisText(row).c_str());
     }
     for (std::size_t i = boxesBefore; i < platform.boxes.size(); ++i) {
         std::fprintf(stderr, "  box %s: %s\n", platform.boxes[i].title.c_str(),
@@ -346,7 +300,7 @@ void Step(FrmViewDepr& w, FuzzPlatform& platform, ByteReader& input) {
         default:
             break;
     }
-    ReadSchedule(w.grdDepr);
+    CheckSchedule(w);
 }
 
 }  // namespace

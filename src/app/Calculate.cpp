@@ -12,29 +12,17 @@ bool IsWholeNumber(double value) {
     return std::floor(value) == value;
 }
 
-bool IsStraightLine(const std::string& method) {
-    return method == "Straight Line" || method == "Amortize";
-}
-
 }  // namespace
 
 // The values of one Calculate run.
 struct FrmViewDepr::ScheduleRun {
+    Method method = Method::None;
     double cost = 0.0;
     double life = 0.0;
     int years = 0;
     std::int16_t quarter = 0;
     bool fractionalLife = false;
 };
-
-void FrmViewDepr::CalculationStep(const std::function<void()>& action) {
-    // A run-time error is reported and the run goes on with the next step.
-    try {
-        action();
-    } catch (const RuntimeError& error) {
-        depr.ReportError("Calculation Error", error);
-    }
-}
 
 void FrmViewDepr::Calculate() {
     EngineValues& v = depr.values;
@@ -43,46 +31,41 @@ void FrmViewDepr::Calculate() {
     ShowStatus("");
     v.MethodText.clear();
     cmdPrint.enabled = false;  // the first row written enables it again
-    CalculationStep([this] {
-        grdDepr.Clear();
-        depr.SetGridHeadings();
-    });
-    CalculationStep([this] { ValidateInput(); });
+    const ErrorReport step = depr.Report("Calculation Error");
+    step([this] { depr.ClearSchedule(); });
+    step([this] { ValidateInput(); });
     if (v.InputError) {
         return;
     }
 
-    ScheduleRun run;
-    run.cost = ScheduleCost();
-    if (!ScheduleLength(run)) {
+    ScheduleRun run{MethodOf(cboMethod.Text())};
+    run.cost = ScheduleCost(step);
+    if (!ScheduleLength(run, step)) {
         ShowStatus("Please select a life or a class.");
         return;
     }
-    ScheduleConvention(run);
-    if (RunLuxuryAuto(run)) {
+    ScheduleConvention(run, step);
+    if (RunLuxuryAuto(run, step)) {
         return;
     }
-    const std::string method = cboMethod.Text();
-    if (chkBonus.value == 1 && (method == "MACRS" || method == "ADS")) {
+    if (chkBonus.value == 1 && HasClasses(run.method)) {
         run.cost = run.cost * 0.7;  // the allowance itself is added to year 1 by the grid
     }
-    RunYears(run);
-
-    SetStatusStyle(kBlue, false);
-    ShowStatus(v.MethodText);
+    RunYears(run, step);
+    depr.ShowMethodLine();
 }
 
-double FrmViewDepr::ScheduleCost() {
+double FrmViewDepr::ScheduleCost(const ErrorReport& step) {
     double cost = 0.0;
     const std::string& sales = txtSalesPrice.Text();
-    CalculationStep([&] {
+    step([&] {
         if (!sales.empty() && !txtCost.Text().empty() && !txtAdjTaxBasis.Text().empty()) {
             lblAdjCost.caption = PlainText(StrictNumber(txtCost.Text()) - StrictNumber(sales) +
                                            StrictNumber(txtAdjTaxBasis.Text()));
             cost = Val(lblAdjCost.caption);
         }
     });
-    CalculationStep([&] {
+    step([&] {
         if (sales.empty()) {
             lblAdjCost.caption.clear();
             cost = StrictNumber(txtCost.Text());
@@ -91,13 +74,13 @@ double FrmViewDepr::ScheduleCost() {
     return cost;
 }
 
-bool FrmViewDepr::ScheduleLength(ScheduleRun& run) {
+bool FrmViewDepr::ScheduleLength(ScheduleRun& run, const ErrorReport& step) {
     const std::string& lifeText = cboLife.Text();
     if (!lifeText.empty()) {
-        CalculationStep([&] {
+        step([&] {
             run.life = Val(lifeText);
             run.years = ToInt16(run.life);
-            run.fractionalLife = IsStraightLine(cboMethod.Text()) && !IsWholeNumber(run.life);
+            run.fractionalLife = IsStraightLine(run.method) && !IsWholeNumber(run.life);
             if (run.fractionalLife) {
                 // Far enough for the last part year to recover what is left of the cost.
                 run.years = ToInt16(std::ceil(run.life));
@@ -106,7 +89,7 @@ bool FrmViewDepr::ScheduleLength(ScheduleRun& run) {
     } else if (cboClass.Text().empty()) {
         return false;
     } else {
-        CalculationStep([&] {
+        step([&] {
             run.life = cboClass.ItemData(cboClass.ListIndex());
             run.years = ToInt16(run.life);
         });
@@ -115,18 +98,18 @@ bool FrmViewDepr::ScheduleLength(ScheduleRun& run) {
     return true;
 }
 
-void FrmViewDepr::ScheduleConvention(ScheduleRun& run) {
+void FrmViewDepr::ScheduleConvention(ScheduleRun& run, const ErrorReport& step) {
     EngineValues& v = depr.values;
     if (fraConvention.enabled) {
         const int selected = optConvention.Selected();
         if (selected >= 0) {
-            v.Convention = static_cast<std::int16_t>(selected);
+            v.Convention = static_cast<AveragingConvention>(selected);
         }
     } else {
-        v.Convention = kNoConvention;
+        v.Convention = AveragingConvention::None;
     }
-    if (v.Convention == kMidQuarter) {
-        CalculationStep([&] {
+    if (v.Convention == AveragingConvention::MidQuarter) {
+        step([&] {
             const int month = ToInt16(Val(txtInService.Text().substr(0, 2)));
             run.quarter =
                 static_cast<std::int16_t>(month >= 1 && month <= 12 ? (month + 2) / 3 : 0);
@@ -134,7 +117,7 @@ void FrmViewDepr::ScheduleConvention(ScheduleRun& run) {
     }
 }
 
-bool FrmViewDepr::RunLuxuryAuto(const ScheduleRun& run) {
+bool FrmViewDepr::RunLuxuryAuto(const ScheduleRun& run, const ErrorReport& step) {
     if (cboClass.ListIndex() == -1) {
         return false;
     }
@@ -150,7 +133,7 @@ bool FrmViewDepr::RunLuxuryAuto(const ScheduleRun& run) {
     const std::string inService = txtInService.Text();
     const std::string yearText =
         inService.size() >= 4 ? inService.substr(inService.size() - 4) : inService;
-    CalculationStep([&] {
+    step([&] {
         depr.MacrsLuxuryAuto(run.cost, ToInt16(Val(cboLife.Text())), yearText, fileCode,
                              run.quarter);
     });
@@ -158,23 +141,26 @@ bool FrmViewDepr::RunLuxuryAuto(const ScheduleRun& run) {
 }
 
 std::optional<double> FrmViewDepr::YearAmount(const ScheduleRun& run, std::int16_t year) {
-    const std::string method = cboMethod.Text();
-    if (IsStraightLine(method)) {
-        const double life = Val(cboLife.Text());
-        return run.fractionalLife ? depr.StraightLineFractionalYear(run.cost, life, year)
-                                  : depr.StraightLineYear(run.cost, life, year).value_or(0.0);
+    switch (run.method) {
+        case Method::StraightLine:
+        case Method::Amortize: {
+            const double life = Val(cboLife.Text());
+            return run.fractionalLife ? depr.StraightLineFractionalYear(run.cost, life, year)
+                                      : depr.StraightLineYear(run.cost, life, year).value_or(0.0);
+        }
+        case Method::Ads:
+            return depr.AdsStraightLine(run.cost, run.life, year, run.quarter);
+        case Method::Macrs:
+            break;
+        case Method::None:
+            return std::nullopt;
     }
-    if (method == "ADS") {
-        return depr.AdsStraightLine(run.cost, run.life, year, run.quarter);
-    }
-    if (method != "MACRS") {
-        return std::nullopt;
-    }
-    const std::int16_t convention = depr.values.Convention;
-    if (convention == kHalfYear || convention == kMidMonth) {
+    const AveragingConvention convention = depr.values.Convention;
+    if (convention == AveragingConvention::HalfYear ||
+        convention == AveragingConvention::MidMonth) {
         return depr.MacrsHalfYear(run.cost, run.life, year);
     }
-    if (convention != kMidQuarter) {
+    if (convention != AveragingConvention::MidQuarter) {
         return std::nullopt;
     }
     switch (run.quarter) {
@@ -191,14 +177,14 @@ std::optional<double> FrmViewDepr::YearAmount(const ScheduleRun& run, std::int16
     }
 }
 
-void FrmViewDepr::RunYears(const ScheduleRun& run) {
+void FrmViewDepr::RunYears(const ScheduleRun& run, const ErrorReport& step) {
     const std::optional<MonthYear> placed = ReadMonthYear(txtInService.Text());
     const std::optional<MonthYear> soldOn = ReadMonthYear(mskSold.Text());
     // A year whose computation failed or that no method covers keeps the amount before it.
     double amount = 0.0;
     for (int year = 1; year <= run.years; ++year) {
         const auto recoveryYear = static_cast<std::int16_t>(year);
-        CalculationStep([&] {
+        step([&] {
             if (const std::optional<double> computed = YearAmount(run, recoveryYear)) {
                 amount = *computed;
             }
@@ -229,8 +215,7 @@ void FrmViewDepr::Clear() {
     txtSalesPrice.SetText("");
     txtAdjTaxBasis.SetText("");
     lblAdjCost.caption.clear();
-    grdDepr.Clear();
-    depr.SetGridHeadings();
+    depr.ClearSchedule();
     txtBusinessPercent.SetText("");
     txtBusinessPercent.enabled = false;
     lblAutoBusiness.enabled = false;

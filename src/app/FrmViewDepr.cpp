@@ -2,8 +2,7 @@
 
 #include <cstdio>
 
-#include "app/ScheduleRows.h"
-#include "classes/Catalogue.h"
+#include "app/ReportInputs.h"
 #include "engine/Numbers.h"
 
 namespace pellory {
@@ -16,10 +15,21 @@ constexpr const char* kHelpFileName = "Amberlot.hlp";
 
 FrmViewDepr::FrmViewDepr(Platform& platform)
     : Window(platform),
-      selection(*this,
-                SelectionControls{cboMethod, cboLife, cboClass, txtBusinessPercent, lblAutoBusiness,
-                                  chkBonus, fraConvention, optConvention},
-                [this](const std::string& text) { ShowStatus(text); }) {
+      selection(
+          *this,
+          SelectionControls{cboMethod, cboLife, cboClass, txtBusinessPercent, lblAutoBusiness,
+                            chkBonus, fraConvention, optConvention},
+          [this](const std::string& text) { ShowStatus(text); },
+          [this](ComboBox& list) { services_->FitDropDownWidth(list); }) {
+    NameControls();
+    ArrangeControls();
+    BuildMenus();
+    depr.autoLimits = &autoLimitTables;
+    WireFields();
+    WireCommands();
+}
+
+void FrmViewDepr::NameControls() {
     lblCost.caption = "Cost:";
     lblMethod.caption = "Method:";
     lblInService.caption = "In Service:";
@@ -39,11 +49,14 @@ FrmViewDepr::FrmViewDepr(Platform& platform)
     cmdPrint.caption = "&Print";
     cmdTools.caption = "&Tools";
     cmdHelp.caption = "&Help";
-
     for (Label* label :
          {&lblInService, &lblSalesPrice, &lblAdjTaxBasis, &lblSoldDate, &lblAutoBusiness}) {
         label->foreColor = kBlack;
     }
+    stbMain.foreColor = kRed;
+}
+
+void FrmViewDepr::ArrangeControls() {
     txtCost.maxLength = 10;
     txtBusinessPercent.maxLength = 4;
     txtDescription.maxLength = 100;
@@ -71,32 +84,22 @@ FrmViewDepr::FrmViewDepr(Platform& platform)
              &fraConvention, &lblSoldDate, &mskSold, &lblDescription, &txtDescription}) {
         c->container = &pnl3dDepr;
     }
-    stbMain.foreColor = kRed;
 
     cmdCalculate.isDefault = true;
     defaultButton_ = &cmdCalculate;
-
     int tab = 0;
     for (Control* c : TabOrder()) {
         c->tabIndex = tab++;
     }
+}
 
-    mnuhelp = {"mnuhelp",
-               "Help",
-               {{"mnuAbout", "About",
-                 [this] {
-                     if (showAbout)
-                         showAbout();
-                 }},
-                {"mnuContents", "Contents",
-                 [this] {
-                     if (showHelpContents)
-                         showHelpContents();
-                 }},
-                {"munSearch", "Search", [this] {
-                     if (showHelpSearch)
-                         showHelpSearch();
-                 }}}};
+void FrmViewDepr::BuildMenus() {
+    mnuhelp = {
+        "mnuhelp",
+        "Help",
+        {{"mnuAbout", "About", [this] { services_->ShowAbout(); }},
+         {"mnuContents", "Contents", [this] { services_->ShowHelpContents(helpFilePath, *this); }},
+         {"munSearch", "Search", [this] { services_->ShowHelpSearch(helpFilePath); }}}};
     mnuTools = {
         "mnuTools",
         "Tools",
@@ -105,10 +108,6 @@ FrmViewDepr::FrmViewDepr(Platform& platform)
          {"munElectricAuto", "Clean Fuel Auto Max Amount", [this] { OpenAutoMaxEditor(true); }},
          {"mnuline2", "-", {}},
          {"mnuCopySchedule", "Copy Schedule", [this] { CopySchedule(); }}}};
-
-    depr.autoLimits = &autoLimitTables;
-    WireFields();
-    WireCommands();
 }
 
 void FrmViewDepr::OpenAutoMaxEditor(bool cleanFuel) {
@@ -121,18 +120,16 @@ void FrmViewDepr::OpenAutoMaxEditor(bool cleanFuel) {
     if (cleanFuel) {
         editor.SetCaption(FrmAutoMax::kCleanFuelCaption);
     }
-    if (runAutoMaxEditor) {
-        runAutoMaxEditor(editor);
-    }
+    services_->RunAutoMaxEditor(editor);
     if (!editor.Closed()) {
         dataFile.CloseFile();  // no window ran, so nothing closed the table
     }
 }
 
 void FrmViewDepr::CopySchedule() {
-    const std::string text = ScheduleText(*this);
-    if (!text.empty() && copyToClipboard) {
-        copyToClipboard(text);
+    const std::string text = ScheduleText(depr.Result());
+    if (!text.empty()) {
+        services_->CopyToClipboard(text);
     }
 }
 
@@ -154,20 +151,10 @@ void FrmViewDepr::WireCommands() {
     cmdCalculate.onClick = [this] { Calculate(); };
     cmdClear.onClick = [this] { Clear(); };
     cmdPrint.onClick = [this] {
-        if (printSchedule) {
-            printSchedule();
-        }
+        services_->PrintSchedule([this] { return ReportInputsOf(*this); });
     };
-    cmdTools.onClick = [this] {
-        if (popupMenu) {
-            popupMenu(mnuTools);
-        }
-    };
-    cmdHelp.onClick = [this] {
-        if (popupMenu) {
-            popupMenu(mnuhelp);
-        }
-    };
+    cmdTools.onClick = [this] { services_->PopUpMenu(mnuTools); };
+    cmdHelp.onClick = [this] { services_->PopUpMenu(mnuhelp); };
     cboMethod.onClick = [this] { selection.MethodChosen(); };
     cboMethod.onDropDown = [this] { selection.MethodListOpened(); };
     cboClass.onClick = [this] { selection.ClassChosen(); };
@@ -186,18 +173,12 @@ void FrmViewDepr::WriteToday() {
 }
 
 void FrmViewDepr::Load() {
-    const auto step = [this](auto&& action) {
-        try {
-            action();
-        } catch (const RuntimeError& error) {
-            depr.ReportError("Load Error", error);
-        }
-    };
+    const ErrorReport step = ErrorReport::Engine(platform(), "Load Error");
     step([this] { helpFilePath = (platform().ProgramFolder() / kHelpFileName).string(); });
     step([this] { depr.SetGridHeadings(); });
     step([this] {
-        for (const std::string_view method : kMethods) {
-            cboMethod.AddItem(std::string(method));
+        for (const Method method : kMethodList) {
+            cboMethod.AddItem(std::string(MethodName(method)));
         }
     });
     step([this] {

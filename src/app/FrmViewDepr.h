@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/AutoLimitTables.h"
+#include "app/MainWindowServices.h"
 #include "autolimits/DataFile.h"
 #include "autolimits/FrmAutoMax.h"
 #include "classes/ClassSelection.h"
@@ -14,22 +15,10 @@
 #include "controls/Window.h"
 #include "engine/Depr.h"
 #include "engine/Grid.h"
+#include "engine/Method.h"
 #include "engine/ScheduleWindow.h"
 
 namespace pellory {
-
-struct MenuEntry {
-    std::string name;
-    std::string caption;  // "-" is a separator
-    Handler onClick;
-};
-
-// A pop-up menu: shown at the mouse position by its button, never in a menu bar.
-struct Menu {
-    std::string name;
-    std::string caption;
-    std::vector<MenuEntry> entries;
-};
 
 // The main window: every input of the one asset, the schedule grid, the status line and the
 // command buttons, with the handlers that run when the user works them.
@@ -64,23 +53,17 @@ class FrmViewDepr : public Window, public ScheduleWindow {
     void SetStatusStyle(Color color, bool bold) override;
     void SetAutoBusinessLabelColor(Color color) override { lblAutoBusiness.foreColor = color; }
 
-    // Services of the windows above this model: the view shows pop-up menus and prints; the
-    // other windows are opened through these.
-    std::function<void(const Menu&)> popupMenu;
-    Handler printSchedule;
-    Handler showAbout;
-    Handler showHelpContents;
-    Handler showHelpSearch;
-    // Shows the auto limits editor modally and returns when it has closed.
-    std::function<void(FrmAutoMax&)> runAutoMaxEditor;
+    // What the window asks of the desktop around it: pop-up menus, printing, the clipboard, help,
+    // About, the limit editor and the drop-down width. None (null) does nothing at all.
+    void SetServices(MainWindowServices* services) {
+        services_ = services != nullptr ? services : &noServices_;
+    }
 
     // The Tools entries: the ordinary or the clean-fuel table in the auto limits editor.
     void OpenAutoMaxEditor(bool cleanFuel);
     // Copy Schedule, and Ctrl+C in the grid: the schedule as text on the clipboard; nothing
     // when the grid holds no row.
     void CopySchedule();
-    // The clipboard, which the view supplies.
-    std::function<void(const std::string&)> copyToClipboard;
 
     std::string caption = kAppTitle;
     std::string helpFilePath;
@@ -141,24 +124,37 @@ class FrmViewDepr : public Window, public ScheduleWindow {
   private:
     struct ScheduleRun;
     // The steps of Calculate; a run-time error in one is reported and the next one runs.
-    void CalculationStep(const std::function<void()>& action);
-    double ScheduleCost();
+    double ScheduleCost(const ErrorReport& step);
     // False when neither a life nor a class is given.
-    bool ScheduleLength(ScheduleRun& run);
-    void ScheduleConvention(ScheduleRun& run);
+    bool ScheduleLength(ScheduleRun& run, const ErrorReport& step);
+    void ScheduleConvention(ScheduleRun& run, const ErrorReport& step);
     // True when the class is an automobile's, whose capped schedule has then run.
-    bool RunLuxuryAuto(const ScheduleRun& run);
+    bool RunLuxuryAuto(const ScheduleRun& run, const ErrorReport& step);
     // The engine's amount of one year for the method; nothing when none applies.
     std::optional<double> YearAmount(const ScheduleRun& run, std::int16_t year);
-    void RunYears(const ScheduleRun& run);
+    void RunYears(const ScheduleRun& run, const ErrorReport& step);
 
+    // The checks of ValidateInput, in order; each is false when it found the fault.
+    bool CheckCostAndMethod(Method method);
+    bool CheckInServiceAndLife(Method method);
+    bool CheckBusinessShare(Method method);
+    bool CheckDateSold();
+    bool CheckExchange();
+
+    void NameControls();
+    void ArrangeControls();
+    void BuildMenus();
     void WireFields();
     void WireCommands();
     // A validation fault: the message in the status line, the label red, the focus in the field.
-    void Fault(Control* field, Label* label, const std::string& message);
+    // Always false.
+    bool Fault(Control* field, Label* label, const std::string& message);
     void NumberFilter(int& keyAscii);
     void NumberEcho(const TextBox& box);
     void WriteToday();
+
+    NoServices noServices_;
+    MainWindowServices* services_ = &noServices_;
 };
 
 }  // namespace pellory

@@ -65,7 +65,7 @@ void FrmViewDepr::NumberEcho(const TextBox& box) {
     ShowStatus(IsPlainNumber(text) ? FormatWhole(Val(text)) : text);
 }
 
-void FrmViewDepr::Fault(Control* field, Label* label, const std::string& message) {
+bool FrmViewDepr::Fault(Control* field, Label* label, const std::string& message) {
     depr.values.InputError = true;
     if (label != nullptr) {
         label->foreColor = kRed;
@@ -76,6 +76,7 @@ void FrmViewDepr::Fault(Control* field, Label* label, const std::string& message
         UserFocus(*field);
     }
     ShowStatus(message);
+    return false;
 }
 
 void FrmViewDepr::GetBusinessPercent() {
@@ -83,8 +84,7 @@ void FrmViewDepr::GetBusinessPercent() {
 }
 
 void FrmViewDepr::ValidateInput() {
-    EngineValues& v = depr.values;
-    v.InputError = false;
+    depr.values.InputError = false;
     for (Label* label : {&lblCost, &lblMethod, &lblLife}) {
         label->foreColor = kWindowText;
     }
@@ -92,31 +92,35 @@ void FrmViewDepr::ValidateInput() {
          {&lblInService, &lblSalesPrice, &lblAdjTaxBasis, &lblSoldDate, &lblAutoBusiness}) {
         label->foreColor = kBlack;
     }
+    // Only the first fault found is reported: the checks stop at it.
+    const Method method = MethodOf(cboMethod.Text());
+    (void)(CheckCostAndMethod(method) && CheckInServiceAndLife(method) &&
+           CheckBusinessShare(method) && CheckDateSold() && CheckExchange());
+}
 
+bool FrmViewDepr::CheckCostAndMethod(Method method) {
     const std::string& cost = txtCost.Text();
-    const std::string& method = cboMethod.Text();
-    const std::string& inService = txtInService.Text();
-    const std::string& life = cboLife.Text();
-    const bool macrs = method == "MACRS";
-    const bool macrsOrAds = macrs || method == "ADS";
-
     if (Val(cost) == 0) {
         return Fault(&txtCost, &lblCost, "Cost Missing! ");
     }
     if (!IsPlainNumber(cost)) {
         return Fault(&txtCost, &lblCost, "Cost is invalid! ");
     }
-    if (method.empty()) {
+    if (method == Method::None) {
         return Fault(&cboMethod, &lblMethod, "Method Missing! ");
     }
+    return true;
+}
+
+bool FrmViewDepr::CheckInServiceAndLife(Method method) {
     if (txtInService.IsEmpty()) {
         return Fault(&txtInService, &lblInService, "In service date is missing! ");
     }
-    const std::optional<MonthYear> placed = ReadMonthYear(inService);
-    if (!placed) {
+    if (!ReadMonthYear(txtInService.Text())) {
         return Fault(&txtInService, &lblInService, "In service date is invalid! ");
     }
-    if (!macrsOrAds && life.empty()) {
+    const std::string& life = cboLife.Text();
+    if (!HasClasses(method) && life.empty()) {
         return Fault(&cboLife, &lblLife, "Life Missing! ");
     }
     if (!life.empty() && !IsPlainNumber(life)) {
@@ -125,15 +129,19 @@ void FrmViewDepr::ValidateInput() {
     if (Val(life) > 43) {
         return Fault(&cboLife, &lblLife, "Life Can't be greater than 43! ");
     }
-    if (macrs && !life.empty() && !IsOneOfMacrsLives(StrictNumber(life))) {
+    if (method == Method::Macrs && !life.empty() && !IsOneOfMacrsLives(StrictNumber(life))) {
         return Fault(nullptr, nullptr, "Life must be 3,5,7,10,15,20,27.5,31.5,39! ");
     }
+    return true;
+}
+
+bool FrmViewDepr::CheckBusinessShare(Method method) {
     GetBusinessPercent();
-    const double share = v.BusinessFraction;
+    const double share = depr.values.BusinessFraction;
     if (txtBusinessPercent.enabled && share == 0) {
         return Fault(&txtBusinessPercent, &lblAutoBusiness, "Business Percent is required.");
     }
-    if (macrs && share > 0 && (share > 1.0 || share < 0.5)) {
+    if (method == Method::Macrs && share > 0 && (share > 1.0 || share < 0.5)) {
         return Fault(nullptr, nullptr,
                      "MACRS Buisness Percent must be between 50% and 100%. Use ADS for less then "
                      "50%.");
@@ -141,12 +149,22 @@ void FrmViewDepr::ValidateInput() {
     if (share > 1.0) {
         return Fault(nullptr, nullptr, "Business Percent can't be greater than 100%. ");
     }
-    if (!mskSold.IsEmpty()) {
-        const std::optional<MonthYear> sold = ReadMonthYear(mskSold.Text());
-        if (!sold || sold->year * 12 + sold->month < placed->year * 12 + placed->month) {
-            return Fault(&mskSold, &lblSoldDate, "Date sold is invalid! ");
-        }
+    return true;
+}
+
+bool FrmViewDepr::CheckDateSold() {
+    if (mskSold.IsEmpty()) {
+        return true;
     }
+    const std::optional<MonthYear> placed = ReadMonthYear(txtInService.Text());
+    const std::optional<MonthYear> sold = ReadMonthYear(mskSold.Text());
+    if (!sold || sold->year * 12 + sold->month < placed->year * 12 + placed->month) {
+        return Fault(&mskSold, &lblSoldDate, "Date sold is invalid! ");
+    }
+    return true;
+}
+
+bool FrmViewDepr::CheckExchange() {
     const std::string& sales = txtSalesPrice.Text();
     const std::string& basis = txtAdjTaxBasis.Text();
     if (basis.empty() && !sales.empty()) {
@@ -163,9 +181,11 @@ void FrmViewDepr::ValidateInput() {
     if (!basis.empty() && !IsPlainNumber(basis)) {
         return Fault(&txtAdjTaxBasis, &lblAdjTaxBasis, "Adj Tax Basis is invalid! ");
     }
-    if (!sales.empty() && StrictNumber(cost) - StrictNumber(sales) + StrictNumber(basis) <= 0) {
+    if (!sales.empty() &&
+        StrictNumber(txtCost.Text()) - StrictNumber(sales) + StrictNumber(basis) <= 0) {
         return Fault(&txtSalesPrice, &lblSalesPrice, "Adj. Cost must be greater than 0! ");
     }
+    return true;
 }
 
 }  // namespace pellory

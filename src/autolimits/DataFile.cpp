@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "autolimits/TableFolder.h"
+#include "platform/ErrorReport.h"
 
 namespace pellory {
 
@@ -97,27 +98,20 @@ OpenResult DataFile::OpenFile(const std::string& name, TableAccess access) {
 }
 
 void DataFile::CloseFile() {
-    try {
-        CloseChannel();
-    } catch (const RuntimeError& error) {
-        Report(error, kInCloseFile);
-    }
+    ErrorReport::Procedure(platform_, kInCloseFile)([&] { CloseChannel(); });
 }
 
 bool DataFile::SearchFile(const std::string& year) {
-    try {
+    bool found = false;
+    // A table that cannot be read yields nothing further; one report is enough.
+    ErrorReport::Procedure(platform_, kInSearchFile)([&] {
         RecordFile& file = Channel(FileNum);
-        for (std::int32_t n = 1; n <= RecordCount; ++n) {
+        for (std::int32_t n = 1; n <= RecordCount && !found; ++n) {
             Buffer = ReadRecord(file, n);
-            if (Buffer.Year.Text() == year) {
-                return true;
-            }
+            found = Buffer.Year.Text() == year;
         }
-    } catch (const RuntimeError& error) {
-        // A table that cannot be read yields nothing further; one report is enough.
-        Report(error, kInSearchFile);
-    }
-    return false;
+    });
+    return found;
 }
 
 bool DataFile::SaveCurrentRecord(RecordEditor& editor) {
@@ -127,24 +121,20 @@ bool DataFile::SaveCurrentRecord(RecordEditor& editor) {
     Buffer.SecondYearMax.Assign(texts[2]);
     Buffer.ThirdYearMax.Assign(texts[3]);
     Buffer.FourthYearMax.Assign(texts[4]);
-    try {
+    const bool saved = ErrorReport::Procedure(platform_, kInSave)([&] {
         RecordFile& file = Channel(FileNum);
         WriteRecord(file, CurrentRecord, Buffer);
         file.Sync();
-    } catch (const RuntimeError& error) {
-        Report(error, kInSave);
-        return false;
+    });
+    if (saved) {
+        editor.ShowNotice("Record Updated.");
     }
-    editor.ShowNotice("Record Updated.");
-    return true;
+    return saved;
 }
 
 void DataFile::ShowCurrentRecord(RecordEditor& editor) {
-    try {
-        Buffer = ReadRecord(Channel(FileNum), CurrentRecord);
-    } catch (const RuntimeError& error) {
-        Report(error, kInShow);
-    }
+    ErrorReport::Procedure(platform_,
+                           kInShow)([&] { Buffer = ReadRecord(Channel(FileNum), CurrentRecord); });
     editor.ShowBoxTexts({Buffer.Year.Trimmed(), Buffer.FirstYearMax.Trimmed(),
                          Buffer.SecondYearMax.Trimmed(), Buffer.ThirdYearMax.Trimmed(),
                          Buffer.FourthYearMax.Trimmed()});
@@ -157,17 +147,15 @@ void DataFile::Delete(const std::string& name, RecordEditor& editor) {
     const std::int32_t deleted = CurrentRecord;
     bool replaced = false;
     bool synced = false;
-    try {
+    ErrorReport::Procedure(platform_, kInDelete)([&] {
         const fs::path table = PathOf(name);
         Rewrite(table, deleted);
         replaced = true;
         files_.SyncFolder(table.parent_path());
         synced = true;
-    } catch (const RuntimeError& error) {
-        Report(error, kInDelete);
-        if (!replaced) {
-            return;
-        }
+    });
+    if (!replaced) {
+        return;
     }
     RecordCount = std::max(RecordsOnFile(), 1);
     CurrentRecord = std::min(deleted, RecordCount);
@@ -232,10 +220,6 @@ AutoLimitRecord DataFile::ReadRecord(RecordFile& file, std::int32_t number) {
 void DataFile::WriteRecord(RecordFile& file, std::int32_t number, const AutoLimitRecord& record) {
     const AutoLimitRecord::Bytes bytes = record.ToBytes();
     file.Write(OffsetOf(number), bytes);
-}
-
-void DataFile::Report(const RuntimeError& error, const std::string& fixedText) const {
-    platform_.Notify(ProcedureErrorText(error, fixedText));
 }
 
 std::int32_t DataFile::RecordsOnFile() const {

@@ -88,7 +88,6 @@ class DataFile {
     RecordFile& Channel(std::int16_t number) const;
     static AutoLimitRecord ReadRecord(RecordFile& file, std::int32_t number);
     static void WriteRecord(RecordFile& file, std::int32_t number, const AutoLimitRecord& record);
-    void Report(const RuntimeError& error, const std::string& fixedText) const;
 
     std::string CantOpenText(const std::filesystem::path& path, const RuntimeError& error) const;
     // Writes every record the open table holds but `skipped` to a new scratch file beside it,

@@ -5,7 +5,7 @@
 #include <utility>
 
 #include "controls/Utf8.h"
-#include "platform/RuntimeError.h"
+#include "platform/ErrorReport.h"
 
 namespace pellory {
 
@@ -89,13 +89,14 @@ void FrmAutoMax::NextClick() {
     if (closed_) {
         return;
     }
+    const ErrorReport step = ErrorReport::Procedure(platform(), kInNext);
     bool goOn = true;
-    Step(kInNext, [&] { goOn = OfferToSave(); });
+    step([&] { goOn = OfferToSave(); });
     if (!goOn) {
         return;
     }
-    Step(kInNext, [&] { ResetStatus(); });
-    Step(kInNext, [&] {
+    step([&] { ResetStatus(); });
+    step([&] {
         if (data_.CurrentRecord != data_.RecordCount) {
             ++data_.CurrentRecord;
             data_.ShowCurrentRecord(*this);
@@ -109,13 +110,14 @@ void FrmAutoMax::PreviousClick() {
     if (closed_) {
         return;
     }
+    const ErrorReport step = ErrorReport::Procedure(platform(), kInPrevious);
     bool goOn = true;
-    Step(kInPrevious, [&] { goOn = OfferToSave(); });
+    step([&] { goOn = OfferToSave(); });
     if (!goOn) {
         return;
     }
-    Step(kInPrevious, [&] { ResetStatus(); });
-    Step(kInPrevious, [&] {
+    step([&] { ResetStatus(); });
+    step([&] {
         if (data_.CurrentRecord != 1) {
             --data_.CurrentRecord;
             data_.ShowCurrentRecord(*this);
@@ -129,42 +131,45 @@ void FrmAutoMax::AddClick() {
     if (closed_) {
         return;
     }
-    Step(kInAdd, [&] { ResetStatus(); });
-    Step(kInAdd, [&] { ++data_.RecordCount; });
-    Step(kInAdd, [&] { data_.Buffer = AutoLimitRecord{}; });
-    Step(kInAdd, [&] { data_.CurrentRecord = data_.RecordCount; });
-    Step(kInAdd, [&] { data_.ShowCurrentRecord(*this); });
-    Step(kInAdd, [&] { SetFocus(txtYear); });
+    const ErrorReport step = ErrorReport::Procedure(platform(), kInAdd);
+    step([&] { ResetStatus(); });
+    step([&] { ++data_.RecordCount; });
+    step([&] { data_.Buffer = AutoLimitRecord{}; });
+    step([&] { data_.CurrentRecord = data_.RecordCount; });
+    step([&] { data_.ShowCurrentRecord(*this); });
+    step([&] { SetFocus(txtYear); });
 }
 
 void FrmAutoMax::SaveClick() {
     if (closed_) {
         return;
     }
+    const ErrorReport step = ErrorReport::Procedure(platform(), kInSave);
     SaveSucceeded = true;
-    Step(kInSave, [&] { ResetStatus(); });
-    Step(kInSave, [&] { Save(); });
+    step([&] { ResetStatus(); });
+    step([&] { Save(); });
 }
 
 void FrmAutoMax::DeleteClick() {
     if (closed_) {
         return;
     }
-    Step(kInDelete, [&] { stbAuto.caption.clear(); });
-    Step(kInDelete,
-         [&] { data_.Delete(caption_ == kDesignCaption ? "Automax.dat" : "Electric.Dat", *this); });
+    const ErrorReport step = ErrorReport::Procedure(platform(), kInDelete);
+    step([&] { stbAuto.caption.clear(); });
+    step([&] { data_.Delete(caption_ == kDesignCaption ? "Automax.dat" : "Electric.Dat", *this); });
 }
 
 void FrmAutoMax::CloseClick() {
     if (closed_) {
         return;
     }
+    const ErrorReport step = ErrorReport::Procedure(platform(), kInClose);
     bool goOn = true;
-    Step(kInClose, [&] { goOn = OfferToSave(); });
+    step([&] { goOn = OfferToSave(); });
     if (!goOn) {
         return;
     }
-    Step(kInClose, [&] { data_.CloseFile(); });
+    step([&] { data_.CloseFile(); });
     closed_ = true;
 }
 
@@ -296,15 +301,7 @@ void FrmAutoMax::Refuse(Label& label, TextBox& box, const std::string& message) 
     label.foreColor = kRed;
     stbAuto.caption = message;
     SaveSucceeded = false;
-    Step(kInSave, [&] { SetFocus(box); });
-}
-
-void FrmAutoMax::Step(const std::string& fixedText, const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const RuntimeError& error) {
-        platform().Notify(ProcedureErrorText(error, fixedText));
-    }
+    ErrorReport::Procedure(platform(), kInSave)([&] { SetFocus(box); });
 }
 
 }  // namespace pellory

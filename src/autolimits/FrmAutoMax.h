@@ -103,8 +103,6 @@ class FrmAutoMax : public Window, public RecordEditor {
     bool OfferToSave();
     void Save();
     void Refuse(Label& label, TextBox& box, const std::string& message);
-    // Runs one step of a handler, reporting a run-time error under `fixedText`.
-    void Step(const std::string& fixedText, const std::function<void()>& action);
 
     DataFile& data_;
     std::string caption_ = kDesignCaption;

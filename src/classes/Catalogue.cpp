@@ -83,14 +83,15 @@ std::span<const AssetClass> AdsClasses() {
     return kAds;
 }
 
-std::span<const std::string_view> LivesFor(std::string_view method) {
-    if (method == "MACRS") {
-        return kMacrsLives;
+std::span<const std::string_view> LivesFor(Method method) {
+    switch (method) {
+        case Method::Macrs:
+            return kMacrsLives;
+        case Method::Ads:
+            return kAdsLives;
+        default:
+            return {};
     }
-    if (method == "ADS") {
-        return kAdsLives;
-    }
-    return {};
 }
 
 bool IsListedProperty(std::string_view label) {

@@ -24,13 +24,12 @@ void LoadClasses(ComboBox& list, std::span<const AssetClass> classes) {
 }  // namespace
 
 ClassSelection::ClassSelection(Window& window, SelectionControls controls,
-                               std::function<void(const std::string&)> showStatus)
-    : window_(window), c_(controls), showStatus_(std::move(showStatus)) {}
-
-bool ClassSelection::MacrsOrAds() const {
-    const std::string& method = c_.cboMethod.Text();
-    return method == "MACRS" || method == "ADS";
-}
+                               std::function<void(const std::string&)> showStatus,
+                               std::function<void(ComboBox&)> fitDropDown)
+    : window_(window),
+      c_(controls),
+      showStatus_(std::move(showStatus)),
+      fitDropDown_(std::move(fitDropDown)) {}
 
 void ClassSelection::SetBusinessUse(bool usable) {
     c_.txtBusinessPercent.enabled = usable;
@@ -67,12 +66,12 @@ void ClassSelection::MethodChosen() {
     c_.cboClass.SetListIndex(-1);
     c_.cboClass.enabled = false;
     c_.cboClass.backColor = kGrey;
-    const std::string method = c_.cboMethod.Text();
-    if (method == "MACRS" || method == "ADS") {
+    const Method method = ChosenMethod();
+    if (HasClasses(method)) {
         for (const std::string_view life : LivesFor(method)) {
             c_.cboLife.AddItem(std::string(life));
         }
-        if (method == "MACRS") {
+        if (method == Method::Macrs) {
             EnableConvention(true);
             LoadMacrsClasses();
         } else {
@@ -94,7 +93,7 @@ void ClassSelection::LifeListOpened() {
 }
 
 void ClassSelection::ClassListOpened() {
-    if (MacrsOrAds()) {
+    if (HasClasses(ChosenMethod())) {
         c_.cboLife.SetText("");
     }
     showStatus_("");
@@ -117,20 +116,21 @@ void ClassSelection::ClassChosen() {
     } else {
         SetBusinessUse(false);
     }
-    SelectMidMonth(MacrsOrAds() && life > 27);
+    SelectMidMonth(HasClasses(ChosenMethod()) && life > 27);
     SetAllowance(life < 21);
 }
 
 void ClassSelection::LifeChosen() {
-    if (MacrsOrAds()) {
+    const Method method = ChosenMethod();
+    if (HasClasses(method)) {
         c_.cboClass.SetListIndex(-1);
         BusinessUseForLife();
     } else {
         SetBusinessUse(false);
     }
     const double life = Val(c_.cboLife.Text());
-    SelectMidMonth(life > 27 && MacrsOrAds());
-    SetAllowance(c_.cboMethod.Text() == "MACRS" && life < 21);
+    SelectMidMonth(life > 27 && HasClasses(method));
+    SetAllowance(method == Method::Macrs && life < 21);
 }
 
 void ClassSelection::LifeKeyPress(int& keyAscii) {
@@ -145,7 +145,7 @@ void ClassSelection::LifeKeyPress(int& keyAscii) {
 
 void ClassSelection::LifeKeyUp() {
     showStatus_("");
-    if (MacrsOrAds()) {
+    if (HasClasses(ChosenMethod())) {
         c_.cboClass.SetListIndex(-1);
         BusinessUseForLife();
     } else {
@@ -174,15 +174,15 @@ void ClassSelection::SelectMidMonth(bool realProperty) {
 
 void ClassSelection::LoadMacrsClasses() {
     LoadClasses(c_.cboClass, MacrsClasses());
-    if (fitDropDownWidth) {
-        fitDropDownWidth(c_.cboClass);
+    if (fitDropDown_) {
+        fitDropDown_(c_.cboClass);
     }
 }
 
 void ClassSelection::LoadAdsClasses() {
     LoadClasses(c_.cboClass, AdsClasses());
-    if (fitDropDownWidth) {
-        fitDropDownWidth(c_.cboClass);
+    if (fitDropDown_) {
+        fitDropDown_(c_.cboClass);
     }
 }
 

@@ -5,6 +5,7 @@
 
 #include "controls/Controls.h"
 #include "controls/Window.h"
+#include "engine/Method.h"
 
 namespace pellory {
 
@@ -25,11 +26,10 @@ struct SelectionControls {
 // allowance consistent while the user edits. They change control states only.
 class ClassSelection {
   public:
+    // `fitDropDown` widens a class list's drop-down part to fit its labels.
     ClassSelection(Window& window, SelectionControls controls,
-                   std::function<void(const std::string&)> showStatus);
-
-    // Widens a class list's drop-down part to fit its labels; the view supplies the measuring.
-    std::function<void(ComboBox&)> fitDropDownWidth;
+                   std::function<void(const std::string&)> showStatus,
+                   std::function<void(ComboBox&)> fitDropDown);
 
     void MethodChosen();
     void MethodListOpened();
@@ -50,7 +50,7 @@ class ClassSelection {
     void LoadAdsClasses();
 
   private:
-    bool MacrsOrAds() const;
+    Method ChosenMethod() const { return MethodOf(c_.cboMethod.Text()); }
     void SetBusinessUse(bool usable);
     // Business use for a life text: "5" asks for it (with "100" and the focus), any other not.
     void BusinessUseForLife();
@@ -59,6 +59,7 @@ class ClassSelection {
     Window& window_;
     SelectionControls c_;
     std::function<void(const std::string&)> showStatus_;
+    std::function<void(ComboBox&)> fitDropDown_;
 };
 
 }  // namespace pellory

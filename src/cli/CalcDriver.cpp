@@ -46,6 +46,106 @@ std::string JsonString(const std::string& text) {
     return out + "\"";
 }
 
+using Refusal = std::optional<UsageError>;
+
+// Picks an entry of a list as a user does: the list opened, then the entry clicked.
+void Pick(ComboBox& list, int index) {
+    list.DropDown();
+    list.SetListIndex(index);
+}
+
+Refusal ChooseMethod(FrmViewDepr& w, const std::string& method) {
+    const int index = w.cboMethod.IndexOf(method);
+    if (index < 0) {
+        return Refuse("--method", "\"" + method +
+                                      "\" is not in the method list (ADS, Amortize, MACRS, "
+                                      "Straight Line)");
+    }
+    Pick(w.cboMethod, index);
+    return std::nullopt;
+}
+
+// The life picked from the list when the list holds it, otherwise typed.
+void EnterLife(FrmViewDepr& w, const std::string& life) {
+    const int index = w.cboLife.IndexOf(life);
+    if (index >= 0) {
+        Pick(w.cboLife, index);
+    } else {
+        w.Type(w.cboLife, life);
+    }
+}
+
+Refusal ChooseClass(FrmViewDepr& w, const std::string& label) {
+    if (!w.cboClass.Usable()) {
+        return Refuse("--class",
+                      "the class list is disabled; classes are offered for the methods MACRS and "
+                      "ADS only");
+    }
+    const int index = w.cboClass.IndexOf(label);
+    if (index < 0) {
+        return Refuse("--class",
+                      "\"" + label + "\" is not in the " + w.cboMethod.Text() + " class list");
+    }
+    Pick(w.cboClass, index);
+    return std::nullopt;
+}
+
+// Business %, the allowance and the convention, which the method, life and class open.
+Refusal ChooseShareAllowanceAndConvention(FrmViewDepr& w, const CalcOptions& o) {
+    if (o.business) {
+        if (!w.txtBusinessPercent.Usable()) {
+            return Refuse("--business",
+                          "the Business % box is disabled; it is asked for 5-year listed "
+                          "property only");
+        }
+        w.Type(w.txtBusinessPercent, *o.business);
+    }
+    if (o.bonus) {
+        if (!w.chkBonus.Usable()) {
+            return Refuse("--bonus",
+                          "the special allowance is not available for this method, life or "
+                          "class");
+        }
+        w.chkBonus.value = 1;
+    }
+    if (o.convention) {
+        if (!w.optConvention[*o.convention].Usable()) {
+            return Refuse(kConventionNames[*o.convention],
+                          "that convention button is disabled for this method, life or class");
+        }
+        w.optConvention.SetValue(*o.convention, true);
+    }
+    return std::nullopt;
+}
+
+// The date sold of a relinquished asset and the exchange of a replacement one.
+Refusal EnterSaleAndExchange(FrmViewDepr& w, const CalcOptions& o) {
+    const char* const kExchangeOnly =
+        "the exchange panel is disabled; it is for a Replacement Asset only (--asset-type "
+        "replacement)";
+    const struct {
+        const std::optional<std::string>& text;
+        EditControl& box;
+        const char* option;
+        const char* why;
+    } boxes[] = {
+        {o.sold, w.mskSold, "--sold",
+         "the Date Sold box is disabled; it is for a Relinquished Asset only (--asset-type "
+         "relinquished)"},
+        {o.salesPrice, w.txtSalesPrice, "--sales-price", kExchangeOnly},
+        {o.adjTaxBasis, w.txtAdjTaxBasis, "--adj-tax-basis", kExchangeOnly},
+    };
+    for (const auto& b : boxes) {
+        if (b.text) {
+            if (!b.box.Usable()) {
+                return Refuse(b.option, b.why);
+            }
+            w.Type(b.box, *b.text);
+        }
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 MsgAnswer CollectingPlatform::MsgBox(const std::string& text, MsgButtons buttons, MsgIcon,
@@ -66,87 +166,26 @@ std::optional<UsageError> Drive(FrmViewDepr& w, const CalcOptions& o) {
         w.optAssetType.SetValue(*o.assetType, true);
     }
     if (o.method) {
-        const int index = w.cboMethod.IndexOf(*o.method);
-        if (index < 0) {
-            return Refuse("--method", "\"" + *o.method +
-                                          "\" is not in the method list (ADS, Amortize, MACRS, "
-                                          "Straight Line)");
+        if (auto refused = ChooseMethod(w, *o.method)) {
+            return refused;
         }
-        w.cboMethod.DropDown();
-        w.cboMethod.SetListIndex(index);
     }
     if (o.inService) {
         w.Type(w.txtInService, *o.inService);
     }
     if (o.life) {
-        const int index = w.cboLife.IndexOf(*o.life);
-        if (index >= 0) {
-            w.cboLife.DropDown();
-            w.cboLife.SetListIndex(index);
-        } else {
-            w.Type(w.cboLife, *o.life);
-        }
+        EnterLife(w, *o.life);
     }
     if (o.assetClass) {
-        if (!w.cboClass.Usable()) {
-            return Refuse("--class",
-                          "the class list is disabled; classes are offered for the "
-                          "methods MACRS and ADS only");
+        if (auto refused = ChooseClass(w, *o.assetClass)) {
+            return refused;
         }
-        const int index = w.cboClass.IndexOf(*o.assetClass);
-        if (index < 0) {
-            return Refuse("--class", "\"" + *o.assetClass + "\" is not in the " +
-                                         w.cboMethod.Text() + " class list");
-        }
-        w.cboClass.DropDown();
-        w.cboClass.SetListIndex(index);
     }
-    if (o.business) {
-        if (!w.txtBusinessPercent.Usable()) {
-            return Refuse("--business",
-                          "the Business % box is disabled; it is asked for 5-year "
-                          "listed property only");
-        }
-        w.Type(w.txtBusinessPercent, *o.business);
+    if (auto refused = ChooseShareAllowanceAndConvention(w, o)) {
+        return refused;
     }
-    if (o.bonus) {
-        if (!w.chkBonus.Usable()) {
-            return Refuse("--bonus",
-                          "the special allowance is not available for this method, "
-                          "life or class");
-        }
-        w.chkBonus.value = 1;
-    }
-    if (o.convention) {
-        if (!w.optConvention[*o.convention].Usable()) {
-            return Refuse(kConventionNames[*o.convention],
-                          "that convention button is disabled for this method, life or class");
-        }
-        w.optConvention.SetValue(*o.convention, true);
-    }
-    if (o.sold) {
-        if (!w.mskSold.Usable()) {
-            return Refuse("--sold",
-                          "the Date Sold box is disabled; it is for a Relinquished "
-                          "Asset only (--asset-type relinquished)");
-        }
-        w.Type(w.mskSold, *o.sold);
-    }
-    if (o.salesPrice) {
-        if (!w.txtSalesPrice.Usable()) {
-            return Refuse("--sales-price",
-                          "the exchange panel is disabled; it is for a "
-                          "Replacement Asset only (--asset-type replacement)");
-        }
-        w.Type(w.txtSalesPrice, *o.salesPrice);
-    }
-    if (o.adjTaxBasis) {
-        if (!w.txtAdjTaxBasis.Usable()) {
-            return Refuse("--adj-tax-basis",
-                          "the exchange panel is disabled; it is for a "
-                          "Replacement Asset only (--asset-type replacement)");
-        }
-        w.Type(w.txtAdjTaxBasis, *o.adjTaxBasis);
+    if (auto refused = EnterSaleAndExchange(w, o)) {
+        return refused;
     }
     if (o.cost) {
         w.Type(w.txtCost, *o.cost);
@@ -160,8 +199,8 @@ std::optional<UsageError> Drive(FrmViewDepr& w, const CalcOptions& o) {
 
 std::string PlainReport(const FrmViewDepr& w, const std::vector<Message>& messages) {
     std::string out;
-    for (const ScheduleRow& row : WrittenRows(w)) {
-        out += row.year + "\t" + row.depreciation + "\t" + row.basis + "\n";
+    for (const ScheduleRow& row : w.depr.Result().rows) {
+        out += YearText(row) + "\t" + AmountText(row) + "\t" + BasisText(row) + "\n";
     }
     out += w.stbMain.caption + "\n";
     for (const Message& m : messages) {
@@ -173,13 +212,13 @@ std::string PlainReport(const FrmViewDepr& w, const std::vector<Message>& messag
 std::string JsonReport(const FrmViewDepr& w, const std::vector<Message>& messages) {
     std::string out = "{\"rows\":[";
     bool first = true;
-    for (const ScheduleRow& row : WrittenRows(w)) {
+    for (const ScheduleRow& row : w.depr.Result().rows) {
         out += first ? "" : ",";
         first = false;
         out += "{\"recovery_year\":" + std::to_string(row.recoveryYear) +
-               ",\"year\":" + JsonString(row.year) +
-               ",\"depreciation\":" + JsonString(row.depreciation) +
-               ",\"basis\":" + JsonString(row.basis) + "}";
+               ",\"year\":" + JsonString(YearText(row)) +
+               ",\"depreciation\":" + JsonString(AmountText(row)) +
+               ",\"basis\":" + JsonString(BasisText(row)) + "}";
     }
     out += "],\"status\":" + JsonString(w.stbMain.caption);
     out +=

@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "app/FrmViewDepr.h"
-#include "app/ScheduleRows.h"
 #include "cli/CalcOptions.h"
 #include "platform/Platform.h"
 

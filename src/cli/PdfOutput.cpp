@@ -7,6 +7,25 @@
 
 namespace pellory::cli {
 
+namespace {
+
+// A window whose Print button writes the report into a PDF file.
+class PdfServices : public NoServices {
+  public:
+    PdfServices(std::string path, Platform& platform)
+        : path_(std::move(path)), platform_(platform) {}
+    void PrintSchedule(const ReportSource& inputs) override {
+        written = PrintToPdf(inputs, path_, platform_);
+    }
+    bool written = false;
+
+  private:
+    std::string path_;
+    Platform& platform_;
+};
+
+}  // namespace
+
 std::optional<std::string> PrintPdf(FrmViewDepr& window, const std::string& path,
                                     const std::vector<Message>& messages, int& argc, char** argv) {
     if (!window.cmdPrint.Usable()) {
@@ -17,11 +36,11 @@ std::optional<std::string> PrintPdf(FrmViewDepr& window, const std::string& path
     }
     const QGuiApplication application(argc, argv);
     const std::size_t before = messages.size();
-    bool written = false;
-    window.printSchedule = [&] { written = PrintToPdf(window, path); };
+    PdfServices pdf(path, window.platform());
+    window.SetServices(&pdf);
     window.cmdPrint.Click();
-    window.printSchedule = nullptr;
-    if (written) {
+    window.SetServices(nullptr);
+    if (pdf.written) {
         return std::nullopt;
     }
     std::string reason = path + " not written";

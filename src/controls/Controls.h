@@ -189,6 +189,19 @@ class OptionButton : public Control {
     bool value = false;
 };
 
+struct MenuEntry {
+    std::string name;
+    std::string caption;  // "-" is a separator
+    Handler onClick;
+};
+
+// A pop-up menu: shown at the mouse position by its button, never in a menu bar.
+struct Menu {
+    std::string name;
+    std::string caption;
+    std::vector<MenuEntry> entries;
+};
+
 // Option buttons that exclude each other; selecting one from code runs the click handler.
 class OptionArray {
   public:

@@ -1,37 +1,46 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
+#include <string_view>
 
 #include "engine/AutoLimitSource.h"
 #include "engine/EngineValues.h"
 #include "engine/RateTables.h"
+#include "engine/Schedule.h"
 #include "engine/ScheduleWindow.h"
+#include "platform/ErrorReport.h"
 #include "platform/Platform.h"
 #include "platform/RuntimeError.h"
 
 namespace pellory {
 
-inline constexpr int kGridRows = 12;
-inline constexpr int kGridCols = 13;
-inline constexpr int kMaxRecoveryYears = 44;
-
 // The depreciation engine: the shared values, the schedule grid procedures and the year-by-year
 // amount functions. Each amount function returns one recovery year's depreciation, unrounded.
+// The schedule it enters is kept as typed rows, and written into the grid from them.
 class Depr {
   public:
-    Depr(ScheduleWindow& window, Platform& platform) : window_(window), platform_(platform) {}
+    Depr(ScheduleWindow& window, Platform& platform) : window_(window), platform_(platform) {
+        schedule_.rows.reserve(kMaxRecoveryYears);
+    }
 
     EngineValues values;
 
     // Widths, heading texts and alignment of the schedule grid.
     void SetGridHeadings();
+    // Empties every cell of the grid, and the schedule with it, then heads the grid again.
+    void ClearSchedule();
     // Enters one recovery year: the year-1 allowance, the running total in cents, the adjusted
     // basis and, for an amount of a cent or more, the year's row. No year takes more than what
     // the cents entered before it leave of the business basis. Returns the cents entered (0
     // when the call failed).
     std::int64_t FillGrid(std::int16_t year, double amount);
+    // The end of a schedule: the method line in the status line, blue and not bold, kept as the
+    // schedule's.
+    void ShowMethodLine();
 
     // MACRS tables; an unknown life or a year outside the row reports an error and gives 0.
     double MacrsHalfYear(double cost, double life, std::int16_t year);
@@ -61,19 +70,35 @@ class Depr {
     // The record files of yearly maximum amounts; without them every year is missing.
     AutoLimitSource* autoLimits = nullptr;
 
+    // What the last calculation entered: its rows, method line and error reports.
+    const Schedule& Result() const { return schedule_; }
+
     // Sum of the cent amounts entered since the last reset.
     double TotalDepreciation() const { return static_cast<double>(totalCents_) / 100.0; }
     std::int16_t BaseYear() const { return baseYear_; }
 
-    // The engine's error box: "Err: N[description]" under `title`.
-    void ReportError(const std::string& title, const RuntimeError& error) const;
+    // The engine's error report, "Err: N[description]" under `title`, kept among the
+    // schedule's faults.
+    ErrorReport Report(std::string_view title);
 
     ScheduleWindow& window() const { return window_; }
     Platform& platform() const { return platform_; }
 
   private:
+    // FillGrid's work; raises where the grid procedure reports.
+    std::int64_t EnterYear(std::int16_t year, double amount);
+    // The five caps of the in-service year, the fourth again for year 5 and later; nothing when
+    // the table lacks the year (the status line says so) or could not be opened.
+    std::optional<std::array<double, 5>> LuxuryAutoCaps(const std::string& yearText,
+                                                        const std::string& fileCode);
+    // The capped years until the business cost is recovered or the asset sold; false when the
+    // schedule ran into the last year the grid can show.
+    bool LuxuryAutoYears(double businessCost, const std::array<double, 5>& caps,
+                         std::span<const double> rates, const std::string& yearText);
+    // A MACRS table's amount, reported under `errorTitle` (0 then).
     double MacrsLookup(MacrsTable table, const char* errorTitle, double cost, double life,
                        std::int16_t year);
+    double MacrsAmount(MacrsTable table, double cost, double life, std::int16_t year);
     double RealProperty(double (*rate)(int, int), double cost, std::int16_t year);
     int InServiceMonth() const;
     // The calendar year before the in-service year, or before this year for an empty box.
@@ -84,6 +109,7 @@ class Depr {
 
     ScheduleWindow& window_;
     Platform& platform_;
+    Schedule schedule_;
     std::int64_t totalCents_ = 0;
     std::int16_t baseYear_ = 0;
 };

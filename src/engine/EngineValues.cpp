@@ -14,11 +14,11 @@ double BusinessFractionOf(std::string_view text) {
     return Val(text) * 0.01;
 }
 
-double ProrateSaleYear(double amount, std::int16_t convention, int saleMonth) {
+double ProrateSaleYear(double amount, AveragingConvention convention, int saleMonth) {
     switch (convention) {
-        case kHalfYear:
+        case AveragingConvention::HalfYear:
             return amount / 2;
-        case kMidQuarter: {
+        case AveragingConvention::MidQuarter: {
             double factor = 0.0;
             if (saleMonth >= 1 && saleMonth <= 3) {
                 factor = 0.125;
@@ -31,7 +31,7 @@ double ProrateSaleYear(double amount, std::int16_t convention, int saleMonth) {
             }
             return amount * factor;
         }
-        case kMidMonth:
+        case AveragingConvention::MidMonth:
             return amount * (saleMonth - 0.5) / 12;
         default:
             return amount;

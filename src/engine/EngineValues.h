@@ -4,23 +4,20 @@
 #include <string>
 #include <string_view>
 
+#include "engine/Method.h"
+
 namespace pellory {
 
 // The values the main window and the engine share for the whole run.
 struct EngineValues {
     std::string MethodText;
     double BusinessFraction = 0.0;
-    std::int16_t Convention = 0;  // 0 Half Year, 1 Mid Quarter, 2 Mid Month, 3 none
+    AveragingConvention Convention = AveragingConvention::HalfYear;
     double AdjustedBasis = 0.0;
     bool ResetTotal = false;
     bool BonusIncluded = false;
     bool InputError = false;
 };
-
-inline constexpr std::int16_t kHalfYear = 0;
-inline constexpr std::int16_t kMidQuarter = 1;
-inline constexpr std::int16_t kMidMonth = 2;
-inline constexpr std::int16_t kNoConvention = 3;
 
 // The business-use share a Business % text stands for: a text whose first or second character
 // is "." is the fraction it spells (.75, 0.75); an empty text is 100%; any other text is a
@@ -30,6 +27,6 @@ double BusinessFractionOf(std::string_view text);
 // The sale year's amount under a convention for a sale in `saleMonth`: half of it for Half Year,
 // the quarter's 0.125, 0.375, 0.625 or 0.875 for Mid Quarter (0 for a month outside 1-12),
 // (month - 0.5) / 12 of it for Mid Month, all of it without a convention.
-double ProrateSaleYear(double amount, std::int16_t convention, int saleMonth);
+double ProrateSaleYear(double amount, AveragingConvention convention, int saleMonth);
 
 }  // namespace pellory

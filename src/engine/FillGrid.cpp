@@ -10,8 +10,15 @@ namespace {
 constexpr int kYearWidth = 460;
 constexpr int kAmountWidth = 1280;
 constexpr const char* kHeadings[3] = {" Year ", "  Depreciation  ", " Adj. Tax Basis "};
-constexpr int kYearsPerGroup = 11;
 constexpr const char* kEmptyMonthYear = "__/____";
+
+// The row's three cells, in the row and column group of its recovery year.
+void WriteRow(Grid& grid, const ScheduleRow& row) {
+    const GridPlace place = GridPlaceOf(row.recoveryYear);
+    grid.SetTextMatrix(place.row, place.firstCol, YearText(row));
+    grid.SetTextMatrix(place.row, place.firstCol + 1, AmountText(row));
+    grid.SetTextMatrix(place.row, place.firstCol + 2, BasisText(row));
+}
 
 }  // namespace
 
@@ -27,6 +34,14 @@ void Depr::SetGridHeadings() {
     for (int col = 1; col < kGridCols; ++col) {
         grid.SetColAlignment(col, CellAlignment::RightCenter);
     }
+}
+
+void Depr::ClearSchedule() {
+    window_.ScheduleGrid().Clear();
+    schedule_.rows.clear();
+    schedule_.methodLine.clear();
+    schedule_.faults.clear();
+    SetGridHeadings();
 }
 
 std::int16_t Depr::ReadBaseYear() const {
@@ -54,63 +69,59 @@ double Depr::BusinessCost() const {
 }
 
 std::int64_t Depr::FillGrid(std::int16_t year, double amount) {
-    try {
-        baseYear_ = ReadBaseYear();
-        const double businessCost = BusinessCost();
-        const std::int64_t businessCents = ScaledRound(businessCost, 2);
-
-        Grid& grid = window_.ScheduleGrid();
-        int row = year;
-        int firstCol = 1;
-        if (year > 3 * kYearsPerGroup) {
-            row = year - 3 * kYearsPerGroup;
-            firstCol = 10;
-        } else if (year > 2 * kYearsPerGroup) {
-            row = year - 2 * kYearsPerGroup;
-            firstCol = 7;
-        } else if (year > kYearsPerGroup) {
-            row = year - kYearsPerGroup;
-            firstCol = 4;
-        } else if (year < 1) {
-            row = -1;  // there is no recovery year 0
-        }
-        grid.SetRow(row);  // a year above 44 lies below the grid and raises here
-        grid.SetCol(firstCol);
-
-        if (year == 1 && window_.BonusTicked() && !values.BonusIncluded) {
-            amount += Multiply(0.3, businessCost);
-        }
-        if (values.ResetTotal) {
-            values.ResetTotal = false;
-            totalCents_ = 0;
-        }
-        // No year takes more than the cents entered so far leave of the business basis: the
-        // year that reaches it takes exactly what is left, the years after it nothing.
-        std::int64_t cents = ScaledRound(amount, 2);
-        const std::int64_t left = businessCents - totalCents_;
-        if (cents > left) {
-            cents = std::max<std::int64_t>(left, 0);
-        }
-        totalCents_ += cents;
-        // Less than a dollar of basis left shows as none.
-        const std::int64_t basisCents = left - cents < 100 ? 0 : left - cents;
-        values.AdjustedBasis = static_cast<double>(basisCents) / 100.0;
-
-        if (cents > 0) {
-            grid.SetTextMatrix(row, firstCol, std::to_string(baseYear_ + year));
-            grid.SetTextMatrix(row, firstCol + 1, FormatAmountCents(cents));
-            grid.SetTextMatrix(row, firstCol + 2, FormatAmountCents(basisCents));
-            window_.EnablePrint();
-        }
-        return cents;
-    } catch (const RuntimeError& error) {
-        ReportError("Fill Grid Error", error);
-    }
-    return 0;
+    std::int64_t cents = 0;
+    Report("Fill Grid Error")([&] { cents = EnterYear(year, amount); });
+    return cents;
 }
 
-void Depr::ReportError(const std::string& title, const RuntimeError& error) const {
-    platform_.MsgBox(EngineErrorText(error), MsgButtons::Ok, MsgIcon::None, title);
+std::int64_t Depr::EnterYear(std::int16_t year, double amount) {
+    baseYear_ = ReadBaseYear();
+    const double businessCost = BusinessCost();
+    const std::int64_t businessCents = ScaledRound(businessCost, 2);
+
+    Grid& grid = window_.ScheduleGrid();
+    const GridPlace place = GridPlaceOf(year);
+    grid.SetRow(place.row);  // a year above 44 lies below the grid and raises here
+    grid.SetCol(place.firstCol);
+
+    if (year == 1 && window_.BonusTicked() && !values.BonusIncluded) {
+        amount += Multiply(0.3, businessCost);
+    }
+    if (values.ResetTotal) {
+        values.ResetTotal = false;
+        totalCents_ = 0;
+    }
+    // No year takes more than the cents entered so far leave of the business basis: the year
+    // that reaches it takes exactly what is left, the years after it nothing.
+    std::int64_t cents = ScaledRound(amount, 2);
+    const std::int64_t left = businessCents - totalCents_;
+    if (cents > left) {
+        cents = std::max<std::int64_t>(left, 0);
+    }
+    totalCents_ += cents;
+    // Less than a dollar of basis left shows as none.
+    const std::int64_t basisCents = left - cents < 100 ? 0 : left - cents;
+    values.AdjustedBasis = static_cast<double>(basisCents) / 100.0;
+
+    if (cents > 0) {
+        const ScheduleRow row{year, baseYear_ + year, cents, basisCents};
+        schedule_.Enter(row);
+        WriteRow(grid, row);
+        window_.EnablePrint();
+    }
+    return cents;
+}
+
+void Depr::ShowMethodLine() {
+    window_.SetStatusStyle(kBlue, false);
+    schedule_.methodLine = values.MethodText;
+    window_.ShowStatus(values.MethodText);
+}
+
+ErrorReport Depr::Report(std::string_view title) {
+    ErrorReport report = ErrorReport::Engine(platform_, title);
+    report.KeepingIn(schedule_.faults);
+    return report;
 }
 
 }  // namespace pellory

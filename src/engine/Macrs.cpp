@@ -14,37 +14,38 @@ constexpr const char* kAdsStraightLine = "Method: ADS- Straight Line";
 
 double Depr::MacrsLookup(MacrsTable table, const char* errorTitle, double cost, double life,
                          std::int16_t year) {
-    try {
-        for (const RateRow& row : MacrsRows(table)) {
-            if (row.life != life) {
-                continue;
-            }
-            values.MethodText = row.life < 15 ? kMacrs200 : kMacrs150;
-            if (year < 1 || static_cast<std::size_t>(year) > row.rates.size()) {
-                Raise(err::kSubscript);
-            }
-            double rate = row.rates[static_cast<std::size_t>(year - 1)];
-            if (row.life == 5) {
-                rate = Multiply(rate, values.BusinessFraction);
-            }
-            return Multiply(cost, rate);
+    double amount = 0.0;
+    Report(errorTitle)([&] { amount = MacrsAmount(table, cost, life, year); });
+    return amount;
+}
+
+double Depr::MacrsAmount(MacrsTable table, double cost, double life, std::int16_t year) {
+    for (const RateRow& row : MacrsRows(table)) {
+        if (row.life != life) {
+            continue;
         }
-        if (table == MacrsTable::HalfYear) {
-            if (life == 27.5 || life == 28) {
-                return MacrsResidential275(cost, life, year);
-            }
-            if (life == 31.5 || life == 32) {
-                return MacrsNonresidential315(cost, life, year);
-            }
-            if (life == 39) {
-                return MacrsNonresidential39(cost, life, year);
-            }
+        values.MethodText = row.life < 15 ? kMacrs200 : kMacrs150;
+        if (year < 1 || static_cast<std::size_t>(year) > row.rates.size()) {
+            Raise(err::kSubscript);
         }
-        Raise(err::kSubscript);
-    } catch (const RuntimeError& error) {
-        ReportError(errorTitle, error);
+        double rate = row.rates[static_cast<std::size_t>(year - 1)];
+        if (row.life == 5) {
+            rate = Multiply(rate, values.BusinessFraction);
+        }
+        return Multiply(cost, rate);
     }
-    return 0.0;
+    if (table == MacrsTable::HalfYear) {
+        if (life == 27.5 || life == 28) {
+            return MacrsResidential275(cost, life, year);
+        }
+        if (life == 31.5 || life == 32) {
+            return MacrsNonresidential315(cost, life, year);
+        }
+        if (life == 39) {
+            return MacrsNonresidential39(cost, life, year);
+        }
+    }
+    Raise(err::kSubscript);
 }
 
 double Depr::MacrsHalfYear(double cost, double life, std::int16_t year) {

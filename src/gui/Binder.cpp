@@ -14,7 +14,7 @@
 
 #include "controls/Utf8.h"
 #include "gui/Colors.h"
-#include "platform/RuntimeError.h"
+#include "platform/ErrorReport.h"
 
 namespace pellory::gui {
 
@@ -68,11 +68,7 @@ Binder::Binder(Window& model, std::function<void()> afterEvent)
     : model_(model), afterEvent_(std::move(afterEvent)) {}
 
 void Binder::Run(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const RuntimeError& error) {
-        model_.platform().Notify(EngineErrorText(error));
-    }
+    ErrorReport::Engine(model_.platform(), {})(action);
     if (afterEvent_) {
         afterEvent_();
     }

@@ -2,12 +2,10 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QClipboard>
 #include <QCursor>
 #include <QFontMetricsF>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -55,16 +53,17 @@ MainWindowView::MainWindowView(FrmViewDepr& model, QWidget* parent)
     outer->addWidget(status_);
     FollowTabOrder();
 
-    model_.popupMenu = [this](const Menu& menu) { PopUp(menu); };
-    model_.copyToClipboard = [](const std::string& text) {
-        QGuiApplication::clipboard()->setText(QString::fromStdString(text));
-    };
-    model_.selection.fitDropDownWidth = [this](ComboBox& list) { FitDropDown(list); };
+    services_ = std::make_unique<DesktopServices>(*this, model_.platform());
+    model_.SetServices(services_.get());
     Refresh();
     // The whole grid in view at first, as far as the screen allows; the window may be made
     // smaller, down to what its fields and buttons need.
     const QScreen* screen = this->screen();
     resize(screen != nullptr ? sizeHint().boundedTo(screen->availableSize()) : sizeHint());
+}
+
+MainWindowView::~MainWindowView() {
+    model_.SetServices(nullptr);
 }
 
 QLabel* MainWindowView::AddLabel(Label& control) {

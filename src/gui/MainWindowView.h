@@ -5,6 +5,7 @@
 
 #include "app/FrmViewDepr.h"
 #include "gui/Binder.h"
+#include "gui/DesktopServices.h"
 #include "gui/ScheduleTable.h"
 
 class QLabel;
@@ -15,10 +16,14 @@ class QRadioButton;
 namespace pellory::gui {
 
 // The main window on screen: the asset-type strip, the input panel, the button column, the
-// exchange frame, the schedule grid and the status line, all painted from the window model.
+// exchange frame, the schedule grid and the status line, all painted from the window model. The
+// model's services are the desktop's while the view lives.
 class MainWindowView : public QWidget {
   public:
     explicit MainWindowView(FrmViewDepr& model, QWidget* parent = nullptr);
+    ~MainWindowView() override;
+    MainWindowView(const MainWindowView&) = delete;
+    MainWindowView& operator=(const MainWindowView&) = delete;
 
     // Repaints every widget from the model.
     void Refresh();
@@ -29,6 +34,12 @@ class MainWindowView : public QWidget {
     QLabel* status() const { return status_; }
     // The widget that shows a control of the model, for tests and benchmarks.
     QWidget* WidgetFor(const Control& control) const;
+
+    // A menu of the Tools or Help button: below it when the keyboard opened it, else at the
+    // mouse.
+    void PopUp(const Menu& menu);
+    // The class list's drop-down part as wide as its longest label in the window's font.
+    void FitDropDown(ComboBox& combo);
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -47,8 +58,6 @@ class MainWindowView : public QWidget {
     void FollowTabOrder();
     void PaintGrid();
     void WidenForGrid();
-    void PopUp(const Menu& menu);
-    void FitDropDown(ComboBox& combo);
 
     FrmViewDepr& model_;
     Binder binder_;
@@ -57,6 +66,7 @@ class MainWindowView : public QWidget {
     ModelComboBox* classList_ = nullptr;
     std::map<const Control*, QWidget*> widgets_;
     std::map<const Menu*, QWidget*> menuButtons_;
+    std::unique_ptr<DesktopServices> services_;
 };
 
 }  // namespace pellory::gui

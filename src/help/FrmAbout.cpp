@@ -1,7 +1,7 @@
 #include "help/FrmAbout.h"
 
 #include "help/SysInfo.h"
-#include "platform/RuntimeError.h"
+#include "platform/ErrorReport.h"
 
 namespace pellory {
 
@@ -50,12 +50,7 @@ void FrmAbout::EmailClick() {
 }
 
 void FrmAbout::OpenLink(const std::string& target) {
-    try {
-        shell_.Open(target);
-    } catch (const RuntimeError& error) {
-        platform().MsgBox(ProcedureErrorText(error, kLinkErrorText), MsgButtons::Ok, MsgIcon::None,
-                          {});
-    }
+    ErrorReport::Procedure(platform(), kLinkErrorText)([&] { shell_.Open(target); });
 }
 
 }  // namespace pellory

@@ -1,13 +1,14 @@
 #include "help/Help.h"
 
-#include "platform/RuntimeError.h"
+#include "platform/ErrorReport.h"
 
 namespace pellory {
 
 namespace {
 
-void ReportViewerError(Platform& platform, const RuntimeError& error) {
-    platform.MsgBox(error.Description(), MsgButtons::Ok, MsgIcon::None, {});
+// A run-time error of the viewer shows its description alone.
+ErrorReport ViewerErrors(Platform& platform) {
+    return {platform, ErrorReport::Form::Description, {}, {}};
 }
 
 }  // namespace
@@ -18,21 +19,13 @@ void ShowHelpContents(Platform& platform, HelpViewer& viewer, const std::string&
         platform.MsgBox(kNoHelpMessage, MsgButtons::Ok, MsgIcon::Information, {});
         return;
     }
-    try {
-        viewer.ShowContents(helpFilePath, &window);
-    } catch (const RuntimeError& error) {
-        ReportViewerError(platform, error);
-    }
+    ViewerErrors(platform)([&] { viewer.ShowContents(helpFilePath, &window); });
 }
 
 void ShowHelpSearch(Platform& platform, HelpViewer& viewer, const std::string& helpFilePath) {
     // An error here would otherwise end the program from inside a menu click; it is reported
     // as Contents reports it.
-    try {
-        viewer.ShowIndex(helpFilePath, nullptr, {});
-    } catch (const RuntimeError& error) {
-        ReportViewerError(platform, error);
-    }
+    ViewerErrors(platform)([&] { viewer.ShowIndex(helpFilePath, nullptr, {}); });
 }
 
 }  // namespace pellory

@@ -127,6 +127,104 @@ IndexMatches HelpFile::FindKeywords(std::string_view typed) const {
     return matches;
 }
 
+namespace {
+
+// The keywords of a "@keywords" line, separated by ";".
+void AddKeywords(HelpTopic& topic, std::string_view list) {
+    for (;;) {
+        const auto semicolon = list.find(';');
+        const std::string_view keyword = Trim(list.substr(0, semicolon));
+        if (!keyword.empty()) {
+            topic.keywords.emplace_back(keyword);
+        }
+        if (semicolon == std::string_view::npos) {
+            return;
+        }
+        list.remove_prefix(semicolon + 1);
+    }
+}
+
+// The topics of a help file, read line by line after the signature. Each step gives the
+// problem that stops the reading, if any.
+class TopicReader {
+  public:
+    std::optional<HelpFileLoad> Line(int number, std::string_view line) {
+        if (!line.starts_with('@')) {
+            if (inTopic_) {
+                topics_.back().body.append(line).append("\n");
+            } else if (!Trim(line).empty()) {
+                return Fault(number, "Text stands outside a topic.");
+            }
+            return std::nullopt;
+        }
+        const auto space = line.find(' ');
+        const std::string_view name =
+            line.substr(1, space == std::string_view::npos ? std::string_view::npos : space - 1);
+        const std::string_view argument =
+            space == std::string_view::npos ? std::string_view{} : Trim(line.substr(space + 1));
+        return Directive(number, name, argument);
+    }
+
+    HelpFileLoad Finish() {
+        if (topics_.empty()) {
+            return Fault(0, "The help file holds no topics.");
+        }
+        for (HelpTopic& topic : topics_) {
+            if (topic.title.empty()) {
+                return Fault(topic.line, "The topic \"" + topic.id + "\" has no title.");
+            }
+            while (topic.body.ends_with("\n\n")) {
+                topic.body.pop_back();
+            }
+        }
+        return {HelpFileBuilder::Build(std::move(topics_)), {}, 0};
+    }
+
+  private:
+    std::optional<HelpFileLoad> Directive(int number, std::string_view name,
+                                          std::string_view argument) {
+        if (name == "section") {
+            book_ = std::string(argument);
+            inTopic_ = false;
+        } else if (name == "topic") {
+            return Topic(number, argument);
+        } else if (name == "title" || name == "keywords") {
+            if (!inTopic_) {
+                return Fault(number, "@" + std::string(name) + " stands outside a topic.");
+            }
+            HelpTopic& topic = topics_.back();
+            if (name == "keywords") {
+                AddKeywords(topic, argument);
+            } else if (!topic.title.empty()) {
+                return Fault(number, "The topic \"" + topic.id + "\" has a second title.");
+            } else {
+                topic.title = std::string(argument);
+            }
+        } else {
+            return Fault(number, "Unknown directive \"@" + std::string(name) + "\".");
+        }
+        return std::nullopt;
+    }
+
+    std::optional<HelpFileLoad> Topic(int number, std::string_view id) {
+        if (!ValidId(id)) {
+            return Fault(number, "A topic needs an id of letters, digits, \"-\", \"_\" or \".\".");
+        }
+        if (std::ranges::find(topics_, id, &HelpTopic::id) != topics_.end()) {
+            return Fault(number, "The topic id \"" + std::string(id) + "\" is used twice.");
+        }
+        topics_.push_back({std::string(id), {}, {}, {}, book_, number});
+        inTopic_ = true;
+        return std::nullopt;
+    }
+
+    std::vector<HelpTopic> topics_;
+    std::string book_;
+    bool inTopic_ = false;
+};
+
+}  // namespace
+
 HelpFileLoad ParseHelpFile(std::string_view text) {
     constexpr std::string_view kBom = "\xEF\xBB\xBF";
     if (text.starts_with(kBom)) {
@@ -136,81 +234,13 @@ HelpFileLoad ParseHelpFile(std::string_view text) {
     if (lines.empty() || lines.front() != HelpFile::kSignature) {
         return Fault(1, "This is not a Pellory help file.");
     }
-
-    std::vector<HelpTopic> topics;
-    std::string book;
-    bool inTopic = false;
+    TopicReader reader;
     for (std::size_t i = 1; i < lines.size(); ++i) {
-        const int number = static_cast<int>(i + 1);
-        const std::string_view line = lines[i];
-        if (!line.starts_with('@')) {
-            if (inTopic) {
-                topics.back().body.append(line).append("\n");
-            } else if (!Trim(line).empty()) {
-                return Fault(number, "Text stands outside a topic.");
-            }
-            continue;
-        }
-        const auto space = line.find(' ');
-        const std::string_view name =
-            line.substr(1, space == std::string_view::npos ? std::string_view::npos : space - 1);
-        const std::string_view argument =
-            space == std::string_view::npos ? std::string_view{} : Trim(line.substr(space + 1));
-        if (name == "section") {
-            book = std::string(argument);
-            inTopic = false;
-        } else if (name == "topic") {
-            if (!ValidId(argument)) {
-                return Fault(number,
-                             "A topic needs an id of letters, digits, \"-\", \"_\" or \".\".");
-            }
-            if (std::ranges::find(topics, argument, &HelpTopic::id) != topics.end()) {
-                return Fault(number,
-                             "The topic id \"" + std::string(argument) + "\" is used twice.");
-            }
-            topics.push_back({std::string(argument), {}, {}, {}, book, number});
-            inTopic = true;
-        } else if (name == "title" || name == "keywords") {
-            if (!inTopic) {
-                return Fault(number, "@" + std::string(name) + " stands outside a topic.");
-            }
-            HelpTopic& topic = topics.back();
-            if (name == "title") {
-                if (!topic.title.empty()) {
-                    return Fault(number, "The topic \"" + topic.id + "\" has a second title.");
-                }
-                topic.title = std::string(argument);
-            } else {
-                std::string_view rest = argument;
-                for (;;) {
-                    const auto semicolon = rest.find(';');
-                    const std::string_view keyword = Trim(rest.substr(0, semicolon));
-                    if (!keyword.empty()) {
-                        topic.keywords.emplace_back(keyword);
-                    }
-                    if (semicolon == std::string_view::npos) {
-                        break;
-                    }
-                    rest.remove_prefix(semicolon + 1);
-                }
-            }
-        } else {
-            return Fault(number, "Unknown directive \"@" + std::string(name) + "\".");
+        if (auto problem = reader.Line(static_cast<int>(i + 1), lines[i])) {
+            return std::move(*problem);
         }
     }
-
-    if (topics.empty()) {
-        return Fault(0, "The help file holds no topics.");
-    }
-    for (HelpTopic& topic : topics) {
-        if (topic.title.empty()) {
-            return Fault(topic.line, "The topic \"" + topic.id + "\" has no title.");
-        }
-        while (topic.body.ends_with("\n\n")) {
-            topic.body.pop_back();
-        }
-    }
-    return {HelpFileBuilder::Build(std::move(topics)), {}, 0};
+    return reader.Finish();
 }
 
 HelpFileLoad LoadHelpFile(const std::string& path) {

@@ -1,9 +1,11 @@
 #include "print/PrintGrid.h"
 
 #include <algorithm>
+#include <array>
 #include <string>
 
 #include "controls/Utf8.h"
+#include "platform/ErrorReport.h"
 #include "platform/RuntimeError.h"
 #include "print/ReportText.h"
 
@@ -29,8 +31,10 @@ constexpr double kTableX = 3800.0;
 constexpr double kCellShift = 300.0;
 constexpr double kYearGap = 700.0;
 constexpr double kAmountGap = 1200.0;
-// Each grid column counts its own width plus this much towards the width of the report.
+// Each of the first eight grid columns counts its own width plus this much towards the width of
+// the report.
 constexpr int kColumnAllowance = 460;
+constexpr int kMeasuredColumns = 8;
 
 constexpr double kBodySize = 8.0;
 constexpr double kTitleSize = 12.0;
@@ -41,7 +45,6 @@ constexpr std::size_t kYearField = 4;
 constexpr std::size_t kAmountField = 13;
 constexpr int kGroups = 4;
 constexpr int kColumnsPerGroup = 3;
-constexpr int kRowsPerGroup = 11;
 
 const char* const kFontName = "Courier new";
 const char* const kTitle = "Depreciation Schedule";
@@ -50,222 +53,219 @@ const char* const kAllowanceNote =
     "First year depreciation includes a special 30% depreciation allowance.";
 const std::string kRule(60, '_');
 
-// Runs the steps of one report: a step that raises a run-time error is reported and the next
-// one runs.
-class Steps {
-  public:
-    explicit Steps(Platform& platform) : platform_(platform) {}
-
-    template <typename Step>
-    void operator()(Step&& step) {
-        try {
-            step();
-        } catch (const RuntimeError& error) {
-            failed_ = true;
-            platform_.MsgBox(EngineErrorText(error), MsgButtons::Ok, MsgIcon::None,
-                             "Print Grid Error");
-        }
-    }
-
-    bool Failed() const { return failed_; }
-
-  private:
-    Platform& platform_;
-    bool failed_ = false;
-};
-
 double Length(const std::string& text) {
     return static_cast<double>(utf8::Length(text));
 }
 
-std::string AssetTypeText(const OptionArray& assetType) {
-    if (assetType[0].value) {
-        return assetType[0].caption;
-    }
-    if (assetType[1].value) {
-        return assetType[1].caption;
-    }
-    if (assetType[2].value) {
-        return assetType[2].caption;
-    }
-    return {};
-}
-
-std::string ConventionText(const FrmViewDepr& w) {
-    const std::int16_t convention = w.depr.values.Convention;
-    if (convention == kNoConvention) {
+std::string ConventionText(AveragingConvention convention) {
+    if (convention == AveragingConvention::None) {
         return "None";
     }
-    if (convention < 0 || convention >= w.optConvention.Count()) {
-        Raise(err::kSubscript);
+    const std::string_view name = ConventionName(convention);
+    if (name.empty()) {
+        Raise(err::kSubscript);  // no convention button has that index
     }
-    return w.optConvention[convention].caption;
+    return std::string(name);
 }
 
-std::string LifeOrClassText(const FrmViewDepr& w) {
-    if (w.cboClass.Text().empty()) {
-        return "Life: " + w.cboLife.Text() + std::string(24, ' ');
+std::string LifeOrClassText(const ReportInputs& in) {
+    if (in.assetClass.empty()) {
+        return "Life: " + in.life + std::string(24, ' ');
     }
-    return "Class: " + w.cboClass.Text() + std::string(6, ' ');
+    return "Class: " + in.assetClass + std::string(6, ' ');
+}
+
+// The cells of a table line: the year's row, or blank fields for a year without one.
+std::array<std::string, 3> TableCells(const ReportInputs& in, int recoveryYear) {
+    const auto found = std::ranges::find(in.rows, recoveryYear, &ScheduleRow::recoveryYear);
+    if (found == in.rows.end()) {
+        return {RightAligned("", kYearField), RightAligned("", kAmountField),
+                RightAligned("", kAmountField)};
+    }
+    return {RightAligned(YearText(*found), kYearField),
+            RightAligned(AmountText(*found), kAmountField),
+            RightAligned(BasisText(*found), kAmountField)};
+}
+
+// One report being drawn: every printer operation is a step of its own.
+class Report {
+  public:
+    Report(const ReportInputs& inputs, Printer& printer, Platform& platform)
+        : in_(inputs), printer_(printer), step_(ErrorReport::Engine(platform, "Print Grid Error")) {
+        for (int col = 1; col <= kMeasuredColumns; ++col) {
+            width_ += in_.columnWidths[static_cast<std::size_t>(col)] + kColumnAllowance;
+        }
+        offset_ = (kLineWidth - width_) / 2.0;
+    }
+
+    template <typename Action>
+    void Step(Action&& action) {
+        failed_ = !step_(std::forward<Action>(action)) || failed_;
+    }
+    bool Failed() const { return failed_; }
+
+    void Head();
+    void Inputs();
+    void Table();
+
+  private:
+    double Centred(const std::string& text) const {
+        return offset_ + (width_ - Length(text) * kTitleCharWidth) / 2.0;
+    }
+    // A text at `x` from the offset, ending the line or staying on it; one step.
+    template <typename Text>
+    void Item(double x, const Text& text, bool endLine) {
+        Step([&] {
+            const std::string shown = text();
+            printer_.SetCurrentX(offset_ + x);
+            if (endLine) {
+                printer_.PrintLine(shown);
+            } else {
+                printer_.PrintStay(shown);
+            }
+        });
+    }
+    void EmptyLine() {
+        Step([&] { printer_.PrintLine(""); });
+    }
+    void TableLine(int group, int row);
+
+    const ReportInputs& in_;
+    Printer& printer_;
+    ErrorReport step_;
+    bool failed_ = false;
+    double width_ = 0.0;  // of the schedule's columns
+    double offset_ = 0.0;
+};
+
+void Report::Head() {
+    Step([&] { printer_.SetCurrentY(kDateY); });
+    Step([&] { printer_.SetCurrentX(kDateX); });
+    Step([&] { printer_.PrintLine(ReportDate(in_.today)); });
+
+    Step([&] { printer_.SetCurrentY(kTitleY); });
+    Step([&] { printer_.SetCurrentX(Centred(kTitle)); });
+    Step([&] { printer_.SetFontSize(kTitleSize); });
+    Step([&] { printer_.PrintLine(kTitle); });
+
+    if (!in_.assetType.empty()) {
+        Step([&] { printer_.SetCurrentX(Centred(in_.assetType)); });
+    }
+    Step([&] { printer_.SetFontSize(kAssetTypeSize); });
+    Step([&] { printer_.PrintLine(in_.assetType); });
+    EmptyLine();
+
+    Step([&] { printer_.SetFontSize(kDescriptionSize); });
+    Step([&] {
+        // A description too long to centre starts at the left margin rather than off the page.
+        printer_.SetCurrentX(
+            std::max(0.0, (kLineWidth - Length(in_.description) * kDescriptionCharWidth) / 2.0));
+    });
+    Step([&] { printer_.PrintLine(in_.description); });
+    EmptyLine();
+    EmptyLine();
+}
+
+void Report::Inputs() {
+    Step([&] { printer_.SetFontSize(kBodySize); });
+    Item(
+        kFirstItem, [&] { return "Cost: " + ReportAmount(in_.cost); }, false);
+    Item(
+        kSecondItem, [&] { return in_.methodLine; }, false);
+    Item(
+        kThirdItem, [&] { return "Convention: " + ConventionText(in_.convention); }, true);
+    EmptyLine();
+
+    Item(
+        kFirstItem, [&] { return "In Service Date: " + in_.inService; }, false);
+    Item(
+        kSecondItem, [&] { return LifeOrClassText(in_); }, false);
+    Item(
+        kThirdItem,
+        [&] {
+            return in_.businessPercent.empty() ? std::string()
+                                               : "Business Percent: " + in_.businessPercent;
+        },
+        true);
+    EmptyLine();
+
+    if (!in_.salesPrice.empty()) {
+        Item(
+            kFirstItem, [&] { return "Sales Price: " + ReportAmount(in_.salesPrice); }, false);
+        Item(
+            kSecondItem, [&] { return "Adjusted Tax Basis: " + ReportAmount(in_.adjTaxBasis); },
+            false);
+        Item(
+            kThirdItem, [&] { return "Adjusted Cost: " + ReportAmount(in_.adjCost); }, true);
+        EmptyLine();
+    }
+    if (!in_.dateSold.empty()) {
+        Item(
+            kFirstItem, [&] { return "Date Sold: " + in_.dateSold; }, true);
+        EmptyLine();
+    }
+    if (in_.allowance) {
+        Item(
+            kFirstItem, [&] { return std::string(kAllowanceNote); }, true);
+        EmptyLine();
+    }
+    EmptyLine();
+    EmptyLine();
+}
+
+void Report::Table() {
+    Item(
+        kRuleX, [&] { return kRule; }, true);
+    Item(
+        kTableX, [&] { return std::string(); }, true);
+    Item(
+        kHeadingX, [&] { return std::string(kHeading); }, true);
+    Item(
+        kRuleX, [&] { return kRule; }, true);
+    // The four column groups one below the other, eleven lines each.
+    for (int group = 0; group < kGroups; ++group) {
+        for (int row = 1; row <= kYearsPerGroup; ++row) {
+            EmptyLine();
+            TableLine(group, row);
+        }
+    }
+}
+
+void Report::TableLine(int group, int row) {
+    const std::array<std::string, 3> cells = TableCells(in_, group * kYearsPerGroup + row);
+    double x = offset_ + kTableX;
+    for (int i = 0; i < kColumnsPerGroup; ++i) {
+        Step([&] {
+            printer_.SetCurrentX(x - kCellShift);
+            printer_.PrintStay(cells[static_cast<std::size_t>(i)]);
+        });
+        const int col = group * kColumnsPerGroup + 1 + i;
+        x += in_.columnWidths[static_cast<std::size_t>(col)] + (i == 0 ? kYearGap : kAmountGap);
+    }
 }
 
 }  // namespace
 
-bool PrintGrid(FrmViewDepr& w, Printer& printer, MousePointer& pointer) {
-    Steps step(w.platform());
-    const Grid& grid = w.grdDepr;
-
-    step([&] { pointer.Show(PointerShape::Hourglass); });
-    step([&] { printer.SetFontName(kFontName); });
-    const double bodySize = kBodySize;
-
-    step([&] { printer.SetCurrentY(kDateY); });
-    step([&] { printer.SetCurrentX(kDateX); });
-    step([&] { printer.PrintLine(ReportDate(w.platform().Today())); });
-
-    double width = 0.0;  // of the schedule's columns
-    double offset = 0.0;
-    step([&] {
-        int total = 0;
-        for (int col = 1; col <= 8; ++col) {
-            total += grid.ColWidth(col) + kColumnAllowance;
-        }
-        width = total;
-        offset = (kLineWidth - width) / 2.0;
-    });
-    const auto centred = [&](const std::string& text) {
-        return offset + (width - Length(text) * kTitleCharWidth) / 2.0;
-    };
-
-    step([&] { printer.SetCurrentY(kTitleY); });
-    step([&] { printer.SetCurrentX(centred(kTitle)); });
-    step([&] { printer.SetFontSize(kTitleSize); });
-    step([&] { printer.PrintLine(kTitle); });
-
-    const std::string assetType = AssetTypeText(w.optAssetType);
-    if (!assetType.empty()) {
-        step([&] { printer.SetCurrentX(centred(assetType)); });
-    }
-    step([&] { printer.SetFontSize(kAssetTypeSize); });
-    step([&] { printer.PrintLine(assetType); });
-    step([&] { printer.PrintLine(""); });
-
-    step([&] { printer.SetFontSize(kDescriptionSize); });
-    step([&] {
-        // A description too long to centre starts at the left margin rather than off the page.
-        const std::string& description = w.txtDescription.Text();
-        printer.SetCurrentX(
-            std::max(0.0, (kLineWidth - Length(description) * kDescriptionCharWidth) / 2.0));
-    });
-    step([&] { printer.PrintLine(w.txtDescription.Text()); });
-    step([&] { printer.PrintLine(""); });
-    step([&] { printer.PrintLine(""); });
-
-    step([&] { printer.SetFontSize(bodySize); });
-
-    std::string& methodText = w.depr.values.MethodText;
-    if (methodText.empty()) {
-        methodText = "Method: " + w.cboMethod.Text();
-    }
-
-    // The inputs, three to a line.
-    const auto item = [&](double x, const auto& text, bool endLine) {
-        step([&] {
-            const std::string shown = text();
-            printer.SetCurrentX(offset + x);
-            if (endLine) {
-                printer.PrintLine(shown);
-            } else {
-                printer.PrintStay(shown);
-            }
-        });
-    };
-    const auto emptyLine = [&] { step([&] { printer.PrintLine(""); }); };
-
-    item(
-        kFirstItem, [&] { return "Cost: " + ReportAmount(w.txtCost.Text()); }, false);
-    item(
-        kSecondItem, [&] { return methodText; }, false);
-    item(
-        kThirdItem, [&] { return "Convention: " + ConventionText(w); }, true);
-    emptyLine();
-
-    item(
-        kFirstItem, [&] { return "In Service Date: " + w.txtInService.Text(); }, false);
-    item(
-        kSecondItem, [&] { return LifeOrClassText(w); }, false);
-    item(
-        kThirdItem,
-        [&] {
-            const std::string& business = w.txtBusinessPercent.Text();
-            return business.empty() ? std::string() : "Business Percent: " + business;
-        },
-        true);
-    emptyLine();
-
-    if (!w.txtSalesPrice.Text().empty()) {
-        item(
-            kFirstItem, [&] { return "Sales Price: " + ReportAmount(w.txtSalesPrice.Text()); },
-            false);
-        item(
-            kSecondItem,
-            [&] { return "Adjusted Tax Basis: " + ReportAmount(w.txtAdjTaxBasis.Text()); }, false);
-        item(
-            kThirdItem, [&] { return "Adjusted Cost: " + ReportAmount(w.lblAdjCost.caption); },
-            true);
-        emptyLine();
-    }
-    if (!w.mskSold.IsEmpty()) {
-        item(
-            kFirstItem, [&] { return "Date Sold: " + w.mskSold.Text(); }, true);
-        emptyLine();
-    }
-    if (w.chkBonus.value == 1) {
-        item(
-            kFirstItem, [&] { return std::string(kAllowanceNote); }, true);
-        emptyLine();
-    }
-    emptyLine();
-    emptyLine();
-
-    item(
-        kRuleX, [&] { return kRule; }, true);
-    item(
-        kTableX, [&] { return std::string(); }, true);
-    item(
-        kHeadingX, [&] { return std::string(kHeading); }, true);
-    item(
-        kRuleX, [&] { return kRule; }, true);
-
-    // The table: the four column groups one below the other, eleven lines each.
-    for (int group = 0; group < kGroups; ++group) {
-        for (int row = 1; row <= kRowsPerGroup; ++row) {
-            emptyLine();
-            double x = offset + kTableX;
-            for (int i = 0; i < kColumnsPerGroup; ++i) {
-                const int col = group * kColumnsPerGroup + 1 + i;
-                const bool yearColumn = i == 0;
-                step([&] {
-                    printer.SetCurrentX(x - kCellShift);
-                    printer.PrintStay(RightAligned(grid.TextMatrix(row, col),
-                                                   yearColumn ? kYearField : kAmountField));
-                });
-                step([&] { x += grid.ColWidth(col) + (yearColumn ? kYearGap : kAmountGap); });
-            }
-        }
-    }
-
-    step([&] { printer.EndDoc(); });
-    step([&] { pointer.Show(PointerShape::Arrow); });
-    return !step.Failed();
+bool PrintGrid(const ReportInputs& inputs, Printer& printer, MousePointer& pointer,
+               Platform& platform) {
+    Report report(inputs, printer, platform);
+    report.Step([&] { pointer.Show(PointerShape::Hourglass); });
+    report.Step([&] { printer.SetFontName(kFontName); });
+    report.Head();
+    report.Inputs();
+    report.Table();
+    report.Step([&] { printer.EndDoc(); });
+    report.Step([&] { pointer.Show(PointerShape::Arrow); });
+    return !report.Failed();
 }
 
-bool PrintSchedule(FrmViewDepr& w, const PrinterOpener& open, MousePointer& pointer) {
+bool PrintSchedule(const ReportSource& inputs, const PrinterOpener& open, MousePointer& pointer,
+                   Platform& platform) {
     try {
         const std::unique_ptr<Printer> printer = open();
-        return PrintGrid(w, *printer, pointer);
+        return PrintGrid(inputs(), *printer, pointer, platform);
     } catch (const RuntimeError& error) {
-        w.platform().MsgBox(EngineErrorText(error), MsgButtons::Ok, MsgIcon::None, "Printer Error");
+        ErrorReport::Engine(platform, "Printer Error").Show(error);
         return false;
     }
 }

@@ -8,8 +8,12 @@ namespace {
 using CopyScheduleTest = testing::MainWindowTest;
 
 TEST_F(CopyScheduleTest, TheWrittenRowsGoOutInRecoveryYearOrderWithoutTrailingBlanks) {
-    std::vector<std::string> copied;
-    w.copyToClipboard = [&](const std::string& text) { copied.push_back(text); };
+    struct Clipboard : NoServices {
+        void CopyToClipboard(const std::string& text) override { copied.push_back(text); }
+        std::vector<std::string> copied;
+    } clipboard;
+    std::vector<std::string>& copied = clipboard.copied;
+    w.SetServices(&clipboard);
     w.CopySchedule();
     EXPECT_TRUE(copied.empty()) << "an empty grid copies nothing";
 

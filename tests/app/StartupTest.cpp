@@ -52,12 +52,33 @@ TEST_F(StartupTest, CaptionsAndLimits) {
     EXPECT_EQ(w.cmdHelp.tabIndex, 21);
 }
 
-TEST_F(StartupTest, ToolsAndHelpPopUpTheirMenus) {
-    std::vector<std::string> shown;
-    w.popupMenu = [&](const Menu& menu) { shown.push_back(menu.name); };
+TEST_F(StartupTest, TheButtonsAndMenusAskTheDesktopForItsServices) {
+    // Records what the window asks for, in order.
+    struct Recording : NoServices {
+        std::vector<std::string> asked;
+        void PopUpMenu(const Menu& menu) override { asked.push_back(menu.name); }
+        void PrintSchedule(const ReportSource& inputs) override {
+            asked.push_back("print " + inputs().methodLine);
+        }
+        void ShowHelpContents(const std::string& path, const Window& above) override {
+            asked.push_back("contents " + path + (&above == owner ? " above the window" : ""));
+        }
+        void ShowHelpSearch(const std::string& path) override { asked.push_back("search " + path); }
+        void ShowAbout() override { asked.push_back("about"); }
+        const Window* owner = nullptr;
+    } services;
+    services.owner = &w;
+    w.SetServices(&services);
     w.cmdTools.Click();
     w.cmdHelp.Click();
-    EXPECT_EQ(shown, (std::vector<std::string>{"mnuTools", "mnuhelp"}));
+    for (const MenuEntry& entry : w.mnuhelp.entries) {
+        entry.onClick();
+    }
+    w.cmdPrint.Click();
+    const std::string help = (platform.folder / "Amberlot.hlp").string();
+    EXPECT_EQ(services.asked, (std::vector<std::string>{"mnuTools", "mnuhelp", "about",
+                                                        "contents " + help + " above the window",
+                                                        "search " + help, "print Method: "}));
 }
 
 TEST_F(StartupTest, TypingInTheCostBox) {

@@ -24,12 +24,10 @@ class LuxuryAutoTest : public ::testing::Test {
         depr.MacrsLuxuryAuto(std::stod(window.cost), 0, window.inService.substr(3), fileCode,
                              quarter);
     }
-    int RowCount() const {
-        int n = 0;
-        for (int y = 1; y <= 44; ++y) {
-            n += window.Cell(y, 0).empty() ? 0 : 1;
-        }
-        return n;
+    std::size_t RowCount() const { return depr.Result().rows.size(); }
+    std::int64_t Amount(int year) const {
+        const ScheduleRow* row = depr.Result().Row(year);
+        return row != nullptr ? row->amountCents : -1;
     }
     testing::FakePlatform platform;
     testing::FakeScheduleWindow window;
@@ -39,20 +37,17 @@ class LuxuryAutoTest : public ::testing::Test {
 
 TEST_F(LuxuryAutoTest, CapsEachYearUntilTheCostIsRecovered) {
     Run();
-    const char* expected[][3] = {
-        {"2002", "3,060.00 ", "26,940.00 "}, {"2003", "4,900.00 ", "22,040.00 "},
-        {"2004", "2,950.00 ", "19,090.00 "}, {"2005", "1,775.00 ", "17,315.00 "},
-        {"2013", "1,775.00 ", "3,115.00 "},  {"2014", "1,775.00 ", "1,340.00 "},
+    const std::vector<ScheduleRow>& rows = depr.Result().rows;
+    ASSERT_EQ(RowCount(), 14U);
+    const ScheduleRow expected[] = {
+        {1, 2002, 306000, 2694000}, {2, 2003, 490000, 2204000}, {3, 2004, 295000, 1909000},
+        {4, 2005, 177500, 1731500}, {12, 2013, 177500, 311500}, {13, 2014, 177500, 134000},
+        {14, 2015, 134000, 0},
     };
-    const int years[] = {1, 2, 3, 4, 12, 13};
-    for (std::size_t i = 0; i < 6; ++i) {
-        for (int c = 0; c < 3; ++c) {
-            EXPECT_EQ(window.Cell(years[i], c), expected[i][c]) << years[i];
-        }
+    for (const ScheduleRow& row : expected) {
+        EXPECT_EQ(rows[static_cast<std::size_t>(row.recoveryYear - 1)], row);
     }
-    EXPECT_EQ(window.Cell(14, 1), "1,340.00 ");
-    EXPECT_EQ(window.Cell(14, 2), ".00 ");
-    EXPECT_EQ(RowCount(), 14);
+    EXPECT_EQ(depr.Result().methodLine, "Method: MACRS-200% DB Luxury Auto");
     EXPECT_EQ(window.status, "Method: MACRS-200% DB Luxury Auto");
     EXPECT_EQ(window.statusColor, kBlue);
     EXPECT_FALSE(window.statusBold);
@@ -64,13 +59,13 @@ TEST_F(LuxuryAutoTest, BusinessShareScalesCostAndCaps) {
     depr.values.BusinessFraction = 0.6;
     window.business = "60";
     Run();
-    EXPECT_EQ(window.Cell(1, 1), "1,836.00 ");
-    EXPECT_EQ(window.Cell(1, 2), "16,164.00 ");
-    EXPECT_EQ(window.Cell(2, 1), "2,940.00 ");
-    EXPECT_EQ(window.Cell(3, 1), "1,770.00 ");
-    EXPECT_EQ(window.Cell(4, 1), "1,065.00 ");
-    EXPECT_EQ(window.Cell(14, 1), "804.00 ");
-    EXPECT_EQ(window.Cell(14, 2), ".00 ");
+    EXPECT_EQ(Amount(1), 183600);
+    EXPECT_EQ(depr.Result().Row(1)->basisCents, 1616400);
+    EXPECT_EQ(Amount(2), 294000);
+    EXPECT_EQ(Amount(3), 177000);
+    EXPECT_EQ(Amount(4), 106500);
+    EXPECT_EQ(Amount(14), 80400);
+    EXPECT_EQ(depr.Result().rows.back(), (ScheduleRow{14, 2015, 80400, 0}));
 }
 
 TEST_F(LuxuryAutoTest, TheAllowanceCountsAgainstTheFirstYearCap) {
@@ -78,7 +73,7 @@ TEST_F(LuxuryAutoTest, TheAllowanceCountsAgainstTheFirstYearCap) {
     window.cost = "10000";
     Run();
     // 0.2 x 10000 + 0.3 x 10000 = 5000, capped at 3060; the grid adds nothing more.
-    EXPECT_EQ(window.Cell(1, 1), "3,060.00 ");
+    EXPECT_EQ(Amount(1), 306000);
     EXPECT_FALSE(depr.values.BonusIncluded);
 }
 
@@ -87,20 +82,20 @@ TEST_F(LuxuryAutoTest, In2001TheAllowanceRaisesTheFirstYearCap) {
         const char* fileCode;
         bool bonus;
         const char* inService;
-        const char* year1;
+        std::int64_t year1;
     } cases[] = {
-        {"A", true, "06/2001", "7,660.00 "},  {"E", true, "06/2001", "15,000.00 "},
-        {"A", false, "06/2001", "3,060.00 "}, {"A", true, "06/2002", "3,060.00 "},
-        {"E", false, "06/2001", "6,000.00 "},
+        {"A", true, "06/2001", 766000},  {"E", true, "06/2001", 1500000},
+        {"A", false, "06/2001", 306000}, {"A", true, "06/2002", 306000},
+        {"E", false, "06/2001", 600000},
     };
     for (const auto& c : cases) {
         window.bonus = c.bonus;
         window.inService = c.inService;
         window.cost = "30000";
         depr.values.ResetTotal = true;
-        window.grid.Clear();
+        depr.ClearSchedule();
         Run(c.fileCode);
-        EXPECT_EQ(window.Cell(1, 1), c.year1) << c.fileCode << c.bonus << c.inService;
+        EXPECT_EQ(Amount(1), c.year1) << c.fileCode << c.bonus << c.inService;
     }
 }
 
@@ -125,7 +120,7 @@ TEST_F(LuxuryAutoTest, AMissingYearOrTableStopsTheSchedule) {
         }
         Run();
         EXPECT_EQ(window.status, c.status);
-        EXPECT_EQ(RowCount(), 0);
+        EXPECT_EQ(RowCount(), 0U);
         EXPECT_FALSE(depr.values.BonusIncluded);
     }
 }
@@ -142,7 +137,7 @@ TEST_F(LuxuryAutoTest, NoBusinessShareStopsWithTheLabelRed) {
 TEST_F(LuxuryAutoTest, ACapOfZeroRunsIntoTheFortyThreeYearLimit) {
     limits.caps["AutoMax.DAT:2002"] = {"3060", "4900", "2950", "0"};
     Run();
-    EXPECT_EQ(RowCount(), 3);
+    EXPECT_EQ(RowCount(), 3U);
     EXPECT_EQ(window.status, "Can't display total depreciation. The life greater then 43 !");
     EXPECT_TRUE(depr.values.InputError);
     EXPECT_FALSE(depr.values.BonusIncluded);
@@ -151,29 +146,29 @@ TEST_F(LuxuryAutoTest, ACapOfZeroRunsIntoTheFortyThreeYearLimit) {
 
 TEST_F(LuxuryAutoTest, TheSaleYearIsProratedAndEndsTheSchedule) {
     const struct {
-        std::int16_t convention;
+        AveragingConvention convention;
         const char* sold;
-        const char* year3;
+        std::int64_t year3;
     } cases[] = {
-        {kHalfYear, "05/2004", "1,475.00 "},
-        {kMidQuarter, "11/2004", "2,581.25 "},
-        {kMidMonth, "03/2004", "614.58 "},
+        {AveragingConvention::HalfYear, "05/2004", 147500},
+        {AveragingConvention::MidQuarter, "11/2004", 258125},
+        {AveragingConvention::MidMonth, "03/2004", 61458},
     };
     for (const auto& c : cases) {
         depr.values.Convention = c.convention;
         depr.values.ResetTotal = true;
         window.sold = c.sold;
-        window.grid.Clear();
+        depr.ClearSchedule();
         Run();
-        EXPECT_EQ(window.Cell(3, 1), c.year3) << c.sold;
-        EXPECT_EQ(RowCount(), 3);
+        EXPECT_EQ(Amount(3), c.year3) << c.sold;
+        EXPECT_EQ(RowCount(), 3U);
     }
 }
 
 TEST_F(LuxuryAutoTest, ACostOfZeroWritesNothingButTheMethod) {
     window.cost = "0";
     Run();
-    EXPECT_EQ(RowCount(), 0);
+    EXPECT_EQ(RowCount(), 0U);
     EXPECT_EQ(window.status, "Method: MACRS-200% DB Luxury Auto");
 }
 
@@ -190,8 +185,8 @@ TEST_F(LuxuryAutoTest, CleanFuelUsesItsOwnTableAndQuarterRates) {
     window.inService = "11/2002";
     Run("E", 4);
     EXPECT_EQ(limits.lookups, std::vector<std::string>{"Electric.DAT:2002"});
-    EXPECT_EQ(window.Cell(1, 1), "1,500.00 ");  // 0.05 x 30000 under the cap
-    EXPECT_EQ(window.Cell(2, 1), "11,400.00 ");
+    EXPECT_EQ(Amount(1), 150000);  // 0.05 x 30000 under the cap
+    EXPECT_EQ(Amount(2), 1140000);
 }
 
 }  // namespace

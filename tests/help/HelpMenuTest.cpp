@@ -7,7 +7,7 @@
 #include <string>
 
 #include "FakePlatform.h"
-#include "app/FrmViewDepr.h"
+#include "controls/Window.h"
 #include "help/qt/HelpMenu.h"
 
 using pellory::helpqt::HelpMenu;
@@ -15,41 +15,30 @@ using pellory::helpqt::HelpWindow;
 
 namespace {
 
-// Runs the main window's Help menu entry of that name.
-void Choose(pellory::FrmViewDepr& main, const std::string& entry) {
-    for (const pellory::MenuEntry& e : main.mnuhelp.entries) {
-        if (e.name == entry) {
-            e.onClick();
-            return;
-        }
-    }
-    QFAIL(("no entry " + entry).c_str());
-}
+const std::string kHelpFile = std::string(PELLORY_PROGRAM_DIR) + "/Amberlot.hlp";
 
 }  // namespace
 
-// The Help menu of a loaded main window whose program folder is the build's.
+// The Help menu of a main window, on the help file of the build's program folder.
 class HelpMenuTest : public QObject {
     Q_OBJECT
 
   private slots:
     void contentsOpenTheProgramsHelpFileAboveTheMainWindow() {
         pellory::testing::FakePlatform platform;
-        platform.folder = PELLORY_PROGRAM_DIR;
-        pellory::FrmViewDepr main(platform);
-        main.Load();
+        const pellory::Window main(platform);
         QWidget mainWidget;
         mainWidget.show();
-        HelpMenu menu(main, &mainWidget);
+        HelpMenu menu(platform, &mainWidget);
 
-        Choose(main, "mnuContents");
+        menu.ShowContents(kHelpFile, main);
         HelpWindow* window = menu.viewer().helpWindow();
         QVERIFY(window != nullptr && window->isVisible());
         QVERIFY(window->File() != nullptr);
         QCOMPARE(window->tabs()->currentIndex(), HelpWindow::kContentsTab);
         QCOMPARE(window->windowHandle()->transientParent(), mainWidget.windowHandle());
 
-        Choose(main, "munSearch");
+        menu.ShowSearch(kHelpFile);
         QCOMPARE(window->tabs()->currentIndex(), HelpWindow::kIndexTab);
         QCOMPARE(window->windowHandle()->transientParent(), nullptr);
         QVERIFY(platform.boxes.empty());
@@ -57,12 +46,10 @@ class HelpMenuTest : public QObject {
 
     void contentsWithoutAHelpPathOnlyTellsTheUser() {
         pellory::testing::FakePlatform platform;
-        pellory::FrmViewDepr main(platform);
-        main.Load();
-        main.helpFilePath.clear();
-        HelpMenu menu(main, nullptr);
+        const pellory::Window main(platform);
+        HelpMenu menu(platform, nullptr);
 
-        Choose(main, "mnuContents");
+        menu.ShowContents("", main);
         QVERIFY(menu.viewer().helpWindow() == nullptr);
         QCOMPARE(platform.boxes.size(), std::size_t{1});
         QCOMPARE(platform.boxes[0].text,
@@ -73,11 +60,9 @@ class HelpMenuTest : public QObject {
 
     void aboutShowsTheAboutBoxModally() {
         pellory::testing::FakePlatform platform;
-        pellory::FrmViewDepr main(platform);
-        main.Load();
         QWidget mainWidget;
         mainWidget.show();
-        HelpMenu menu(main, &mainWidget);
+        HelpMenu menu(platform, &mainWidget);
 
         QString version;
         QWidget* parent = nullptr;
@@ -92,7 +77,7 @@ class HelpMenuTest : public QObject {
             }
             QTest::keyClick(box, Qt::Key_Return);
         });
-        Choose(main, "mnuAbout");
+        menu.ShowAbout();
         QCOMPARE(version, QString("Version 3.0.2"));
         QCOMPARE(parent, &mainWidget);
         QVERIFY(QApplication::activeModalWidget() == nullptr);

@@ -64,7 +64,9 @@ bool Starts(const PrinterCall& call, const std::string& start) {
 
 class PrintFailureTest : public ReportTest {
   protected:
-    void PrintOn(FailingPrinter& failing) { printedCleanly = PrintGrid(w, failing, pointer); }
+    void PrintOn(FailingPrinter& failing) {
+        printedCleanly = PrintGrid(ReportInputsOf(w), failing, pointer, platform);
+    }
     std::vector<std::string> Texts() const {
         std::vector<std::string> out;
         for (const auto& box : platform.boxes) {
@@ -119,8 +121,7 @@ TEST_F(PrintFailureTest, APrinterThatFailsEverythingGivesOneReportPerStepAndNoCr
 
 TEST_F(PrintFailureTest, AnUnknownConventionLeavesOutItsItemOnly) {
     WorkedExample();
-    w.depr.values.Convention = 7;
-    Print();
+    Print([](ReportInputs& inputs) { inputs.convention = static_cast<AveragingConvention>(7); });
     EXPECT_EQ(Texts(),
               std::vector<std::string>{"Print Grid Error: Err: 9[Subscript out of range]"});
     EXPECT_FALSE(Printed("Convention: "));
@@ -141,12 +142,12 @@ TEST_F(PrintFailureTest, ACostTooLargeToFormatLeavesOutTheCostOnly) {
 
 TEST_F(PrintFailureTest, NoPrinterIsReportedByThePrintButton) {
     WorkedExample();
-    const bool printed = PrintSchedule(
-        w,
-        []() -> std::unique_ptr<Printer> {
-            throw RuntimeError(err::kPrinter, "No printer is installed");
-        },
-        pointer);
+    const bool printed =
+        PrintSchedule([&] { return ReportInputsOf(w); },
+                      []() -> std::unique_ptr<Printer> {
+                          throw RuntimeError(err::kPrinter, "No printer is installed");
+                      },
+                      pointer, platform);
     EXPECT_FALSE(printed);
     EXPECT_EQ(Texts(),
               std::vector<std::string>{"Printer Error: Err: 482[No printer is installed]"});

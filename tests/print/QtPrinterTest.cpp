@@ -11,6 +11,7 @@
 #include <string>
 
 #include "MainWindowFixture.h"
+#include "app/ReportInputs.h"
 #include "platform/RuntimeError.h"
 #include "print/qt/PrintSchedule.h"
 #include "print/qt/QtMousePointer.h"
@@ -117,28 +118,31 @@ TEST_F(QtPrinterTest, TheScheduleReplacesAPdfFileOnlyWhenItIsWrittenWhole) {
     const fs::path missing = folder / "missing" / "x.pdf";
     const struct {
         fs::path path;
-        std::int16_t convention;  // 7 fails a step of the report
+        int convention;  // 7 fails a step of the report
         std::string box;
     } failures[] = {
-        {missing, kHalfYear,
+        {missing, 0,
          "Printer Error: Err: 75[Cannot write the file " + missing.string() +
              ": No such file or directory]"},
-        {"/dev/full", kHalfYear,
+        {"/dev/full", 0,
          "Printer Error: Err: 75[Cannot write the file /dev/full: No space left on device]"},
         {file, 7, "Print Grid Error: Err: 9[Subscript out of range]"},
     };
     for (const auto& f : failures) {
         platform.boxes.clear();
-        w.depr.values.Convention = f.convention;
-        EXPECT_FALSE(PrintToPdf(w, f.path.string())) << f.path;
+        const auto inputs = [&] {
+            ReportInputs in = ReportInputsOf(w);
+            in.convention = static_cast<AveragingConvention>(f.convention);
+            return in;
+        };
+        EXPECT_FALSE(PrintToPdf(inputs, f.path.string(), platform)) << f.path;
         ASSERT_EQ(platform.boxes.size(), 1u) << f.path;
         EXPECT_EQ(platform.boxes[0].title + ": " + platform.boxes[0].text, f.box);
     }
     EXPECT_EQ(Contents(file), "an older schedule");
 
     platform.boxes.clear();
-    w.depr.values.Convention = kHalfYear;
-    EXPECT_TRUE(PrintToPdf(w, file.string()));
+    EXPECT_TRUE(PrintToPdf([&] { return ReportInputsOf(w); }, file.string(), platform));
     EXPECT_TRUE(platform.boxes.empty());
     const std::string pdf = Contents(file);
     EXPECT_EQ(pdf.substr(0, 5), "%PDF-");
@@ -153,7 +157,7 @@ TEST_F(QtPrinterTest, WithoutAPrinterThePrintButtonSaysSo) {
     if (!QPrinterInfo::defaultPrinter().isNull()) {
         GTEST_SKIP() << "this machine has a default printer";
     }
-    PrintToDefaultPrinter(w);
+    PrintToDefaultPrinter([&] { return ReportInputsOf(w); }, platform);
     ASSERT_EQ(platform.boxes.size(), 1u);
     EXPECT_EQ(platform.boxes[0].title, "Printer Error");
     EXPECT_EQ(platform.boxes[0].text, "Err: 482[No printer is installed]");

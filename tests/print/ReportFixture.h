@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "MainWindowFixture.h"
+#include "app/ReportInputs.h"
 #include "print/PrintGrid.h"
 #include "print/RecordingPrinter.h"
 
@@ -21,7 +22,16 @@ class ReportTest : public MainWindowTest {
   public:
     static constexpr double kBodyLine = 8 * RecordingPrinter::kLineHeightPerPoint;  // 192
 
-    void Print() { printedCleanly = PrintGrid(w, printer, pointer); }
+    // The report of the window's schedule, its inputs changed first by `change`.
+    template <typename Change>
+    void Print(Change&& change) {
+        ReportInputs inputs = ReportInputsOf(w);
+        change(inputs);
+        printedCleanly = PrintGrid(inputs, printer, pointer, platform);
+    }
+    void Print() {
+        Print([](ReportInputs&) {});
+    }
 
     // The 5-year MACRS example with the special allowance: six years from 2002.
     void WorkedExample() {

@@ -5,6 +5,7 @@
 #include <set>
 #include <string>
 
+#include "ScheduleRowPrinter.h"
 #include "engine/AutoLimitSource.h"
 #include "engine/Depr.h"
 #include "engine/ScheduleWindow.h"
@@ -29,10 +30,10 @@ class FakeScheduleWindow : public ScheduleWindow {
     }
     void SetAutoBusinessLabelColor(Color c) override { autoBusinessColor = c; }
 
-    // The written cells of a recovery year: year, depreciation, basis.
+    // The cells of a recovery year: year, depreciation, basis.
     std::string Cell(int recoveryYear, int column) const {
-        const int group = (recoveryYear - 1) / 11;
-        return grid.TextMatrix(recoveryYear - group * 11, group * 3 + 1 + column);
+        const GridPlace place = GridPlaceOf(recoveryYear);
+        return grid.TextMatrix(place.row, place.firstCol + column);
     }
 
     std::string inService = "01/2002";

@@ -2,10 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
 #include "FakePlatform.h"
+#include "ScheduleRowPrinter.h"
 #include "app/FrmViewDepr.h"
 
 namespace pellory::testing {
@@ -31,38 +33,14 @@ class MainWindowTest : public ::testing::Test {
         w.txtInService.SetText(w.txtInService.EmptyText());
         w.Type(w.txtInService, text);
     }
-    // The written cells of a recovery year: year, depreciation, basis.
-    std::string Cell(int year, int column) const {
-        const int group = (year - 1) / 11;
-        return w.grdDepr.TextMatrix(year - group * 11, group * 3 + 1 + column);
-    }
-    std::vector<std::string> Amounts() const {
-        std::vector<std::string> out;
-        for (int y = 1; y <= 44; ++y) {
-            if (!Cell(y, 0).empty()) {
-                out.push_back(Cell(y, 1));
-            }
-        }
-        return out;
-    }
-    std::string LastBasis() const {
-        std::string last;
-        for (int y = 1; y <= 44; ++y) {
-            if (!Cell(y, 0).empty()) {
-                last = Cell(y, 2);
-            }
-        }
-        return last;
-    }
-    int LastWrittenYear() const {
-        int last = 0;
-        for (int y = 1; y <= 44; ++y) {
-            if (!Cell(y, 0).empty()) {
-                last = y;
-            }
-        }
-        return last;
-    }
+    // The schedule's rows, and the row of a recovery year (null when it has none).
+    const std::vector<ScheduleRow>& Rows() const { return w.depr.Result().rows; }
+    const ScheduleRow* Row(int year) const { return w.depr.Result().Row(year); }
+    // A year's depreciation and the adjusted basis after it, in cents; -1 without a row.
+    std::int64_t Amount(int year) const { return Row(year) ? Row(year)->amountCents : -1; }
+    std::int64_t Basis(int year) const { return Row(year) ? Row(year)->basisCents : -1; }
+    std::int64_t LastBasis() const { return Rows().empty() ? -1 : Rows().back().basisCents; }
+    int LastWrittenYear() const { return Rows().empty() ? 0 : Rows().back().recoveryYear; }
 
     FakePlatform platform;
     FrmViewDepr w{platform};

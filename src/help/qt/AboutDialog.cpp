@@ -39,7 +39,33 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
 AboutDialog::AboutDialog(FrmAbout& model, QWidget* parent) : QDialog(parent), model_(model) {
     setModal(true);
     setWindowTitle(Text(model_.Caption()));
+    QLayout* heading = CreateHeading();
+    QLabel* disclaimer = AddLabel(model_.lblDisclaimer, new QLabel(this));
+    disclaimer->setWordWrap(true);
+    CreateButtons();
 
+    auto* rule = new QFrame(this);
+    rule->setFrameShape(QFrame::HLine);
+    rule->setFrameShadow(QFrame::Sunken);
+
+    auto* buttons = new QVBoxLayout;
+    buttons->addWidget(ok_);
+    buttons->addWidget(sysInfo_);
+    buttons->addStretch();
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(disclaimer, 1);
+    bottom->addLayout(buttons);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(heading);
+    layout->addWidget(rule);
+    layout->addLayout(bottom);
+    setMinimumWidth(480);
+
+    Refresh();
+}
+
+QLayout* AboutDialog::CreateHeading() {
     icon_ = new QLabel(this);
     QIcon icon = QApplication::windowIcon();
     if (icon.isNull()) {
@@ -63,9 +89,27 @@ AboutDialog::AboutDialog(FrmAbout& model, QWidget* parent) : QDialog(parent), mo
     email_ = new LinkLabel(this);
     AddLabel(model_.lblEmail, email_);
     email_->onClick = [this] { Run([this] { model_.EmailClick(); }); };
-    QLabel* disclaimer = AddLabel(model_.lblDisclaimer, new QLabel(this));
-    disclaimer->setWordWrap(true);
 
+    auto* heading = new QVBoxLayout;
+    heading->addWidget(title);
+    heading->addWidget(version);
+    auto* links = new QGridLayout;
+    links->addWidget(website, 0, 0);
+    links->addWidget(webLink_, 0, 1);
+    links->addWidget(questions, 1, 0);
+    links->addWidget(email_, 1, 1);
+    links->setColumnStretch(1, 1);
+    heading->addSpacing(8);
+    heading->addLayout(links);
+    heading->addStretch();
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(icon_);
+    top->addLayout(heading, 1);
+    return top;
+}
+
+void AboutDialog::CreateButtons() {
     ok_ = new QPushButton(this);
     ok_->setDefault(true);
     widgets_[&model_.cmdOK] = ok_;
@@ -88,43 +132,6 @@ AboutDialog::AboutDialog(FrmAbout& model, QWidget* parent) : QDialog(parent), mo
         button->installEventFilter(this);
     }
     setTabOrder(ok_, sysInfo_);
-
-    auto* heading = new QVBoxLayout;
-    heading->addWidget(title);
-    heading->addWidget(version);
-    auto* links = new QGridLayout;
-    links->addWidget(website, 0, 0);
-    links->addWidget(webLink_, 0, 1);
-    links->addWidget(questions, 1, 0);
-    links->addWidget(email_, 1, 1);
-    links->setColumnStretch(1, 1);
-    heading->addSpacing(8);
-    heading->addLayout(links);
-    heading->addStretch();
-
-    auto* top = new QHBoxLayout;
-    top->addWidget(icon_);
-    top->addLayout(heading, 1);
-
-    auto* rule = new QFrame(this);
-    rule->setFrameShape(QFrame::HLine);
-    rule->setFrameShadow(QFrame::Sunken);
-
-    auto* buttons = new QVBoxLayout;
-    buttons->addWidget(ok_);
-    buttons->addWidget(sysInfo_);
-    buttons->addStretch();
-    auto* bottom = new QHBoxLayout;
-    bottom->addWidget(disclaimer, 1);
-    bottom->addLayout(buttons);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(top);
-    layout->addWidget(rule);
-    layout->addLayout(bottom);
-    setMinimumWidth(480);
-
-    Refresh();
 }
 
 QLabel* AboutDialog::AddLabel(const Label& label, QLabel* widget) {

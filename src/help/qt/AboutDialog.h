@@ -8,6 +8,7 @@
 #include "help/FrmAbout.h"
 #include "platform/Platform.h"
 
+class QLayout;
 class QPushButton;
 
 namespace pellory::helpqt {
@@ -48,6 +49,9 @@ class AboutDialog : public QDialog {
     // Runs a handler of the model, then repaints.
     void Run(const std::function<void()>& handler);
     QLabel* AddLabel(const Label& label, QLabel* widget);
+    // The icon beside the title, the version and the two links.
+    QLayout* CreateHeading();
+    void CreateButtons();
 
     FrmAbout& model_;
     std::map<const Control*, QWidget*> widgets_;

@@ -5,23 +5,19 @@
 
 namespace pellory::helpqt {
 
-HelpMenu::HelpMenu(FrmViewDepr& mainWindow, QWidget* mainWidget)
-    : mainWindow_(mainWindow), viewer_(mainWidget) {
-    mainWindow_.showAbout = [this, mainWidget] {
-        ShowAboutBox(mainWindow_.platform(), mainWidget);
-    };
-    mainWindow_.showHelpContents = [this] {
-        ShowHelpContents(mainWindow_.platform(), viewer_, mainWindow_.helpFilePath, mainWindow_);
-    };
-    mainWindow_.showHelpSearch = [this] {
-        ShowHelpSearch(mainWindow_.platform(), viewer_, mainWindow_.helpFilePath);
-    };
+HelpMenu::HelpMenu(Platform& platform, QWidget* mainWidget)
+    : platform_(platform), mainWidget_(mainWidget), viewer_(mainWidget) {}
+
+void HelpMenu::ShowAbout() {
+    ShowAboutBox(platform_, mainWidget_);
 }
 
-HelpMenu::~HelpMenu() {
-    mainWindow_.showAbout = nullptr;
-    mainWindow_.showHelpContents = nullptr;
-    mainWindow_.showHelpSearch = nullptr;
+void HelpMenu::ShowContents(const std::string& helpFilePath, const Window& owner) {
+    ShowHelpContents(platform_, viewer_, helpFilePath, owner);
+}
+
+void HelpMenu::ShowSearch(const std::string& helpFilePath) {
+    ShowHelpSearch(platform_, viewer_, helpFilePath);
 }
 
 }  // namespace pellory::helpqt

@@ -1,7 +1,10 @@
 #pragma once
 
-#include "app/FrmViewDepr.h"
+#include <string>
+
+#include "controls/Window.h"
 #include "help/qt/QtHelpViewer.h"
+#include "platform/Platform.h"
 
 class QWidget;
 
@@ -9,18 +12,20 @@ namespace pellory::helpqt {
 
 // The main window's Help menu on the desktop: About shows the About box modally over
 // `mainWidget`, Contents opens the help file at its contents above `mainWidget`'s window, Search
-// at its keyword index. Fills the main window model's hooks for as long as it lives.
+// at its keyword index.
 class HelpMenu {
   public:
-    HelpMenu(FrmViewDepr& mainWindow, QWidget* mainWidget);
-    ~HelpMenu();
-    HelpMenu(const HelpMenu&) = delete;
-    HelpMenu& operator=(const HelpMenu&) = delete;
+    HelpMenu(Platform& platform, QWidget* mainWidget);
+
+    void ShowAbout();
+    void ShowContents(const std::string& helpFilePath, const Window& owner);
+    void ShowSearch(const std::string& helpFilePath);
 
     QtHelpViewer& viewer() { return viewer_; }
 
   private:
-    FrmViewDepr& mainWindow_;
+    Platform& platform_;
+    QWidget* mainWidget_;
     QtHelpViewer viewer_;
 };
 

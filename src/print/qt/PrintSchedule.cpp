@@ -7,6 +7,7 @@
 #include <QPdfWriter>
 #include <QPrinterInfo>
 
+#include "platform/ErrorReport.h"
 #include "platform/RuntimeError.h"
 #include "print/PrintGrid.h"
 #include "print/qt/QtMousePointer.h"
@@ -53,27 +54,22 @@ std::unique_ptr<Printer> OpenPdfDocument(QByteArray& pdf) {
     return document;
 }
 
-void PrintToDefaultPrinter(FrmViewDepr& window) {
+void PrintToDefaultPrinter(const ReportSource& inputs, Platform& platform) {
     QtMousePointer pointer;
-    PrintSchedule(window, OpenDefaultPrinter, pointer);
+    PrintSchedule(inputs, OpenDefaultPrinter, pointer, platform);
 }
 
-bool PrintToPdf(FrmViewDepr& window, const std::string& path) {
+bool PrintToPdf(const ReportSource& inputs, const std::string& path, Platform& platform) {
     QByteArray pdf;
     QtMousePointer pointer;
     if (!PrintSchedule(
-            window, [&pdf] { return OpenPdfDocument(pdf); }, pointer)) {
+            inputs, [&pdf] { return OpenPdfDocument(pdf); }, pointer, platform)) {
         return false;  // an incomplete report is never written
     }
-    try {
+    return ErrorReport::Engine(platform, "Printer Error")([&] {
         WriteWholeFile(path,
                        std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
-    } catch (const RuntimeError& error) {
-        window.platform().MsgBox(EngineErrorText(error), MsgButtons::Ok, MsgIcon::None,
-                                 "Printer Error");
-        return false;
-    }
-    return true;
+    });
 }
 
 }  // namespace pellory

@@ -4,8 +4,9 @@
 #include <memory>
 #include <string>
 
-#include "app/FrmViewDepr.h"
+#include "platform/Platform.h"
 #include "print/Printer.h"
+#include "print/ReportInputs.h"
 
 namespace pellory {
 
@@ -15,12 +16,12 @@ std::unique_ptr<Printer> OpenDefaultPrinter();
 std::unique_ptr<Printer> OpenPdfDocument(QByteArray& pdf);
 
 // The Print button of the main window: the schedule on the default printer, with the hourglass
-// while it is built. Problems are reported in the window's message boxes.
-void PrintToDefaultPrinter(FrmViewDepr& window);
+// while it is built. Problems are reported in the platform's message boxes.
+void PrintToDefaultPrinter(const ReportSource& inputs, Platform& platform);
 
 // The printed schedule into the PDF file at `path`, written only when the whole report was
 // drawn without an error and then replacing any file there in one step. True when it was
-// written; every problem is reported in the window's message boxes.
-bool PrintToPdf(FrmViewDepr& window, const std::string& path);
+// written; every problem is reported in the platform's message boxes.
+bool PrintToPdf(const ReportSource& inputs, const std::string& path, Platform& platform);
 
 }  // namespace pellory

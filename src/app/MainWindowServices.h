@@ -1,0 +1,46 @@
+#pragma once
+
+#include <string>
+
+#include "autolimits/FrmAutoMax.h"
+#include "controls/Controls.h"
+#include "controls/Window.h"
+#include "print/ReportInputs.h"
+
+namespace pellory {
+
+// What the main window asks of the desktop around it. Each call returns when the service is
+// done: a modal window has closed, a report has been printed.
+class MainWindowServices {
+  public:
+    virtual ~MainWindowServices() = default;
+
+    // Shows a pop-up menu of a button; choosing an entry runs its handler.
+    virtual void PopUpMenu(const Menu& menu) = 0;
+    // Prints the schedule report; `inputs` gives what it shows once the printer is ready.
+    virtual void PrintSchedule(const ReportSource& inputs) = 0;
+    virtual void CopyToClipboard(const std::string& text) = 0;
+    // The help file at its contents, owned by `owner`, or at its keyword index, owned by none.
+    virtual void ShowHelpContents(const std::string& helpFilePath, const Window& owner) = 0;
+    virtual void ShowHelpSearch(const std::string& helpFilePath) = 0;
+    virtual void ShowAbout() = 0;
+    // Shows the auto limits editor modally.
+    virtual void RunAutoMaxEditor(FrmAutoMax& editor) = 0;
+    // Widens a class list's drop-down part to fit its labels, measured as the window shows them.
+    virtual void FitDropDownWidth(ComboBox& list) = 0;
+};
+
+// A main window with no desktop around it: every service does nothing.
+class NoServices : public MainWindowServices {
+  public:
+    void PopUpMenu(const Menu& /*menu*/) override {}
+    void PrintSchedule(const ReportSource& /*inputs*/) override {}
+    void CopyToClipboard(const std::string& /*text*/) override {}
+    void ShowHelpContents(const std::string& /*helpFilePath*/, const Window& /*owner*/) override {}
+    void ShowHelpSearch(const std::string& /*helpFilePath*/) override {}
+    void ShowAbout() override {}
+    void RunAutoMaxEditor(FrmAutoMax& /*editor*/) override {}
+    void FitDropDownWidth(ComboBox& /*list*/) override {}
+};
+
+}  // namespace pellory

@@ -1,0 +1,40 @@
+#include "app/ReportInputs.h"
+
+#include "app/FrmViewDepr.h"
+
+namespace pellory {
+
+ReportInputs ReportInputsOf(FrmViewDepr& w) {
+    std::string& methodText = w.depr.values.MethodText;
+    if (methodText.empty()) {
+        methodText = "Method: " + w.cboMethod.Text();
+    }
+    ReportInputs in;
+    in.today = w.platform().Today();
+    const int assetType = w.optAssetType.Selected();
+    if (assetType >= 0) {
+        in.assetType = w.optAssetType[assetType].caption;
+    }
+    in.description = w.txtDescription.Text();
+    in.methodLine = methodText;
+    in.cost = w.txtCost.Text();
+    in.convention = w.depr.values.Convention;
+    in.inService = w.txtInService.Text();
+    in.life = w.cboLife.Text();
+    in.assetClass = w.cboClass.Text();
+    in.businessPercent = w.txtBusinessPercent.Text();
+    in.salesPrice = w.txtSalesPrice.Text();
+    in.adjTaxBasis = w.txtAdjTaxBasis.Text();
+    in.adjCost = w.lblAdjCost.caption;
+    if (!w.mskSold.IsEmpty()) {
+        in.dateSold = w.mskSold.Text();
+    }
+    in.allowance = w.chkBonus.value == 1;
+    for (int col = 0; col < kGridCols; ++col) {
+        in.columnWidths[static_cast<std::size_t>(col)] = w.grdDepr.ColWidth(col);
+    }
+    in.rows = w.depr.Result().rows;
+    return in;
+}
+
+}  // namespace pellory
