@@ -9,11 +9,12 @@ namespace pellory::cli {
 
 namespace {
 
-// A window whose Print button writes the report into a PDF file.
+// A window whose printer is a PDF file.
 class PdfServices : public NoServices {
   public:
     PdfServices(std::string path, Platform& platform)
         : path_(std::move(path)), platform_(platform) {}
+    bool HasDefaultPrinter() override { return true; }
     void PrintSchedule(const ReportSource& inputs) override {
         written = PrintToPdf(inputs, path_, platform_);
     }
