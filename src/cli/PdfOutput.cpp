@@ -29,8 +29,8 @@ class PdfServices : public NoServices {
 
 std::optional<std::string> PrintPdf(FrmViewDepr& window, const std::string& path,
                                     const std::vector<Message>& messages, int& argc, char** argv) {
-    if (!window.cmdPrint.Usable()) {
-        return "no schedule to print (the Print button is disabled), " + path + " not written";
+    if (auto nothing = NothingToPrint(window, path)) {
+        return nothing;
     }
     if (std::getenv("QT_QPA_PLATFORM") == nullptr) {
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
