@@ -110,27 +110,30 @@ struct OnScreen {
     std::unique_ptr<gui::MainWindowView> view;
 };
 
-// Answers the next file dialog once it is on screen, inside its own event loop.
-class FileDialogAnswer : public QObject {
-  public:
-    explicit FileDialogAnswer(std::function<void(QFileDialog*)> answer)
-        : answer_(std::move(answer)) {
-        qApp->installEventFilter(this);
-    }
+// Answers the next file dialog once it is on screen and active, as a user does: types `keys`
+// into its file name box and presses Enter, or presses Escape when there are none.
+struct FileDialogAnswer : QObject {
+    explicit FileDialogAnswer(const char* typed) : keys(typed) { qApp->installEventFilter(this); }
     ~FileDialogAnswer() override { qApp->removeEventFilter(this); }
-
-  protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        auto* dialog = qobject_cast<QFileDialog*>(watched);
-        if (dialog != nullptr && event->type() == QEvent::Show) {
+        if (auto* dialog = qobject_cast<QFileDialog*>(watched);
+            dialog && event->type() == QEvent::Show) {
             QMetaObject::invokeMethod(
-                this, [this, dialog] { answer_(dialog); }, Qt::QueuedConnection);
+                this, [this, dialog] { Answer(dialog); }, Qt::QueuedConnection);
         }
         return false;
     }
-
-  private:
-    std::function<void(QFileDialog*)> answer_;
+    void Answer(QFileDialog* dialog) {
+        QApplication::setActiveWindow(dialog);
+        QVERIFY(QTest::qWaitForWindowActive(dialog));
+        auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+        suggested = dialog->directory().filePath(name->text());
+        name->selectAll();
+        QTest::keyClicks(name, keys);
+        QTest::keyClick(name, *keys == '\0' ? Qt::Key_Escape : Qt::Key_Return);
+    }
+    const char* keys;
+    QString suggested;  // the path the dialog offered
 };
 
 QColor TextColor(const QWidget* widget) {
@@ -400,21 +403,10 @@ class MainWindowViewTest : public QObject {
         QDir(folder).removeRecursively();
         QVERIFY(QDir().mkpath(folder));
         const QString path = folder + "/five years.pdf";
-        // The user clicks Print and, once the file dialog is on screen and active, types the
-        // file's path into it and presses Enter, or presses Escape. Gives the path suggested.
-        const auto answer = [&](const char* keys) {
-            QString suggested;
-            FileDialogAnswer answerer([&](QFileDialog* dialog) {
-                QApplication::setActiveWindow(dialog);
-                QVERIFY(QTest::qWaitForWindowActive(dialog));
-                auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
-                suggested = dialog->directory().filePath(name->text());
-                name->selectAll();
-                QTest::keyClicks(name, keys);
-                QTest::keyClick(name, *keys == '\0' ? Qt::Key_Escape : Qt::Key_Return);
-            });
+        const auto answer = [&](const char* keys) {  // Print, then the dialog answered
+            FileDialogAnswer dialog(keys);
             QTest::mouseClick(w.Widget(w.model.cmdPrint), Qt::LeftButton);
-            return suggested;
+            return dialog.suggested;
         };
         QVERIFY(answer(qPrintable(path)).endsWith("/Depreciation Schedule.pdf"));
         QFile pdf(path);
