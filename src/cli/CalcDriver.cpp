@@ -14,6 +14,8 @@ std::optional<UsageError> Refuse(const std::string& option, const std::string& w
     return UsageError{option + ": " + why};
 }
 
+}  // namespace
+
 std::string JsonString(const std::string& text) {
     std::string out = "\"";
     for (const char c : text) {
@@ -45,6 +47,8 @@ std::string JsonString(const std::string& text) {
     }
     return out + "\"";
 }
+
+namespace {
 
 using Refusal = std::optional<UsageError>;
 
