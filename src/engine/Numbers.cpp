@@ -71,8 +71,15 @@ std::string ReadNumber(std::string_view text, std::size_t& pos, bool skipInnerBl
 }
 
 double ParseDouble(const std::string& number) {
-    // strtod accepts a leading '+' and a trailing '.'; the range check is ours.
-    const double value = std::strtod(number.c_str(), nullptr);
+    // from_chars rounds as strtod does, correctly, and many times quicker; it takes no leading
+    // '+' and leaves a value out of its range (too large, or too small to tell from 0) to strtod.
+    const std::string_view text =
+        std::string_view(number).substr(!number.empty() && number[0] == '+' ? 1 : 0);
+    double value = 0.0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size()) {
+        value = std::strtod(number.c_str(), nullptr);
+    }
     if (!std::isfinite(value)) {
         Raise(err::kOverflow);
     }
