@@ -139,9 +139,11 @@ class Batch {
           settings_(settings),
           folder_(settings.dataDir ? std::filesystem::path(*settings.dataDir)
                                    : settings.programFolder),
-          today_(CollectingPlatform(folder_).Today()) {}
+          today_(CollectingPlatform(folder_).Today()) {
+        WriteHeader(pending_, settings.format);
+    }
 
-    // Computes one row in a freshly started window and writes its result.
+    // Computes one row in a freshly started window and adds its result to the output.
     void Row(const CsvRecord& row, const Header& header) {
         const std::size_t idCell = header.cellOf[kId];
         const std::string_view id =
@@ -161,16 +163,44 @@ class Batch {
             Refused(row.number, id, fault->message);
             return;
         }
-        WriteComputed(out_, settings_.format, row.number, id, window, platform.messages);
+        WriteComputed(pending_, settings_.format, row.number, id, window, platform.messages);
     }
 
-    int refused = 0;
+    // Writes the results not yet written when they fill a block, or all of them when `now`;
+    // false when the output can take no more.
+    bool Send(bool now) {
+        if (now || pending_.size() >= kBlock) {
+            out_.write(pending_.data(), static_cast<std::streamsize>(pending_.size()));
+            pending_.clear();
+            if (now) {
+                out_.flush();
+            }
+        }
+        return static_cast<bool>(out_);
+    }
+
+    // The exit status once the output can take no more: the rows' status for a reader that has
+    // gone away (a closed pipe), which ends the run quietly; 1 for any other failure.
+    int OutputFailed() const {
+        const int error = errno;
+        if (error == EPIPE) {
+            return Status();
+        }
+        err_ << "pellory-calc: the output could not be written ("
+             << std::generic_category().message(error) << ")\n";
+        return 1;
+    }
+
+    int Status() const { return refused_ > 0 ? 1 : 0; }
 
   private:
+    static constexpr std::size_t kBlock = std::size_t{1} << 16;
+
     void Refused(long line, std::string_view id, const std::string& reason) {
-        ++refused;
-        WriteRefused(out_, settings_.format, line, id, reason);
-        err_ << "pellory-calc: " << settings_.source << ": line " << line << ": " << reason << "\n";
+        ++refused_;
+        WriteRefused(pending_, settings_.format, line, id, reason);
+        err_ << "pellory-calc: " + settings_.source + ": line " + std::to_string(line) + ": " +
+                    reason + "\n";
     }
 
     std::ostream& out_;
@@ -178,18 +208,24 @@ class Batch {
     const BatchSettings& settings_;
     std::filesystem::path folder_;
     CalendarDate today_;
+    std::string pending_;
+    int refused_ = 0;
 };
 
-// The status when the output can take no more: quiet for a reader that has gone away (a
-// closed pipe), reported for any other failure.
-int OutputFailed(std::ostream& err, int refused) {
-    const int error = errno;
-    if (error == EPIPE) {
-        return refused > 0 ? 1 : 0;
+// Reads the header; the problem when there is none or it is at fault.
+std::optional<std::string> StartRegister(CsvReader& reader, CsvRecord& record, Header& header) {
+    switch (reader.Next(record)) {
+        case CsvReader::Result::End:
+            return "the register is empty: its first line names the columns, from " + ColumnNames();
+        case CsvReader::Result::Malformed:
+            return reader.Problem();
+        case CsvReader::Result::Record:
+            break;
     }
-    err << "pellory-calc: the output could not be written ("
-        << std::generic_category().message(error) << ")\n";
-    return 1;
+    if (const auto wrong = ReadHeader(record, header)) {
+        return "line 1: " + *wrong;
+    }
+    return std::nullopt;
 }
 
 }  // namespace
@@ -200,47 +236,30 @@ int RunBatch(std::istream& in, std::ostream& out, std::ostream& err,
     CsvRecord record;
     Header header;
     const auto fault = [&](const std::string& what) {
-        out.flush();
-        err << "pellory-calc: " << settings.source << ": " << what << "\n";
+        err << "pellory-calc: " + settings.source + ": " + what + "\n";
         return 2;
     };
-    switch (reader.Next(record)) {
-        case CsvReader::Result::End:
-            return fault("the register is empty: its first line names the columns, from " +
-                         ColumnNames());
-        case CsvReader::Result::Malformed:
-            return fault(reader.Problem());
-        case CsvReader::Result::Record:
-            if (const auto wrong = ReadHeader(record, header)) {
-                return fault("line 1: " + *wrong);
-            }
+    if (const auto problem = StartRegister(reader, record, header)) {
+        return fault(*problem);
     }
-    WriteHeader(out, settings.format);
     Batch batch(out, err, settings);
     for (;;) {
-        // Rows that are computed wait for no more input to be seen.
-        if (in.rdbuf()->in_avail() <= 0) {
-            out.flush();
-        }
-        if (!out) {
-            return OutputFailed(err, batch.refused);
+        // The rows computed so far are written before the next read may wait for more input.
+        if (!batch.Send(in.rdbuf()->in_avail() <= 0)) {
+            return batch.OutputFailed();
         }
         const CsvReader::Result read = reader.Next(record);
         if (read == CsvReader::Result::End) {
             break;
         }
         if (read == CsvReader::Result::Malformed) {
-            return fault(reader.Problem());
+            return batch.Send(true) ? fault(reader.Problem()) : batch.OutputFailed();
         }
         if (record.fields.size() > 1 || !record.fields[0].empty()) {
             batch.Row(record, header);  // a blank line is no asset
         }
     }
-    out.flush();
-    if (!out) {
-        return OutputFailed(err, batch.refused);
-    }
-    return batch.refused > 0 ? 1 : 0;
+    return batch.Send(true) ? batch.Status() : batch.OutputFailed();
 }
 
 int BatchCommand(const CalcOptions& options, const std::filesystem::path& programFolder,

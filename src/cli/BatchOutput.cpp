@@ -39,38 +39,40 @@ std::string JsonStart(long line, std::string_view id) {
 
 }  // namespace
 
-void WriteHeader(std::ostream& out, BatchFormat format) {
+void WriteHeader(std::string& out, BatchFormat format) {
     if (format == BatchFormat::Csv) {
-        out << "id,line,recovery_year,year,depreciation,adj_tax_basis,status\n";
+        out += "id,line,recovery_year,year,depreciation,adj_tax_basis,status\n";
     }
 }
 
-void WriteComputed(std::ostream& out, BatchFormat format, long line, std::string_view id,
+void WriteComputed(std::string& out, BatchFormat format, long line, std::string_view id,
                    const FrmViewDepr& window, const std::vector<Message>& messages) {
     if (format == BatchFormat::Jsonl) {
         const std::string report = JsonReport(window, messages);
-        out << JsonStart(line, id) << ',' << std::string_view(report).substr(1);
+        out += JsonStart(line, id);
+        out += ',';
+        out.append(report, 1);
         return;
     }
     const std::string start = CsvField(id) + ',' + std::to_string(line) + ',';
     const std::string status = CsvStatus(window, messages);
     const std::vector<ScheduleRow>& rows = window.depr.Result().rows;
     for (const ScheduleRow& row : rows) {
-        out << start << row.recoveryYear << ',' << row.calendarYear << ','
-            << PlainAmount(row.amountCents) << ',' << PlainAmount(row.basisCents) << ',' << status
-            << '\n';
+        out += start + std::to_string(row.recoveryYear) + ',' + std::to_string(row.calendarYear) +
+               ',' + PlainAmount(row.amountCents) + ',' + PlainAmount(row.basisCents) + ',' +
+               status + '\n';
     }
     if (rows.empty()) {
-        out << start << ",,,," << status << '\n';
+        out += start + ",,,," + status + '\n';
     }
 }
 
-void WriteRefused(std::ostream& out, BatchFormat format, long line, std::string_view id,
+void WriteRefused(std::string& out, BatchFormat format, long line, std::string_view id,
                   const std::string& reason) {
     if (format == BatchFormat::Jsonl) {
-        out << JsonStart(line, id) << ",\"error\":" << JsonString(reason) << "}\n";
+        out += JsonStart(line, id) + ",\"error\":" + JsonString(reason) + "}\n";
     } else {
-        out << CsvField(id) << ',' << line << ",,,,," << CsvField(reason) << '\n';
+        out += CsvField(id) + ',' + std::to_string(line) + ",,,,," + CsvField(reason) + '\n';
     }
 }
 
