@@ -40,6 +40,11 @@ TEST(PelloryCalc, JsonOfAnExchangeRecoveredInOneYear) {
         "\"messages\":[]}\n");
 }
 
+TEST(PelloryCalc, JsonStringsAreEscapedAndAlwaysUtf8) {
+    EXPECT_EQ(JsonString("caf\xC3\xA9 \"a\\b\"\n\t\r\x01 caf\xE9 \xE2\x82"),
+              "\"caf\xC3\xA9 \\\"a\\\\b\\\"\\n\\t\\r\\u0001 caf\xEF\xBF\xBD \xEF\xBF\xBD\"");
+}
+
 TEST(PelloryCalc, AValidationMessageIsANormalOutcome) {
     // The check moves the focus out of the cost box, which clears the status line on leaving.
     EXPECT_EQ(Calc({"--cost", "100"}).output,
