@@ -199,6 +199,10 @@ struct MenuEntry {
     std::string name;
     std::string caption;  // "-" is a separator
     Handler onClick;
+    // Whether the entry can be chosen now; none means always. A greyed entry runs nothing.
+    std::function<bool()> available = {};
+
+    bool Available() const { return !available || available(); }
 };
 
 // A pop-up menu: shown at the mouse position by its button, never in a menu bar.

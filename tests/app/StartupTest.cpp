@@ -43,7 +43,7 @@ TEST_F(StartupTest, CaptionsAndLimits) {
     EXPECT_EQ(w.txtBusinessPercent.maxLength, 4);
     EXPECT_EQ(w.txtDescription.maxLength, 100);
     EXPECT_TRUE(w.cmdCalculate.isDefault);
-    ASSERT_EQ(w.mnuTools.entries.size(), 5U);
+    ASSERT_EQ(w.mnuTools.entries.size(), 6U);
     EXPECT_EQ(w.mnuTools.entries[1].caption, "Automobile Max Amount");
     EXPECT_EQ(w.mnuTools.entries[2].name, "munElectricAuto");
     EXPECT_EQ(w.mnuhelp.entries[2].name, "munSearch");
@@ -57,9 +57,6 @@ TEST_F(StartupTest, TheButtonsAndMenusAskTheDesktopForItsServices) {
     struct Recording : NoServices {
         std::vector<std::string> asked;
         void PopUpMenu(const Menu& menu) override { asked.push_back(menu.name); }
-        void PrintSchedule(const ReportSource& inputs) override {
-            asked.push_back("print " + inputs().methodLine);
-        }
         void ShowHelpContents(const std::string& path, const Window& above) override {
             asked.push_back("contents " + path + (&above == owner ? " above the window" : ""));
         }
@@ -74,11 +71,10 @@ TEST_F(StartupTest, TheButtonsAndMenusAskTheDesktopForItsServices) {
     for (const MenuEntry& entry : w.mnuhelp.entries) {
         entry.onClick();
     }
-    w.cmdPrint.Click();
     const std::string help = (platform.folder / "Amberlot.hlp").string();
     EXPECT_EQ(services.asked, (std::vector<std::string>{"mnuTools", "mnuhelp", "about",
                                                         "contents " + help + " above the window",
-                                                        "search " + help, "print Method: "}));
+                                                        "search " + help}));
 }
 
 TEST_F(StartupTest, TypingInTheCostBox) {

@@ -1,11 +1,13 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPrinterInfo>
 #include <QPushButton>
 #include <QStyle>
 #include <QtTest>
@@ -106,6 +108,32 @@ struct OnScreen {
     testing::FakePlatform platform;
     FrmViewDepr model;
     std::unique_ptr<gui::MainWindowView> view;
+};
+
+// Answers the next file dialog once it is on screen and active, as a user does: types `keys`
+// into its file name box and presses Enter, or presses Escape when there are none.
+struct FileDialogAnswer : QObject {
+    explicit FileDialogAnswer(const char* typed) : keys(typed) { qApp->installEventFilter(this); }
+    ~FileDialogAnswer() override { qApp->removeEventFilter(this); }
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (auto* dialog = qobject_cast<QFileDialog*>(watched);
+            dialog && event->type() == QEvent::Show) {
+            QMetaObject::invokeMethod(
+                this, [this, dialog] { Answer(dialog); }, Qt::QueuedConnection);
+        }
+        return false;
+    }
+    void Answer(QFileDialog* dialog) {
+        QApplication::setActiveWindow(dialog);
+        QVERIFY(QTest::qWaitForWindowActive(dialog));
+        auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+        suggested = dialog->directory().filePath(name->text());
+        name->selectAll();
+        QTest::keyClicks(name, keys);
+        QTest::keyClick(name, *keys == '\0' ? Qt::Key_Escape : Qt::Key_Return);
+    }
+    const char* keys;
+    QString suggested;  // the path the dialog offered
 };
 
 QColor TextColor(const QWidget* widget) {
@@ -356,6 +384,41 @@ class MainWindowViewTest : public QObject {
                          "2002\t4,400.00\t5,600.00\n2003\t2,240.00\t3,360.00\n"
                          "2004\t1,344.00\t2,016.00\n2005\t806.40\t1,209.60\n"
                          "2006\t806.40\t403.20\n2007\t403.20\t.00\n"));
+    }
+
+    void withoutAPrinterPrintSavesTheScheduleAsPdf() {
+        QVERIFY2(QPrinterInfo::defaultPrinter().isNull(), "run with CUPS_SERVER at no server");
+        OnScreen w;
+        const auto saveEntry = [&] {
+            QTest::mouseClick(w.Widget(w.model.cmdTools), Qt::LeftButton);
+            auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            const bool enabled = popup->findChild<QAction*>("mnuSavePdf")->isEnabled();
+            popup->close();
+            return enabled;
+        };
+        QVERIFY(!saveEntry());
+        w.CalculateFiveYears("10000");
+        QVERIFY(saveEntry());
+        const QString folder = QDir::tempPath() + "/pellory-gui-pdf";
+        QDir(folder).removeRecursively();
+        QVERIFY(QDir().mkpath(folder));
+        const QString path = folder + "/five years.pdf";
+        const auto answer = [&](const char* keys) {  // Print, then the dialog answered
+            FileDialogAnswer dialog(keys);
+            QTest::mouseClick(w.Widget(w.model.cmdPrint), Qt::LeftButton);
+            return dialog.suggested;
+        };
+        QVERIFY(answer(qPrintable(path)).endsWith("/Depreciation Schedule.pdf"));
+        QFile pdf(path);
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        QCOMPARE(pdf.read(5), QByteArray("%PDF-"));
+        QCOMPARE(w.view->status()->text(), "Schedule saved as " + path);
+        QCOMPARE(TextColor(w.view->status()), QColor(0, 0, 255));
+        QCOMPARE(answer(""), folder + "/Depreciation Schedule.pdf");  // where the last one went
+        QCOMPARE(w.view->status()->text(), "Schedule saved as " + path);
+        QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList{"five years.pdf"});
+        QVERIFY(w.platform.boxes.empty());
+        QDir(folder).removeRecursively();
     }
 
     void theEditorShowsEveryCaptionAndMessageWhole() {
