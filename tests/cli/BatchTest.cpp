@@ -2,13 +2,13 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <random>
 #include <sstream>
 
-#include "LimitTablesFolder.h"
+#include "CalcRun.h"
 #include "classes/Catalogue.h"
 #include "cli/Batch.h"
-#include "cli/CalcDriver.h"
 
 namespace pellory::cli {
 namespace {
@@ -20,6 +20,21 @@ constexpr std::array<const char*, 14> kOptions{
     "--life", "--class",       "--business",      "--bonus",      "--convention",
     "--sold", "--sales-price", "--adj-tax-basis", "--description"};
 using Cells = std::array<std::string, 14>;
+
+// Texts no box expects: numbers too long for any type, signs, letters, control bytes, a broken
+// date.
+const std::array<std::string, 9> kOddTexts{std::string(400, '9'),
+                                           std::string(5000, '1') + "." + std::string(400, '9'),
+                                           "1e400",
+                                           "-5",
+                                           ".",
+                                           "1.2.3",
+                                           "abc\xCE\xA9\x01\x7F",
+                                           "00/0000",
+                                           "12/"};
+bool HasOddText(const Cells& c) {
+    return std::find_first_of(c.begin(), c.end(), kOddTexts.begin(), kOddTexts.end()) != c.end();
+}
 
 // A column's name is its option's: "--asset-type" heads the column asset_type; the first is id.
 std::string ColumnName(std::size_t column) {
@@ -53,8 +68,9 @@ Cells RandomCells(std::mt19937& random, int n) {
     const auto date = [&](std::size_t year) {
         return std::to_string(101 + pick(12)).substr(1) + "/" + std::to_string(year);
     };
-    const auto amount = [&] {
-        return std::to_string(pick(100000)) + "." + std::to_string(pick(10));
+    const auto amount = [&] {  // from cents to hundreds of thousands
+        return std::to_string(pick(10)) + std::string(pick(6), '0') + "." +
+               std::to_string(100 + pick(100)).substr(1);
     };
     Cells c;
     c[0] = chance(10) ? "A" + std::to_string(n) + ", \"x\"" : "A" + std::to_string(n);
@@ -86,6 +102,10 @@ Cells RandomCells(std::mt19937& random, int n) {
     c[12] = c[1] == "replacement" && chance(70) ? amount() : "";
     const char* const descriptions[] = {"", "Office, 2nd floor", "Desk \"oak\"", "Press\nline 2"};
     c[13] = descriptions[chance(20) ? 1 + pick(3) : 0];
+    if (chance(5)) {
+        const std::size_t i = 2 + pick(12);  // any cell but the bonus tick
+        c[i == 8 ? 2 : i] = kOddTexts[pick(kOddTexts.size())];
+    }
     return c;
 }
 
@@ -100,8 +120,8 @@ std::string CsvField(const std::string& text) {
     return quoted + "\"";
 }
 
-// What a single run gives for the options a row's cells stand for, on a freshly started window.
-std::string SingleRun(const Cells& c, long line, const fs::path& folder) {
+// The options a row's cells stand for.
+std::vector<std::string> Options(const Cells& c) {
     std::vector<std::string> args;
     for (std::size_t i = 1; i < c.size(); ++i) {
         if (!c[i].empty()) {
@@ -111,20 +131,15 @@ std::string SingleRun(const Cells& c, long line, const fs::path& folder) {
             }
         }
     }
+    return args;
+}
+
+// What a single run gives for the options a row's cells stand for, on a freshly started window.
+std::string SingleRun(const Cells& c, long line, const fs::path& folder) {
     const std::string start = "{\"line\":" + std::to_string(line) + ",\"id\":" + JsonString(c[0]);
-    const auto parsed = ParseOptions(args);
-    if (const auto* refused = std::get_if<UsageError>(&parsed)) {
-        return start + ",\"error\":" + JsonString(refused->message) + "}";
-    }
-    CollectingPlatform platform(folder);
-    FrmViewDepr window(platform);
-    window.dataFile.UseFolder(folder);
-    window.Load();
-    if (const auto refused = Drive(window, std::get<CalcOptions>(parsed))) {
-        return start + ",\"error\":" + JsonString(refused->message) + "}";
-    }
-    const std::string report = JsonReport(window, platform.messages);
-    return start + "," + report.substr(1, report.size() - 2);
+    const CalcRun run = Calc(Options(c), true, folder);
+    return start + (run.refused ? ",\"error\":" + JsonString(*run.refused) + "}"
+                                : "," + run.output.substr(1, run.output.size() - 2));
 }
 
 TEST(Batch, EveryRowIsWhatASingleRunOfItsCellsGives) {
@@ -169,31 +184,72 @@ TEST(Batch, EveryRowIsWhatASingleRunOfItsCellsGives) {
     EXPECT_LT(refused, 150);
 }
 
+std::int64_t Cents(const std::string& amount) {
+    return amount.empty() ? 0 : std::llround(std::stod(amount) * 100);
+}
+
+// Entered as a user would, no schedule recovers more than its business basis, every row
+// reconciles to the cent, and a run that writes no row never ends with an empty red status line.
+TEST(PelloryCalc, NoScheduleRecoversMoreThanItsBusinessBasisAndNoRunIsSilent) {
+    const fs::path folder = LimitTablesFolder("pellory-schedule-property");
+    std::mt19937 random(20260112);
+    int schedules = 0;
+    for (int run = 0; run < 3000; ++run) {
+        const Cells c = RandomCells(random, run);
+        if (c[5] == "0" || HasOddText(c)) {
+            continue;  // a division by zero, or a text whose cents are not read here
+        }
+        Calc(Options(c), true, folder, [&](const FrmViewDepr& w, const CollectingPlatform& p) {
+            const std::string trace = std::to_string(run) + ": " + JsonReport(w, p.messages);
+            ASSERT_TRUE(p.messages.empty()) << trace;
+            const std::vector<ScheduleRow>& rows = w.depr.Result().rows;
+            if (rows.empty()) {
+                ASSERT_TRUE(w.stbMain.foreColor == kBlue || !w.stbMain.caption.empty()) << trace;
+                return;
+            }
+            ++schedules;
+            // The business share of the (adjusted) cost, a half cent to the even cent.
+            const std::int64_t share = (Cents(c[2]) - Cents(c[11]) + Cents(c[12])) *
+                                       (c[7].empty() ? 100 : std::stoll(c[7]));
+            const std::int64_t half = share % 100 - 50;
+            const std::int64_t business =
+                share / 100 + (half > 0 || (half == 0 && share / 100 % 2));
+            std::int64_t recovered = 0;
+            for (const ScheduleRow& row : rows) {
+                recovered += row.amountCents;
+                const std::int64_t left = business - recovered;
+                ASSERT_GT(row.amountCents, 0) << trace;
+                ASSERT_GE(left, 0) << trace;
+                ASSERT_EQ(row.basisCents, left < 100 ? 0 : left) << trace;
+            }
+            if (IsStraightLine(MethodOf(c[3])) && c[10].empty()) {  // short by half cents at most
+                ASSERT_LE(2 * (business - recovered), rows.back().recoveryYear) << trace;
+            }
+        });
+    }
+    fs::remove_all(folder);
+    EXPECT_GT(schedules, 1000);
+}
+
 TEST(Batch, CsvHasARecordPerScheduleRowAndRefusedRowsAmongGoodOnes) {
     const BatchRun run = Batch(
         "id,method,in_service,life,business,bonus,asset_type,sales_price,adj_tax_basis,cost\n"
         "\"Van, \"\"blue\"\"\",Straight Line,01/2010,2,,,replacement,4000,2500,7500\r\n"
         "R,Straight Line,03/2002,5,50,,,,,1000\n"
-        "B,MACRS,03/2002,5,,maybe,,,,1000\n"
         "V,,,,,,,,,100\n"
         "Z,Straight Line,03/2002,0,,,,,,1000",
         BatchFormat::Csv);
     const std::string disabled =
         "--business: the Business % box is disabled; it is asked for 5-year listed property only";
-    const std::string tick =
-        "--bonus: \"maybe\" is not a tick; the bonus column takes 1, yes, true or x, or nothing";
     EXPECT_EQ(run.out,
               "id,line,recovery_year,year,depreciation,adj_tax_basis,status\n"
               "\"Van, \"\"blue\"\"\",2,1,2010,3000.00,3000.00,\n"
               "\"Van, \"\"blue\"\"\",2,2,2011,3000.00,0.00,\n"
               "R,3,,,,," +
                   disabled +
-                  "\nB,4,,,,,\"--bonus: \"\"maybe\"\" is not a tick; the bonus "
-                  "column takes 1, yes, true or x, or nothing\"\n"
-                  "V,5,,,,,Method Missing! \n"
-                  "Z,6,,,,,Calculation Error: Err: 11[Division by zero]\n");
-    EXPECT_EQ(run.err,
-              "pellory-calc: r: line 3: " + disabled + "\npellory-calc: r: line 4: " + tick + "\n");
+                  "\nV,4,,,,,Method Missing! \n"
+                  "Z,5,,,,,Calculation Error: Err: 11[Division by zero]\n");
+    EXPECT_EQ(run.err, "pellory-calc: r: line 3: " + disabled + "\n");
     EXPECT_EQ(run.status, 1);
 }
 
@@ -271,7 +327,7 @@ TEST(Batch, ARegisterThatCannotBeReadStopsTheRun) {
         std::string err;
     } cases[] = {
         {"id,method,in_service,life,cost\n" + good + good, 0, first, ""},
-        {"cost\n5\n", 0, "{\"line\":2,\"id\":\"\",\"rows\":[],", ""},
+        {"cost\r5\r\n", 0, "{\"line\":2,\"id\":\"\",\"rows\":[],", ""},  // a lone CR ends a line
         {"id,method,in_service,life,cost\n" + good + "2,MACRS\n", 1, first,
          "line 3: the row has 2 cells where the header names 5 columns"},
         {"", 2, "",
@@ -279,11 +335,17 @@ TEST(Batch, ARegisterThatCannotBeReadStopsTheRun) {
          "cost, method, in_service, life, class, business, bonus, convention, sold, "
          "sales_price, adj_tax_basis, description"},
         {"\n" + good, 2, "", "line 1: the header is missing: the first line names the columns"},
-        {"id,colour\n" + good, 2, "", "line 1: unknown column \"colour\"; the columns are id,"},
-        {"id,cost,Cost\n", 2, "", "line 1: unknown column \"Cost\""},
+        {"id,cost,Cost\n", 2, "", "line 1: unknown column \"Cost\"; the columns are id,"},
         {"id,cost,id\n" + good, 2, "", "line 1: the column \"id\" is named twice"},
         {"id,method,in_service,life,cost\n" + good + "\"2,MACRS\n" + good, 2, first,
          "line 3: a quoted field is not closed by the end of the file"},
+        {"cost\n5\"\n", 2, "",
+         "line 2: a quote inside an unquoted field (a field with quotes is "
+         "quoted whole, each of its quotes doubled)"},
+        {"\"id\"x\n", 2, "", "line 1: text after the closing quote of a field"},
+        {"\xEF\xBBid\n", 2, "", "line 1: the file starts with a broken byte-order mark"},
+        {"\"" + std::string((1 << 20) + 1, 'x'), 2, "",
+         "line 1: a record longer than 1048576 bytes"},
     };
     for (const auto& c : cases) {
         const BatchRun run = Batch(c.csv);
@@ -294,14 +356,12 @@ TEST(Batch, ARegisterThatCannotBeReadStopsTheRun) {
         EXPECT_EQ(run.err.substr(0, said.size()), c.err.empty() ? "" : said) << c.csv;
     }
     std::istringstream none;
-    for (const char* file : {"/nonexistent/register.csv", "/"}) {
-        std::ostringstream out;
-        std::ostringstream err;
-        CalcOptions options;
-        options.batch = file;
-        EXPECT_EQ(BatchCommand(options, fs::temp_directory_path(), none, out, err), 2);
-        EXPECT_EQ(err.str().rfind("pellory-calc: " + std::string(file) + ": ", 0), 0U) << err.str();
-    }
+    std::ostringstream out;
+    std::ostringstream err;
+    CalcOptions options;
+    options.batch = "/";  // a folder opens but cannot be read
+    EXPECT_EQ(BatchCommand(options, fs::temp_directory_path(), none, out, err), 2);
+    EXPECT_EQ(err.str().rfind("pellory-calc: /: ", 0), 0U) << err.str();
 }
 
 }  // namespace

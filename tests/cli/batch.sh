@@ -12,12 +12,9 @@ fail() {
 }
 header=id,method,in_service,life,cost
 good=A,MACRS,03/2002,5,1000
-printf '%s\n%s\n' "$header" "$good" | "$calc" --batch - >/dev/null 2>&1 || fail "good rows: $?"
 printf '%s\n%s\nB,MACRS,03/2002,5,1000,x\n' "$header" "$good" |
     "$calc" --batch - --format=csv >/dev/null 2>&1
 [ $? = 1 ] || fail "a refused row does not exit 1"
-printf 'id,colour\n' | "$calc" --batch - >/dev/null 2>&1
-[ $? = 2 ] || fail "an unknown column does not exit 2"
 for bad in "--json" "--cost 5" "--pdf x.pdf" "--format xml" "--batch"; do
     # shellcheck disable=SC2086
     err=$("$calc" --batch - $bad </dev/null 2>&1 >/dev/null)
