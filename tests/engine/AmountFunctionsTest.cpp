@@ -27,27 +27,22 @@ class AmountTest : public ::testing::Test {
     Depr depr{window, platform};
 };
 
-TEST_F(AmountTest, MacrsHalfYearSevenYear) {
-    const auto amounts = Cents(8, [&](auto y) { return depr.MacrsHalfYear(10000, 7, y); });
-    EXPECT_EQ(amounts, (std::vector<double>{1429, 2449, 1749, 1249, 893, 892, 893, 446}));
+TEST_F(AmountTest, MacrsTablesAndTheirMethodLines) {
+    EXPECT_EQ(Cents(8, [&](auto y) { return depr.MacrsHalfYear(10000, 7, y); }),
+              (std::vector<double>{1429, 2449, 1749, 1249, 893, 892, 893, 446}));
     EXPECT_EQ(depr.values.MethodText, "Method: MACRS 200% DB");
-}
-
-TEST_F(AmountTest, OnlyTheFiveYearRowCarriesTheBusinessShare) {
-    depr.values.BusinessFraction = 0.6;
-    EXPECT_EQ(Cents(6, [&](auto y) { return depr.MacrsHalfYear(10000, 5, y); }),
-              (std::vector<double>{1200, 1920, 1152, 691.20, 691.20, 345.60}));
-    EXPECT_DOUBLE_EQ(depr.MacrsHalfYear(10000, 7, 1), 1429);
-    EXPECT_DOUBLE_EQ(depr.MacrsQuarter3(10000, 5, 1), 900);
-}
-
-TEST_F(AmountTest, MidQuarterTablesAndMethodLines) {
     EXPECT_EQ(Cents(4, [&](auto y) { return depr.MacrsQuarter4(10000, 3, y); }),
               (std::vector<double>{833, 6111, 2037, 1019}));
     depr.MacrsQuarter2(1000, 15, 1);
     EXPECT_EQ(depr.values.MethodText, "Method: MACRS 150% DB");
     depr.MacrsQuarter1(1000, 10, 1);
     EXPECT_EQ(depr.values.MethodText, "Method: MACRS 200% DB");
+    // Only the five-year row carries the business share.
+    depr.values.BusinessFraction = 0.6;
+    EXPECT_EQ(Cents(6, [&](auto y) { return depr.MacrsHalfYear(10000, 5, y); }),
+              (std::vector<double>{1200, 1920, 1152, 691.20, 691.20, 345.60}));
+    EXPECT_DOUBLE_EQ(depr.MacrsHalfYear(10000, 7, 1), 1429);
+    EXPECT_DOUBLE_EQ(depr.MacrsQuarter3(10000, 5, 1), 900);
     EXPECT_TRUE(platform.boxes.empty());
 }
 
@@ -76,27 +71,27 @@ TEST_F(AmountTest, AnUnknownLifeOrYearIsReportedWithTheFunctionsTitle) {
     }
 }
 
+// The real-property lives, as picked from the life list (27.5, 31.5) or from the class list
+// (28, 32), read the rate of the month in service.
 TEST_F(AmountTest, RealPropertyThroughTheHalfYearFunction) {
-    window.inService = "03/2002";
-    const auto amounts = Cents(29, [&](auto y) { return depr.MacrsHalfYear(100000, 27.5, y); });
-    EXPECT_EQ(amounts[0], 2879);
-    EXPECT_EQ(amounts[1], 3636);
-    EXPECT_EQ(amounts[8], 3636);
-    EXPECT_EQ(amounts[9], 3636.50);
-    EXPECT_EQ(amounts[26], 3636.50);
-    EXPECT_EQ(amounts[27], 2576);
-    EXPECT_EQ(amounts[28], 0);
+    const struct {
+        const char* inService;
+        double life;
+        std::int16_t year;
+        double amount;
+    } cases[] = {
+        {"03/2002", 27.5, 1, 2879},     {"03/2002", 27.5, 2, 3636}, {"03/2002", 27.5, 10, 3636.5},
+        {"03/2002", 27.5, 28, 2576},    {"03/2002", 27.5, 29, 0},   {"03/2002", 28, 1, 2879},
+        {"10/2002", 27.5, 29, 1061},    {"01/2002", 39, 1, 2461},   {"01/2002", 39, 40, 107},
+        {"01/2002", 32, 9, 3174.52149}, {"02/2002", 31.5, 1, 2778}, {"__/____", 31.5, 1, 0},
+        {"__/____", 31.5, 2, 3175},
+    };
+    for (const auto& c : cases) {
+        window.inService = c.inService;
+        EXPECT_DOUBLE_EQ(depr.MacrsHalfYear(100000, c.life, c.year), c.amount)
+            << c.inService << " " << c.life << " year " << c.year;
+    }
     EXPECT_EQ(depr.values.MethodText, "Method: MACRS- Straight Line");
-    EXPECT_DOUBLE_EQ(depr.MacrsHalfYear(100000, 28, 1), 2879);  // the class list's 27.5
-    window.inService = "10/2002";
-    EXPECT_DOUBLE_EQ(depr.MacrsHalfYear(100000, 27.5, 29), 1061);
-    window.inService = "01/2002";
-    EXPECT_DOUBLE_EQ(depr.MacrsHalfYear(100000, 39, 1), 2461);
-    EXPECT_DOUBLE_EQ(depr.MacrsHalfYear(100000, 39, 40), 107);
-    EXPECT_DOUBLE_EQ(depr.MacrsHalfYear(100000, 32, 9), 3174.52149);
-    window.inService = "__/____";
-    EXPECT_DOUBLE_EQ(depr.MacrsHalfYear(100000, 31.5, 1), 0);
-    EXPECT_DOUBLE_EQ(depr.MacrsHalfYear(100000, 31.5, 2), 3175);
     EXPECT_TRUE(platform.boxes.empty());
 }
 
@@ -111,6 +106,7 @@ TEST_F(AmountTest, AdsHalfYearAndQuarterFractions) {
     EXPECT_EQ(q1.back(), 125.10);
     EXPECT_DOUBLE_EQ(depr.AdsStraightLine(9000, 9, 11, 1), 0);
     EXPECT_DOUBLE_EQ(depr.AdsStraightLine(9000, 9, 1, 7), 0);
+    EXPECT_THROW(depr.AdsStraightLine(10000, 0, 1, 0), RuntimeError);
 }
 
 TEST_F(AmountTest, AdsAppliesTheBusinessShareOnceToEveryYear) {
@@ -125,33 +121,32 @@ TEST_F(AmountTest, AdsAppliesTheBusinessShareOnceToEveryYear) {
     }
 }
 
-TEST_F(AmountTest, AdsWithALifeOfZeroRaisesToTheCaller) {
-    EXPECT_THROW(depr.AdsStraightLine(10000, 0, 1, 0), RuntimeError);
-}
-
-TEST_F(AmountTest, StraightLineWholeLives) {
-    window.inService = "04/2002";
-    std::vector<double> amounts;
-    for (std::int16_t y = 1; y <= 6; ++y) {
-        amounts.push_back(depr.StraightLineYear(12000, 5, y).value_or(-1));
+TEST_F(AmountTest, StraightLineByMonthInService) {
+    const struct {
+        const char* inService;
+        double cost;
+        double life;
+        std::vector<double> years;  // from year 1 to the last year with an amount
+    } cases[] = {
+        {"04/2002", 12000, 5, {1800, 2400, 2400, 2400, 2400, 600}},
+        {"01/2002", 12000, 5, {2400, 2400, 2400, 2400, 2400, 0}},
+        {"12/2002", 12000, 5, {200, 2400, 2400, 2400, 2400, 2200}},
+        {"07/2002", 1000, 1, {500, 500}},
+    };
+    for (const auto& c : cases) {
+        window.inService = c.inService;
+        const auto count = static_cast<std::int16_t>(c.years.size());
+        for (std::int16_t y = 1; y <= count + 1; ++y) {
+            const std::optional<double> amount = depr.StraightLineYear(c.cost, c.life, y);
+            ASSERT_EQ(amount.has_value(), y <= count) << c.inService << " year " << y;
+            if (amount) {
+                EXPECT_NEAR(*amount, c.years[y - 1U], 1e-9) << c.inService << " year " << y;
+            }
+        }
     }
-    EXPECT_EQ(amounts, (std::vector<double>{1800, 2400, 2400, 2400, 2400, 600}));
-    EXPECT_FALSE(depr.StraightLineYear(12000, 5, 7).has_value());
-    window.inService = "01/2002";
-    EXPECT_DOUBLE_EQ(*depr.StraightLineYear(12000, 5, 1), 2400);
-    EXPECT_DOUBLE_EQ(*depr.StraightLineYear(12000, 5, 6), 0);
-    window.inService = "12/2002";
-    EXPECT_DOUBLE_EQ(*depr.StraightLineYear(12000, 5, 1), 200);
-    EXPECT_DOUBLE_EQ(*depr.StraightLineYear(12000, 5, 6), 2200);
-    window.inService = "07/2002";
-    EXPECT_DOUBLE_EQ(*depr.StraightLineYear(1000, 1, 1), 500);
-    EXPECT_DOUBLE_EQ(*depr.StraightLineYear(1000, 1, 2), 500);
     EXPECT_EQ(depr.values.MethodText, "");
     EXPECT_THROW(depr.StraightLineYear(1000, 0, 1), RuntimeError);
-}
-
-TEST_F(AmountTest, StraightLineFractionalLivesTakeAFullYearAfterTheFirst) {
-    window.inService = "07/2002";
+    // A fractional life takes a full year after the first.
     EXPECT_DOUBLE_EQ(depr.StraightLineFractionalYear(27500, 27.5, 1), 500);
     EXPECT_DOUBLE_EQ(depr.StraightLineFractionalYear(27500, 27.5, 29), 1000);
 }

@@ -25,27 +25,22 @@ class FillGridTest : public ::testing::Test {
     Depr depr{window, platform};
 };
 
-TEST_F(FillGridTest, HeadingsWidthsAndAlignment) {
+// Each of the four column groups is headed, sized and aligned alike; years fill them eleven rows
+// at a time.
+TEST_F(FillGridTest, YearsFillFourHeadedColumnGroupsOfElevenRows) {
     depr.SetGridHeadings();
-    EXPECT_EQ(window.grid.ColWidth(0), 0);
-    for (int group = 0; group < 4; ++group) {
-        const int c = group * 3 + 1;
-        EXPECT_EQ(window.grid.TextMatrix(0, c), " Year ");
-        EXPECT_EQ(window.grid.TextMatrix(0, c + 1), "  Depreciation  ");
-        EXPECT_EQ(window.grid.TextMatrix(0, c + 2), " Adj. Tax Basis ");
-        EXPECT_EQ(window.grid.ColWidth(c), 460);
-        EXPECT_EQ(window.grid.ColWidth(c + 1), 1280);
-        EXPECT_EQ(window.grid.ColWidth(c + 2), 1280);
-        for (int k = 0; k < 3; ++k) {
-            EXPECT_EQ(window.grid.ColAlignment(c + k), CellAlignment::RightCenter);
-        }
-    }
-}
-
-TEST_F(FillGridTest, YearsFillFourColumnGroupsOfElevenRows) {
     window.cost = "44000";
     for (std::int16_t year = 1; year <= 44; ++year) {
         depr.FillGrid(year, 1000);
+    }
+    const Grid& grid = window.grid;
+    EXPECT_EQ(grid.ColWidth(0), 0);
+    const char* const headings[] = {" Year ", "  Depreciation  ", " Adj. Tax Basis "};
+    for (int col = 1; col < kGridCols; ++col) {
+        const int kind = (col - 1) % 3;
+        EXPECT_EQ(grid.TextMatrix(0, col), headings[kind]) << col;
+        EXPECT_EQ(grid.ColWidth(col), kind == 0 ? 460 : 1280) << col;
+        EXPECT_EQ(grid.ColAlignment(col), CellAlignment::RightCenter) << col;
     }
     const struct {
         int row;
@@ -57,9 +52,9 @@ TEST_F(FillGridTest, YearsFillFourColumnGroupsOfElevenRows) {
         {1, 10, "2035", "10,000.00 "}, {11, 10, "2045", ".00 "},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(window.grid.TextMatrix(c.row, c.col), c.year);
-        EXPECT_EQ(window.grid.TextMatrix(c.row, c.col + 1), "1,000.00 ");
-        EXPECT_EQ(window.grid.TextMatrix(c.row, c.col + 2), c.basis);
+        EXPECT_EQ(grid.TextMatrix(c.row, c.col), c.year);
+        EXPECT_EQ(grid.TextMatrix(c.row, c.col + 1), "1,000.00 ");
+        EXPECT_EQ(grid.TextMatrix(c.row, c.col + 2), c.basis);
     }
     for (const ScheduleRow& row : depr.Result().rows) {
         EXPECT_EQ(window.Cell(row.recoveryYear, 0), std::to_string(row.calendarYear));
