@@ -12,110 +12,67 @@
 namespace pellory {
 namespace {
 
-// Records what the help engine was asked to show; raises an error when told to.
+// Records what the help engine was asked to show as "kind path owner keyword"; fails when told.
 class FakeViewer : public HelpViewer {
   public:
-    struct Call {
-        std::string kind;
-        std::string path;
-        const Window* owner = nullptr;
-        std::string keyword;
-    };
-
-    void ShowContents(const std::string& helpFile, const Window* owner) override {
-        calls.push_back({"contents", helpFile, owner, {}});
-        Fail();
+    void ShowContents(const std::string& file, const Window* owner) override {
+        Record("contents " + file, owner, "");
     }
-    void ShowIndex(const std::string& helpFile, const Window* owner,
-                   const std::string& keyword) override {
-        calls.push_back({"index", helpFile, owner, keyword});
-        Fail();
+    void ShowIndex(const std::string& file, const Window* owner, const std::string& key) override {
+        Record("index " + file, owner, key);
     }
-
-    std::vector<Call> calls;
+    std::vector<std::string> calls;
     std::optional<int> raise;
 
   private:
-    void Fail() const {
+    void Record(const std::string& what, const Window* owner, const std::string& key) {
+        calls.push_back(what + (owner != nullptr ? " owned" : " free") + " [" + key + "]");
         if (raise) {
             Raise(*raise);
         }
     }
 };
 
-class HelpAccess : public ::testing::Test {
-  protected:
-    testing::FakePlatform platform;
-    FakeViewer viewer;
-    Window mainWindow{platform};
+// Contents opens the file owned by the asking window, Search its index with an empty keyword and
+// no owner; a viewer's failure is its description under the application title, OK only.
+TEST(HelpAccess, ContentsAndSearchOpenTheViewerOrSayWhyNot) {
     const std::string path = "/opt/pellory/Amberlot.hlp";
-};
-
-TEST_F(HelpAccess, ContentsOpensTheFileAtItsContentsOwnedByTheAskingWindow) {
-    ShowHelpContents(platform, viewer, path, mainWindow);
-
-    ASSERT_EQ(viewer.calls.size(), 1U);
-    EXPECT_EQ(viewer.calls[0].kind, "contents");
-    EXPECT_EQ(viewer.calls[0].path, path);
-    EXPECT_EQ(viewer.calls[0].owner, &mainWindow);
-    EXPECT_TRUE(platform.boxes.empty());
-}
-
-TEST_F(HelpAccess, ContentsWithoutAHelpFileShowsTheInformationMessageOnly) {
-    ShowHelpContents(platform, viewer, "", mainWindow);
-
-    EXPECT_TRUE(viewer.calls.empty());
-    ASSERT_EQ(platform.boxes.size(), 1U);
-    EXPECT_EQ(platform.boxes[0].text,
-              "Unable to display Help Contents. There is no Help associated with this project.");
-    EXPECT_EQ(platform.boxes[0].icon, MsgIcon::Information);
-    EXPECT_EQ(platform.boxes[0].buttons, MsgButtons::Ok);
-    EXPECT_EQ(platform.boxes[0].title, kAppTitle);
-}
-
-TEST_F(HelpAccess, SearchOpensTheIndexWithAnEmptyKeywordAndNoOwner) {
-    ShowHelpSearch(platform, viewer, path);
-
-    ASSERT_EQ(viewer.calls.size(), 1U);
-    EXPECT_EQ(viewer.calls[0].kind, "index");
-    EXPECT_EQ(viewer.calls[0].path, path);
-    EXPECT_EQ(viewer.calls[0].owner, nullptr);
-    EXPECT_EQ(viewer.calls[0].keyword, "");
-
-    ShowHelpSearch(platform, viewer, "");  // the path goes on unchecked
-    ASSERT_EQ(viewer.calls.size(), 2U);
-    EXPECT_EQ(viewer.calls[1].path, "");
-    EXPECT_TRUE(platform.boxes.empty());
-}
-
-// A viewer failure is shown as its description under the application title, OK only, by both
-// entries; Search does not let it escape the menu click.
-TEST_F(HelpAccess, ViewerErrorsShowTheirDescription) {
-    struct Case {
-        const char* entry;
-        int number;
-        const char* text;
+    const struct {
+        bool search;
+        std::string path;
+        std::optional<int> error;
+        std::string call;
+        std::string box;
+    } cases[] = {
+        {false, path, std::nullopt, "contents " + path + " owned []", ""},
+        {true, path, std::nullopt, "index " + path + " free []", ""},
+        {true, "", std::nullopt, "index  free []", ""},
+        {false, "", std::nullopt, "",
+         "Unable to display Help Contents. There is no Help associated with this project."},
+        {false, path, err::kPermissionDenied, "contents " + path + " owned []",
+         "Permission denied"},
+        {true, path, err::kPathNotFound, "index " + path + " free []", "Path not found"},
     };
-    const std::vector<Case> cases = {
-        {"contents", err::kFileNotFound, "File not found"},
-        {"contents", err::kPermissionDenied, "Permission denied"},
-        {"index", err::kFileNotFound, "File not found"},
-        {"index", err::kPathNotFound, "Path not found"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(c.entry) + " " + c.text);
-        platform.boxes.clear();
-        viewer.raise = c.number;
-        if (std::string(c.entry) == "contents") {
-            ShowHelpContents(platform, viewer, path, mainWindow);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.call + c.box);
+        testing::FakePlatform platform;
+        FakeViewer viewer;
+        const Window mainWindow(platform);
+        viewer.raise = c.error;
+        if (c.search) {
+            EXPECT_NO_THROW(ShowHelpSearch(platform, viewer, c.path));
         } else {
-            EXPECT_NO_THROW(ShowHelpSearch(platform, viewer, path));
+            ShowHelpContents(platform, viewer, c.path, mainWindow);
         }
-        ASSERT_EQ(platform.boxes.size(), 1U);
-        EXPECT_EQ(platform.boxes[0].text, c.text);
-        EXPECT_EQ(platform.boxes[0].buttons, MsgButtons::Ok);
-        EXPECT_EQ(platform.boxes[0].icon, MsgIcon::None);
-        EXPECT_EQ(platform.boxes[0].title, kAppTitle);
+        EXPECT_EQ(viewer.calls,
+                  c.call.empty() ? std::vector<std::string>{} : std::vector<std::string>{c.call});
+        ASSERT_EQ(platform.boxes.size(), c.box.empty() ? 0U : 1U);
+        if (!c.box.empty()) {
+            EXPECT_EQ(platform.boxes[0].text, c.box);
+            EXPECT_EQ(platform.boxes[0].title, kAppTitle);
+            EXPECT_EQ(platform.boxes[0].buttons, MsgButtons::Ok);
+            EXPECT_EQ(platform.boxes[0].icon, c.error ? MsgIcon::None : MsgIcon::Information);
+        }
     }
 }
 
