@@ -107,18 +107,15 @@ TEST_F(AmountTest, AdsHalfYearAndQuarterFractions) {
     EXPECT_DOUBLE_EQ(depr.AdsStraightLine(9000, 9, 11, 1), 0);
     EXPECT_DOUBLE_EQ(depr.AdsStraightLine(9000, 9, 1, 7), 0);
     EXPECT_THROW(depr.AdsStraightLine(10000, 0, 1, 0), RuntimeError);
-}
-
-TEST_F(AmountTest, AdsAppliesTheBusinessShareOnceToEveryYear) {
-    window.business = "40";
+    // A business share in the box applies once to every year; one that reads as none does not.
     depr.values.BusinessFraction = 0.4;
-    EXPECT_DOUBLE_EQ(depr.AdsStraightLine(10000, 10, 1, 0), 200);
-    EXPECT_DOUBLE_EQ(depr.AdsStraightLine(10000, 10, 5, 0), 400);
-    EXPECT_DOUBLE_EQ(depr.AdsStraightLine(10000, 10, 11, 0), 200);
-    for (const char* ignored : {"0", "abc"}) {
-        window.business = ignored;
-        EXPECT_DOUBLE_EQ(depr.AdsStraightLine(10000, 10, 5, 0), 1000) << ignored;
+    for (const auto& [business, amount] :
+         {std::pair{"40", 400.0}, {"0", 1000.0}, {"abc", 1000.0}}) {
+        window.business = business;
+        EXPECT_DOUBLE_EQ(depr.AdsStraightLine(10000, 10, 5, 0), amount) << business;
     }
+    window.business = "40";
+    EXPECT_DOUBLE_EQ(depr.AdsStraightLine(10000, 10, 11, 0), 200);
 }
 
 TEST_F(AmountTest, StraightLineByMonthInService) {

@@ -65,49 +65,38 @@ TEST_F(FillGridTest, YearsFillFourHeadedColumnGroupsOfElevenRows) {
     EXPECT_TRUE(platform.boxes.empty());
 }
 
-TEST_F(FillGridTest, AYearBeyondTheGridIsReportedBeforeTheTotalChanges) {
+// A year below the grid or a cost that is not a number is reported, and the total stays.
+TEST_F(FillGridTest, WhatCannotBeEnteredIsReported) {
     depr.FillGrid(1, 100);
     depr.FillGrid(45, 100);
-    ASSERT_EQ(platform.boxes.size(), 1U);
-    EXPECT_EQ(platform.boxes[0].title, "Fill Grid Error");
-    EXPECT_EQ(platform.boxes[0].text, "Err: 30009[Invalid Row value]");
-    ASSERT_EQ(depr.Result().faults.size(), 1U);
+    window.cost = "12a";
+    depr.FillGrid(2, 100);
+    std::vector<std::string> boxes;
+    for (const auto& box : platform.boxes) {
+        boxes.push_back(box.title + ": " + box.text);
+    }
+    EXPECT_EQ(boxes, (std::vector<std::string>{"Fill Grid Error: Err: 30009[Invalid Row value]",
+                                               "Fill Grid Error: Err: 13[Type mismatch]"}));
+    ASSERT_EQ(depr.Result().faults.size(), 2U);
     EXPECT_EQ(depr.Result().faults[0].number, 30009);
+    EXPECT_EQ(depr.Result().rows.size(), 1U);
     EXPECT_DOUBLE_EQ(depr.TotalDepreciation(), 100);
 }
 
 TEST_F(FillGridTest, BaseYearFromTheInServiceBoxOrTheClock) {
-    const auto calendarYear = [&](std::int16_t year) {
-        depr.FillGrid(year, 10);
-        return depr.Result().Row(year)->calendarYear;
-    };
-    window.inService = "07/2002";
-    EXPECT_EQ(calendarYear(1), 2002);
-    EXPECT_EQ(calendarYear(2), 2003);
-    window.inService = "__/____";
-    EXPECT_EQ(calendarYear(1), 2026);
-    window.inService = "01/0000";
-    EXPECT_EQ(calendarYear(1), 1);
-}
-
-TEST_F(FillGridTest, AnAllowanceAlreadyIncludedIsNotAddedAgain) {
-    window.bonus = true;
-    depr.values.BonusIncluded = true;
-    depr.FillGrid(1, 3060);
-    EXPECT_EQ(Amount(1), 306000);
-}
-
-TEST_F(FillGridTest, AZeroYearWritesNoRowButCounts) {
-    depr.FillGrid(1, 0);
-    EXPECT_FALSE(window.printEnabled);
-    depr.FillGrid(2, 2500.004);
-    EXPECT_EQ(Amount(1), -1);
-    EXPECT_EQ(window.Cell(1, 1), "");
-    EXPECT_EQ(Basis(2), 750000);
+    const std::pair<const char*, int> cases[] = {
+        {"07/2002", 2002}, {"__/____", 2026}, {"01/0000", 1}};
+    for (const auto& [inService, calendarYear] : cases) {
+        window.inService = inService;
+        depr.FillGrid(2, 10);
+        EXPECT_EQ(depr.Result().Row(2)->calendarYear, calendarYear + 1) << inService;
+    }
 }
 
 TEST_F(FillGridTest, CentsHalfToEvenAndNeverPastTheBasis) {
     window.cost = "1000";
+    window.bonus = true;
+    depr.values.BonusIncluded = true;  // already in year 1's amount, not added again
     const struct {
         double amount;
         std::int64_t shown;  // cents; -1 for no row
@@ -146,14 +135,6 @@ TEST_F(FillGridTest, BusinessCostFromTheShareOrTheExchange) {
         depr.FillGrid(1, 1000);
         EXPECT_EQ(Basis(1), c.basis) << c.business << " / " << c.adjCost;
     }
-}
-
-TEST_F(FillGridTest, ACostThatIsNotANumberIsReported) {
-    window.cost = "12a";
-    depr.FillGrid(1, 100);
-    ASSERT_EQ(platform.boxes.size(), 1U);
-    EXPECT_EQ(platform.boxes[0].text, "Err: 13[Type mismatch]");
-    EXPECT_TRUE(depr.Result().rows.empty());
 }
 
 }  // namespace
