@@ -94,49 +94,10 @@ TEST_F(ReportTest, TheTableHasALineForEachOfFortyFourYears) {
     EXPECT_EQ(Table()[0].text.substr(0, 18), "2000|40,000,000.00");
 }
 
-// The items of lines A and B: the method line, the convention, the life or the class, and the
-// business percent when one is given.
-TEST_F(ReportTest, TheInputLinesShowTheChoicesMade) {
-    WorkedExample();
-    const struct {
-        AveragingConvention convention;
-        const char* life;
-        const char* assetClass;
-        const char* business;
-        std::vector<std::string> items;
-    } cases[] = {
-        {AveragingConvention::None, "5", "", "", {"Convention: None", "Life: 5" + kBlanks24, ""}},
-        {AveragingConvention::MidQuarter,
-         "15",
-         "",
-         ".75",
-         {"Convention: Mid Quarter", "Life: 15" + kBlanks24, "Business Percent: .75"}},
-        {AveragingConvention::HalfYear,
-         "",
-         "Desks (7)",
-         "60",
-         {"Convention: Half Year", "Class: Desks (7)      ", "Business Percent: 60"}},
-    };
-    for (const auto& c : cases) {
-        Print([&](ReportInputs& in) {
-            in.convention = c.convention;
-            in.life = c.life;
-            in.assetClass = c.assetClass;
-            in.businessPercent = c.business;
-        });
-        const PrintedText inService = Text("In Service Date: ");
-        const auto at = std::ranges::find(printer.printed, inService.y, &PrintedText::y);
-        ASSERT_LT(at + 2, printer.printed.end());
-        EXPECT_EQ(Text("Convention: ").text, c.items[0]);
-        EXPECT_EQ(at[1].text, c.items[1]);
-        EXPECT_EQ(at[2].text, c.items[2]);
-        EXPECT_EQ((std::vector{at[1].x, at[2].x}), (std::vector<double>{3830, 7730}));
-    }
-}
-
 // A sale adds the date sold, an exchange its three amounts, each with an empty line after it;
-// without them, or the allowance, the rule follows line B after three empty lines.
-TEST_F(ReportTest, OptionalLinesFollowLineB) {
+// without them, or the allowance, the rule follows line B after three empty lines. The items of
+// lines A and B show the choices made.
+TEST_F(ReportTest, TheInputLinesShowTheChoicesMade) {
     WorkedExample();
     const struct {
         std::function<void(ReportInputs&)> change;
@@ -165,6 +126,17 @@ TEST_F(ReportTest, OptionalLinesFollowLineB) {
             lines.push_back(at->text);
         }
         EXPECT_EQ(lines, c.lines);
+    }
+    // The convention by its name, or None; no business percent, no item.
+    for (const auto convention : {AveragingConvention::MidQuarter, AveragingConvention::None}) {
+        Print([&](ReportInputs& in) {
+            in.convention = convention;
+            in.businessPercent.clear();
+        });
+        EXPECT_EQ(Text("Convention: ").text, convention == AveragingConvention::None
+                                                 ? "Convention: None"
+                                                 : "Convention: Mid Quarter");
+        EXPECT_EQ(Text("Business Percent: ").text, "");
     }
 }
 
