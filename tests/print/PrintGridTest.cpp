@@ -101,7 +101,7 @@ TEST_F(ReportTest, TheInputLinesShowTheChoicesMade) {
     WorkedExample();
     const struct {
         std::function<void(ReportInputs&)> change;
-        std::vector<std::string> lines;  // the texts printed after line B, before the rule
+        std::vector<std::string> lines;  // the lines printed after line B, before the rule
     } cases[] = {
         {[](ReportInputs& in) { in.allowance = false; }, {"", "", ""}},
         {[](ReportInputs& in) {
@@ -114,16 +114,19 @@ TEST_F(ReportTest, TheInputLinesShowTheChoicesMade) {
              in.adjTaxBasis = "25000";
              in.adjCost = "85000";
          },
-         {"", "Sales Price: 40,000.00", "Adjusted Tax Basis: 25,000.00", "Adjusted Cost: 85,000.00",
-          "", "First year depreciation includes a special 30% depreciation allowance.", "", "",
-          ""}},
+         {"", "Sales Price: 40,000.00|Adjusted Tax Basis: 25,000.00|Adjusted Cost: 85,000.00", "",
+          "First year depreciation includes a special 30% depreciation allowance.", "", "", ""}},
     };
     for (const auto& c : cases) {
         Print(c.change);
         auto at = std::ranges::find(printer.printed, Text("In Service Date: ").y, &PrintedText::y);
         std::vector<std::string> lines;
         for (at += 3; at < printer.printed.end() && at->text != kRule; ++at) {
-            lines.push_back(at->text);
+            if (at[-1].newLine) {
+                lines.push_back(at->text);
+            } else {
+                lines.back() += "|" + at->text;  // an item on the same line
+            }
         }
         EXPECT_EQ(lines, c.lines);
     }
