@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Checks a built package: exactly the expected files, links and modes; its control fields; the
 # desktop entry, the AppStream metainfo and the manual pages through their validators; and that
-# the packed pellory-calc computes.
+# the packed pellory-calc computes without Qt and writes a PDF through its helper.
 # Usage: packaging/check-package.sh build/package/pellory_<version>_<arch>.deb
 set -euo pipefail
 deb=$1
@@ -16,6 +16,7 @@ fail() {
 expected=(
     "-rwxr-xr-x ./usr/lib/pellory/pellory"
     "-rwxr-xr-x ./usr/lib/pellory/pellory-calc"
+    "-rwxr-xr-x ./usr/lib/pellory/pellory-pdf"
     "-rw-r--r-- ./usr/lib/pellory/Amberlot.hlp"
     "lrwxrwxrwx ./usr/bin/pellory -> ../lib/pellory/pellory"
     "lrwxrwxrwx ./usr/bin/pellory-calc -> ../lib/pellory/pellory-calc"
@@ -64,6 +65,10 @@ for page in "$root"/usr/share/man/man1/*.1.gz; do
 done
 first=$("$root"/usr/bin/pellory-calc --method MACRS --in-service 03/2002 --life 5 --cost 10000 | head -n 1)
 [ "$first" = "$(printf '2002\t2,000.00 \t8,000.00 ')" ] || fail "the packed pellory-calc printed: $first"
+ldd "$root"/usr/lib/pellory/pellory-calc | grep libQt6 && fail "the packed pellory-calc loads Qt"
+"$root"/usr/bin/pellory-calc --method MACRS --in-service 03/2002 --life 5 --cost 10000 \
+    --pdf "$root/schedule.pdf" >/dev/null && [ "$(head -c 5 "$root/schedule.pdf")" = "%PDF-" ] ||
+    fail "the packed pellory-calc --pdf wrote no PDF"
 
 if [ $failures -ne 0 ]; then
     echo "check-package: $failures failed"

@@ -1,5 +1,6 @@
 #include "app/FrmViewDepr.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "app/ReportInputs.h"
@@ -10,6 +11,8 @@ namespace pellory {
 namespace {
 
 constexpr const char* kHelpFileName = "Amberlot.hlp";
+// The name of a saved schedule without a description.
+constexpr const char* kDocumentTitle = "Depreciation Schedule";
 
 }  // namespace
 
@@ -107,7 +110,9 @@ void FrmViewDepr::BuildMenus() {
          {"mnuAutoMax", "Automobile Max Amount", [this] { OpenAutoMaxEditor(false); }},
          {"munElectricAuto", "Clean Fuel Auto Max Amount", [this] { OpenAutoMaxEditor(true); }},
          {"mnuline2", "-", {}},
-         {"mnuCopySchedule", "Copy Schedule", [this] { CopySchedule(); }}}};
+         {"mnuCopySchedule", "Copy Schedule", [this] { CopySchedule(); }},
+         {"mnuSavePdf", "Save Schedule as PDF...", [this] { SaveScheduleAsPdf(); },
+          [this] { return cmdPrint.enabled; }}}};
 }
 
 void FrmViewDepr::OpenAutoMaxEditor(bool cleanFuel) {
@@ -133,6 +138,34 @@ void FrmViewDepr::CopySchedule() {
     }
 }
 
+void FrmViewDepr::Print() {
+    if (services_->HasDefaultPrinter()) {
+        services_->PrintSchedule([this] { return ReportInputsOf(*this); });
+    } else {
+        SaveScheduleAsPdf();
+    }
+}
+
+void FrmViewDepr::SaveScheduleAsPdf() {
+    if (!cmdPrint.enabled) {
+        return;
+    }
+    // A slash would make the description a path into folders.
+    std::string name = txtDescription.Text().empty() ? kDocumentTitle : txtDescription.Text();
+    std::replace(name.begin(), name.end(), '/', '-');
+    const std::filesystem::path folder =
+        pdfFolder_.empty() ? services_->DocumentsFolder() : pdfFolder_;
+    const auto path = services_->ChoosePdfFile(folder / (name + ".pdf"));
+    if (!path) {
+        return;
+    }
+    pdfFolder_ = path->parent_path();
+    if (services_->SavePdf([this] { return ReportInputsOf(*this); }, *path)) {
+        ShowStatus("Schedule saved as " + path->string());
+        SetStatusStyle(kBlue, false);
+    }
+}
+
 std::vector<Control*> FrmViewDepr::TabOrder() {
     return {&optAssetType[0],    &optAssetType[1], &optAssetType[2],  &txtCost,
             &cboMethod,          &txtInService,    &cboLife,          &cboClass,
@@ -150,9 +183,7 @@ void FrmViewDepr::WireCommands() {
     };
     cmdCalculate.onClick = [this] { Calculate(); };
     cmdClear.onClick = [this] { Clear(); };
-    cmdPrint.onClick = [this] {
-        services_->PrintSchedule([this] { return ReportInputsOf(*this); });
-    };
+    cmdPrint.onClick = [this] { Print(); };
     cmdTools.onClick = [this] { services_->PopUpMenu(mnuTools); };
     cmdHelp.onClick = [this] { services_->PopUpMenu(mnuhelp); };
     cboMethod.onClick = [this] { selection.MethodChosen(); };

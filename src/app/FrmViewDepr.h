@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
 #include <functional>
 #include <optional>
 #include <string>
@@ -64,6 +65,13 @@ class FrmViewDepr : public Window, public ScheduleWindow {
     // Copy Schedule, and Ctrl+C in the grid: the schedule as text on the clipboard; nothing
     // when the grid holds no row.
     void CopySchedule();
+    // Print: the report on the default printer, or saved as PDF when there is none.
+    void Print();
+    // Save Schedule as PDF: the user picks the file (the description, or "Depreciation
+    // Schedule", with ".pdf", in the folder of the last one saved, else the documents folder),
+    // the report is written there whole and the status line says where. Nothing without a
+    // schedule in view or when the user cancels.
+    void SaveScheduleAsPdf();
 
     std::string caption = kAppTitle;
     std::string helpFilePath;
@@ -155,6 +163,7 @@ class FrmViewDepr : public Window, public ScheduleWindow {
 
     NoServices noServices_;
     MainWindowServices* services_ = &noServices_;
+    std::filesystem::path pdfFolder_;  // where the last PDF was saved; empty before the first
 };
 
 }  // namespace pellory

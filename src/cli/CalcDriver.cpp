@@ -3,6 +3,8 @@
 #include <chrono>
 #include <cstdio>
 
+#include "controls/Utf8.h"
+
 namespace pellory::cli {
 
 namespace {
@@ -14,37 +16,41 @@ std::optional<UsageError> Refuse(const std::string& option, const std::string& w
     return UsageError{option + ": " + why};
 }
 
+}  // namespace
+
 std::string JsonString(const std::string& text) {
-    std::string out = "\"";
-    for (const char c : text) {
-        switch (c) {
-            case '"':
-                out += "\\\"";
-                break;
-            case '\\':
-                out += "\\\\";
-                break;
-            case '\n':
-                out += "\\n";
-                break;
-            case '\r':
-                out += "\\r";
-                break;
-            case '\t':
-                out += "\\t";
-                break;
-            default:
-                if (static_cast<unsigned char>(c) < 0x20) {
-                    char escaped[8];
-                    std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
-                    out += escaped;
-                } else {
-                    out += c;
-                }
+    std::string out;
+    out.reserve(text.size() + 2);
+    out += '"';
+    std::size_t copied = 0;  // the bytes before it are in `out`
+    bool valid = true;
+    for (std::size_t i = 0; i < text.size();) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        const std::size_t size = c < 0x80 ? 1 : utf8::NextCharacter(text, i, valid).size();
+        if (c < 0x80 ? c >= 0x20 && c != '"' && c != '\\' : valid) {
+            i += size;  // as it stands
+            continue;
+        }
+        out.append(text, copied, i - copied);
+        i += size;
+        copied = i;
+        if (c >= 0x80) {
+            out += utf8::kReplacement;  // JSON is UTF-8 whatever bytes it is given
+        } else if (c == '"' || c == '\\') {
+            out += '\\';
+            out += static_cast<char>(c);
+        } else {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
+            out += c == '\n' ? "\\n" : c == '\r' ? "\\r" : c == '\t' ? "\\t" : escaped;
         }
     }
-    return out + "\"";
+    out.append(text, copied);
+    out += '"';
+    return out;
 }
+
+namespace {
 
 using Refusal = std::optional<UsageError>;
 

@@ -37,6 +37,9 @@ class CollectingPlatform : public Platform {
 // box cannot be used at that point is refused with the reason.
 std::optional<UsageError> Drive(FrmViewDepr& window, const CalcOptions& options);
 
+// A JSON string literal of `text`.
+std::string JsonString(const std::string& text);
+
 std::string PlainReport(const FrmViewDepr& window, const std::vector<Message>& messages);
 std::string JsonReport(const FrmViewDepr& window, const std::vector<Message>& messages);
 

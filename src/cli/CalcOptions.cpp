@@ -1,6 +1,7 @@
 #include "cli/CalcOptions.h"
 
 #include <map>
+#include <set>
 
 namespace pellory::cli {
 
@@ -11,12 +12,19 @@ const char* const kUsage =
     "                    [--convention half-year|mid-quarter|mid-month] [--sold MM/YYYY]\n"
     "                    [--sales-price TEXT] [--adj-tax-basis TEXT] [--description TEXT]\n"
     "                    [--data-dir DIR] [--json] [--pdf FILE]\n"
+    "       pellory-calc --batch FILE|- [--format jsonl|csv] [--data-dir DIR]\n"
     "       pellory-calc --help | --version\n"
     "Works the main window as a user would, presses Calculate and prints the written rows\n"
     "(year, depreciation, adjusted tax basis), the status line and any message box; --json\n"
     "prints them as one JSON object, --pdf FILE also prints the schedule report to a PDF file.\n"
-    "Exit status: 0 when Calculate ran, 1 when the PDF file could not be written, 2 for a bad\n"
-    "command line or an option whose box the window does not offer.\n";
+    "--batch computes every row of a CSV register (- reads the standard input), each in a\n"
+    "freshly started window; its header names the columns, in any order, from id, asset_type,\n"
+    "cost, method, in_service, life, class, business, bonus, convention, sold, sales_price,\n"
+    "adj_tax_basis and description. It prints one JSON object per row, or with --format csv\n"
+    "one CSV record per schedule row.\n"
+    "Exit status: 0 when Calculate ran (for every row of a register), 1 when the PDF file could\n"
+    "not be written or rows of the register were refused, 2 for a bad command line, an option\n"
+    "whose box the window does not offer, or a register that cannot be read.\n";
 
 namespace {
 
@@ -36,6 +44,7 @@ const std::map<std::string, TextOption> kTexts{
     {"--description", &CalcOptions::description},
     {"--data-dir", &CalcOptions::dataDir},
     {"--pdf", &CalcOptions::pdf},
+    {"--batch", &CalcOptions::batch},
 };
 const std::map<std::string, FlagOption> kFlags{
     {"--json", &CalcOptions::json},       {"--bonus", &CalcOptions::bonus},
@@ -46,6 +55,11 @@ const std::map<std::string, int> kAssetTypes{
     {"regular", 0}, {"relinquished", 1}, {"replacement", 2}};
 const std::map<std::string, int> kConventions{
     {"half-year", 0}, {"mid-quarter", 1}, {"mid-month", 2}};
+const std::map<std::string, BatchFormat> kFormats{{"jsonl", BatchFormat::Jsonl},
+                                                  {"csv", BatchFormat::Csv}};
+// What --batch may go with: the register's columns give each asset, --format the output.
+const std::set<std::string> kBatchOptions{"--batch", "--format", "--data-dir",
+                                          "--help",  "-h",       "--version"};
 
 // An option that takes a value, given its value.
 std::optional<UsageError> SetOption(CalcOptions& o, const std::string& name,
@@ -64,8 +78,29 @@ std::optional<UsageError> SetOption(CalcOptions& o, const std::string& name,
             return UsageError{"--convention must be half-year, mid-quarter or mid-month"};
         }
         o.convention = found->second;
+    } else if (name == "--format") {
+        const auto found = kFormats.find(value);
+        if (found == kFormats.end()) {
+            return UsageError{"--format must be jsonl or csv"};
+        }
+        o.format = found->second;
     } else {
         return UsageError{"unknown option " + name};
+    }
+    return std::nullopt;
+}
+
+// The options of a single run that make no sense for a register, whose rows give the asset.
+std::optional<UsageError> CheckBatch(const CalcOptions& o, const std::vector<std::string>& given) {
+    if (o.format && !o.batch) {
+        return UsageError{"--format is for --batch only"};
+    }
+    for (const std::string& name : given) {
+        if (o.batch && kBatchOptions.count(name) == 0) {
+            return UsageError{name +
+                              " cannot be used with --batch: the register's columns give each "
+                              "asset, --format the output"};
+        }
     }
     return std::nullopt;
 }
@@ -74,6 +109,7 @@ std::optional<UsageError> SetOption(CalcOptions& o, const std::string& name,
 
 std::variant<CalcOptions, UsageError> ParseOptions(const std::vector<std::string>& args) {
     CalcOptions o;
+    std::vector<std::string> given;
     for (std::size_t i = 0; i < args.size(); ++i) {
         std::string name = args[i];
         std::optional<std::string> value;  // "--name=value" or the next argument
@@ -81,6 +117,7 @@ std::variant<CalcOptions, UsageError> ParseOptions(const std::vector<std::string
             value = name.substr(eq + 1);
             name = name.substr(0, eq);
         }
+        given.push_back(name);
         if (const auto flag = kFlags.find(name); flag != kFlags.end()) {
             if (value) {
                 return UsageError{name + " takes no value"};
@@ -92,7 +129,8 @@ std::variant<CalcOptions, UsageError> ParseOptions(const std::vector<std::string
             value = args[++i];
         }
         if (!value) {
-            if (kTexts.count(name) != 0 || name == "--asset-type" || name == "--convention") {
+            if (kTexts.count(name) != 0 || name == "--asset-type" || name == "--convention" ||
+                name == "--format") {
                 return UsageError{name + " needs a value"};
             }
             return UsageError{"unknown option " + name};
@@ -100,6 +138,9 @@ std::variant<CalcOptions, UsageError> ParseOptions(const std::vector<std::string
         if (auto error = SetOption(o, name, *value)) {
             return *error;
         }
+    }
+    if (auto refused = CheckBatch(o, given)) {
+        return *refused;
     }
     return o;
 }

@@ -7,6 +7,8 @@
 
 namespace pellory::cli {
 
+enum class BatchFormat { Jsonl, Csv };
+
 // What the command line asks for; each set field is one thing a user would do in the window.
 struct CalcOptions {
     std::optional<int> assetType;  // 0 regular, 1 relinquished, 2 replacement
@@ -25,6 +27,8 @@ struct CalcOptions {
     std::optional<std::string> dataDir;
     std::optional<std::string> pdf;
     bool json = false;
+    std::optional<std::string> batch;  // a CSV register's path, "-" for the standard input
+    std::optional<BatchFormat> format;
     bool help = false;
     bool version = false;
 };

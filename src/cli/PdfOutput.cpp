@@ -9,11 +9,12 @@ namespace pellory::cli {
 
 namespace {
 
-// A window whose Print button writes the report into a PDF file.
+// A window whose printer is a PDF file.
 class PdfServices : public NoServices {
   public:
     PdfServices(std::string path, Platform& platform)
         : path_(std::move(path)), platform_(platform) {}
+    bool HasDefaultPrinter() override { return true; }
     void PrintSchedule(const ReportSource& inputs) override {
         written = PrintToPdf(inputs, path_, platform_);
     }
@@ -28,8 +29,8 @@ class PdfServices : public NoServices {
 
 std::optional<std::string> PrintPdf(FrmViewDepr& window, const std::string& path,
                                     const std::vector<Message>& messages, int& argc, char** argv) {
-    if (!window.cmdPrint.Usable()) {
-        return "no schedule to print (the Print button is disabled), " + path + " not written";
+    if (auto nothing = NothingToPrint(window, path)) {
+        return nothing;
     }
     if (std::getenv("QT_QPA_PLATFORM") == nullptr) {
         setenv("QT_QPA_PLATFORM", "offscreen", 1);

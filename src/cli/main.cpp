@@ -1,8 +1,10 @@
+#include <csignal>
 #include <iostream>
 #include <string>
 #include <variant>
 #include <vector>
 
+#include "cli/Batch.h"
 #include "cli/CalcDriver.h"
 #include "cli/CalcOptions.h"
 #include "cli/PdfOutput.h"
@@ -40,6 +42,12 @@ int main(int argc, char** argv) {
         std::cout << "pellory-calc " << version.majorNumber << '.' << version.minorNumber << '.'
                   << version.revision << "\n";
         return 0;
+    }
+    if (options.batch) {
+        // A register streams through unsynchronised buffers; a reader that goes away ends it.
+        std::ios::sync_with_stdio(false);
+        std::signal(SIGPIPE, SIG_IGN);
+        return BatchCommand(options, ExecutableFolder(argv[0]), std::cin, std::cout, std::cerr);
     }
     CollectingPlatform platform(options.dataDir ? std::filesystem::path(*options.dataDir)
                                                 : ExecutableFolder(argv[0]));

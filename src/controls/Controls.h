@@ -19,6 +19,8 @@ inline constexpr int kKeyTab = 9;
 inline constexpr int kKeyEnter = 13;
 inline constexpr int kKeyEscape = 27;
 
+class EditControl;
+
 // What every control of a window has: a name, an enabled state and the frame it sits in.
 class Control {
   public:
@@ -31,6 +33,9 @@ class Control {
 
     // Enabled itself and inside frames that are all enabled: only such a control takes input.
     bool Usable() const;
+    // The control as a box that takes typed text; null for any other control. Asked at every
+    // key, so quicker than a dynamic_cast.
+    virtual EditControl* AsEdit() { return nullptr; }
 
     bool enabled = true;
     bool visible = true;
@@ -89,6 +94,7 @@ class EditControl : public Control {
     virtual bool Insert(int keyAscii, const std::string& character) = 0;
     // Selects the whole text.
     void SelectAll();
+    EditControl* AsEdit() override { return this; }
 
     int selStart = 0;
     int selLength = 0;
@@ -193,6 +199,10 @@ struct MenuEntry {
     std::string name;
     std::string caption;  // "-" is a separator
     Handler onClick;
+    // Whether the entry can be chosen now; none means always. A greyed entry runs nothing.
+    std::function<bool()> available = {};
+
+    bool Available() const { return !available || available(); }
 };
 
 // A pop-up menu: shown at the mouse position by its button, never in a menu bar.

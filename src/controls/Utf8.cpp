@@ -8,8 +8,6 @@ bool IsContinuation(unsigned char byte) {
     return (byte & 0xC0U) == 0x80U;
 }
 
-constexpr const char* kReplacement = "\xEF\xBF\xBD";  // U+FFFD
-
 }  // namespace
 
 std::size_t Length(std::string_view text) {
@@ -41,34 +39,37 @@ std::string Mid(std::string_view text, std::size_t first, std::size_t count) {
     return std::string(text.substr(begin, end - begin));
 }
 
+std::string_view NextCharacter(std::string_view text, std::size_t pos, bool& valid) {
+    const auto lead = static_cast<unsigned char>(text[pos]);
+    std::size_t extra = 0;
+    if (lead >= 0xC2U && lead <= 0xDFU) {
+        extra = 1;
+    } else if (lead >= 0xE0U && lead <= 0xEFU) {
+        extra = 2;
+    } else if (lead >= 0xF0U && lead <= 0xF4U) {
+        extra = 3;
+    } else if (lead >= 0x80U) {
+        valid = false;  // a stray continuation or an invalid lead byte
+        return text.substr(pos, 1);
+    }
+    std::size_t end = pos + 1;
+    while (end < text.size() && end <= pos + extra &&
+           IsContinuation(static_cast<unsigned char>(text[end]))) {
+        ++end;
+    }
+    valid = end == pos + extra + 1;
+    return text.substr(pos, end - pos);
+}
+
 std::vector<std::string> Characters(std::string_view text) {
     std::vector<std::string> out;
+    bool valid = true;
     for (std::size_t i = 0; i < text.size();) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        std::size_t extra = 0;
-        if (lead >= 0xC2U && lead <= 0xDFU) {
-            extra = 1;
-        } else if (lead >= 0xE0U && lead <= 0xEFU) {
-            extra = 2;
-        } else if (lead >= 0xF0U && lead <= 0xF4U) {
-            extra = 3;
-        } else if (lead >= 0x80U) {
-            extra = std::string::npos;  // a stray continuation or an invalid lead byte
-        }
-        std::size_t j = i + 1;
-        while (extra != std::string::npos && j < text.size() && j <= i + extra &&
-               IsContinuation(static_cast<unsigned char>(text[j]))) {
-            ++j;
-        }
-        if (extra == std::string::npos || j != i + extra + 1) {
-            // Bytes that do not form a character stand for the replacement character, never
-            // for a control key.
-            out.emplace_back(kReplacement);
-            i = extra == std::string::npos ? i + 1 : j;
-            continue;
-        }
-        out.emplace_back(text.substr(i, j - i));
-        i = j;
+        const std::string_view character = NextCharacter(text, i, valid);
+        // Bytes that do not form a character stand for the replacement character, never for a
+        // control key.
+        out.emplace_back(valid ? character : kReplacement);
+        i += character.size();
     }
     return out;
 }

@@ -16,6 +16,14 @@ std::size_t Offset(std::string_view text, std::size_t chars);
 // The characters of `text` from index `first`, at most `count` of them.
 std::string Mid(std::string_view text, std::size_t first, std::size_t count = std::string::npos);
 
+// The UTF-8 of U+FFFD, which stands for bytes that are not valid UTF-8.
+inline constexpr std::string_view kReplacement = "\xEF\xBF\xBD";
+
+// The bytes of the character that starts at byte `pos` (not past the end): a whole UTF-8
+// sequence, or the bytes that do not form one (a stray byte, or a sequence cut short), which
+// stand for one U+FFFD and leave `valid` false.
+std::string_view NextCharacter(std::string_view text, std::size_t pos, bool& valid);
+
 // The text split into its characters, each as its own UTF-8 string; bytes that are not valid
 // UTF-8 become U+FFFD.
 std::vector<std::string> Characters(std::string_view text);

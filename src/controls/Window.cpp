@@ -5,6 +5,14 @@
 
 namespace pellory {
 
+namespace {
+
+EditControl* AsEdit(Control* control) {
+    return control != nullptr ? control->AsEdit() : nullptr;
+}
+
+}  // namespace
+
 void Window::SetFocus(Control& control) {
     if (!control.Usable() || !control.visible) {
         Raise(err::kInvalidCall);
@@ -43,13 +51,13 @@ void Window::PressKey(int keyAscii, const std::string& character) {
 }
 
 void Window::KeyDown(int keyCode) {
-    if (auto* box = dynamic_cast<EditControl*>(focused_); box != nullptr && box->onKeyDown) {
+    if (auto* box = AsEdit(focused_); box != nullptr && box->onKeyDown) {
         box->onKeyDown(keyCode);
     }
 }
 
 void Window::KeyPress(int keyAscii, const std::string& character) {
-    auto* box = dynamic_cast<EditControl*>(focused_);
+    auto* box = AsEdit(focused_);
     if (box == nullptr) {
         return;
     }
@@ -68,7 +76,7 @@ void Window::KeyPress(int keyAscii, const std::string& character) {
 }
 
 void Window::KeyUp(int keyCode) {
-    if (auto* box = dynamic_cast<EditControl*>(focused_); box != nullptr && box->onKeyUp) {
+    if (auto* box = AsEdit(focused_); box != nullptr && box->onKeyUp) {
         box->onKeyUp(keyCode);
     }
 }
@@ -78,14 +86,18 @@ void Window::Type(EditControl& box, std::string_view text) {
     if (focused_ != &box) {
         return;
     }
-    for (const auto& character : utf8::Characters(text)) {
-        const auto code = utf8::CodePoint(character);
-        PressKey(static_cast<int>(code), character);
+    bool valid = true;
+    for (std::size_t pos = 0; pos < text.size();) {
+        const std::string_view bytes = utf8::NextCharacter(text, pos, valid);
+        // Bytes that do not form a character type the replacement character, never a control key.
+        const std::string character(valid ? bytes : utf8::kReplacement);
+        PressKey(static_cast<int>(utf8::CodePoint(character)), character);
+        pos += bytes.size();
     }
 }
 
 void Window::SetSelected() {
-    if (auto* box = dynamic_cast<EditControl*>(focused_)) {
+    if (auto* box = AsEdit(focused_)) {
         box->SelectAll();
     }
 }

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <limits>
+#include <optional>
 
 #include "platform/RuntimeError.h"
 
@@ -70,9 +71,84 @@ std::string ReadNumber(std::string_view text, std::size_t& pos, bool skipInnerBl
     return out;
 }
 
-double ParseDouble(const std::string& number) {
-    // strtod accepts a leading '+' and a trailing '.'; the range check is ours.
-    const double value = std::strtod(number.c_str(), nullptr);
+// The number at `pos` when it stands plainly in the text: an optional sign, then digits with at
+// most one point, followed by neither a blank nor an exponent; ReadNumber reads the others.
+// `pos` moves past it.
+std::optional<std::string_view> PlainNumberAt(std::string_view text, std::size_t& pos) {
+    std::size_t end = pos + (pos < text.size() && (text[pos] == '+' || text[pos] == '-') ? 1 : 0);
+    bool point = false;
+    bool digits = false;
+    for (; end < text.size() && (IsDigit(text[end]) || (text[end] == '.' && !point)); ++end) {
+        point = point || text[end] == '.';
+        digits = digits || text[end] != '.';
+    }
+    const auto exponent = [](char c) { return c == 'e' || c == 'E' || c == 'd' || c == 'D'; };
+    if (!digits || (end < text.size() && (IsBlank(text[end]) || exponent(text[end])))) {
+        return std::nullopt;
+    }
+    const std::string_view number = text.substr(pos, end - pos);
+    pos = end;
+    return number;
+}
+
+// The value of a number as ReadNumber gives it ([+-]digits[.digits][e[+-]digits]) when at
+// most 19 significant digits scaled by at most 10^22 spell it: both are then exact doubles and
+// one multiplication or division rounds their product correctly, as strtod rounds the text.
+std::optional<double> ExactlyScaled(std::string_view number) {
+    constexpr std::array<double, 23> kPow10{1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                            1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                            1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    std::size_t i = 0;
+    const bool negative = !number.empty() && number[0] == '-';
+    i += !number.empty() && (number[0] == '-' || number[0] == '+') ? 1 : 0;
+    std::uint64_t digits = 0;
+    int significant = 0;
+    int scale = 0;
+    bool point = false;
+    for (; i < number.size() && number[i] != 'e'; ++i) {
+        if (number[i] == '.') {
+            point = true;
+            continue;
+        }
+        if ((digits > 0 || number[i] != '0') && ++significant > 19) {
+            return std::nullopt;
+        }
+        digits = digits * 10 + static_cast<std::uint64_t>(number[i] - '0');
+        scale -= point ? 1 : 0;
+    }
+    if (i < number.size()) {  // the exponent after the "e"
+        const bool down = number[++i] == '-';
+        i += number[i] == '-' || number[i] == '+' ? 1 : 0;
+        int exponent = 0;
+        for (; i < number.size(); ++i) {
+            exponent = exponent * 10 + (number[i] - '0');
+            if (exponent > 1000) {
+                return std::nullopt;  // far outside the exact range whatever the digits
+            }
+        }
+        scale += down ? -exponent : exponent;
+    }
+    if (digits > (std::uint64_t{1} << 53) || scale < -22 || scale > 22) {
+        return std::nullopt;
+    }
+    const double whole = static_cast<double>(digits);
+    const double value = scale < 0 ? whole / kPow10[static_cast<std::size_t>(-scale)]
+                                   : whole * kPow10[static_cast<std::size_t>(scale)];
+    return negative ? -value : value;
+}
+
+double ParseDouble(std::string_view number) {
+    if (const std::optional<double> exact = ExactlyScaled(number)) {
+        return *exact;
+    }
+    // from_chars rounds as strtod does, correctly, and many times quicker; it takes no leading
+    // '+' and leaves a value out of its range (too large, or too small to tell from 0) to strtod.
+    const std::string_view text = number.substr(!number.empty() && number[0] == '+' ? 1 : 0);
+    double value = 0.0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size()) {
+        value = std::strtod(std::string(number).c_str(), nullptr);
+    }
     if (!std::isfinite(value)) {
         Raise(err::kOverflow);
     }
@@ -119,34 +195,31 @@ constexpr std::int64_t Pow10(int n) {
     return p;
 }
 
-std::string Group(std::int64_t whole) {
-    std::string digits = std::to_string(whole);
-    std::string out;
-    const auto n = digits.size();
-    for (std::size_t i = 0; i < n; ++i) {
-        out += digits[i];
-        const auto left = n - i - 1;
-        if (left > 0 && left % 3 == 0) {
-            out += ',';
+// Appends a whole number that is not negative with a comma between each group of three digits.
+void AppendGrouped(std::string& out, std::int64_t whole) {
+    std::array<char, 32> buffer{};
+    std::size_t first = buffer.size();
+    auto rest = static_cast<std::uint64_t>(whole);
+    for (int count = 0; count == 0 || rest != 0; ++count, rest /= 10) {
+        if (count > 0 && count % 3 == 0) {
+            buffer[--first] = ',';
         }
+        buffer[--first] = static_cast<char>('0' + rest % 10);
     }
-    return out;
+    out.append(buffer.data() + first, buffer.size() - first);
 }
 
 std::string FormatCents(std::int64_t cents, bool trailingBlank) {
     const std::int64_t magnitude = cents < 0 ? -cents : cents;
     const std::int64_t whole = magnitude / 100;
-    const std::int64_t fraction = magnitude % 100;
+    const auto fraction = static_cast<int>(magnitude % 100);
     std::string out = cents < 0 ? "-" : "";
     if (whole > 0) {
-        out += Group(whole);
+        AppendGrouped(out, whole);
     }
-    out += '.';
-    out += static_cast<char>('0' + fraction / 10);
-    out += static_cast<char>('0' + fraction % 10);
-    if (trailingBlank) {
-        out += ' ';
-    }
+    const std::array<char, 4> tail{'.', static_cast<char>('0' + fraction / 10),
+                                   static_cast<char>('0' + fraction % 10), ' '};
+    out.append(tail.data(), trailingBlank ? 4 : 3);
     return out;
 }
 
@@ -154,6 +227,12 @@ std::string FormatCents(std::int64_t cents, bool trailingBlank) {
 
 double Val(std::string_view text) {
     std::size_t pos = 0;
+    while (pos < text.size() && IsBlank(text[pos])) {
+        ++pos;
+    }
+    if (const std::optional<std::string_view> plain = PlainNumberAt(text, pos)) {
+        return ParseDouble(*plain);
+    }
     const std::string number = ReadNumber(text, pos, true);
     return number.empty() ? 0.0 : ParseDouble(number);
 }
@@ -163,7 +242,9 @@ double StrictNumber(std::string_view text) {
     while (pos < text.size() && IsBlank(text[pos])) {
         ++pos;
     }
-    const std::string number = ReadNumber(text, pos, false);
+    const std::optional<std::string_view> plain = PlainNumberAt(text, pos);
+    const std::string read = plain ? std::string() : ReadNumber(text, pos, false);
+    const std::string_view number = plain ? *plain : std::string_view(read);
     while (pos < text.size() && IsBlank(text[pos])) {
         ++pos;
     }
@@ -307,7 +388,9 @@ std::string FormatWhole(double value) {
     if (whole == 0) {
         return {};
     }
-    return whole < 0 ? std::string(1, '-').append(Group(-whole)) : Group(whole);
+    std::string out = whole < 0 ? "-" : "";
+    AppendGrouped(out, whole < 0 ? -whole : whole);
+    return out;
 }
 
 }  // namespace pellory

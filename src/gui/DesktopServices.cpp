@@ -1,7 +1,10 @@
 #include "gui/DesktopServices.h"
 
 #include <QClipboard>
+#include <QDir>
+#include <QFileDialog>
 #include <QGuiApplication>
+#include <QStandardPaths>
 
 #include "gui/AutoMaxDialog.h"
 #include "gui/MainWindowView.h"
@@ -16,8 +19,34 @@ void DesktopServices::PopUpMenu(const Menu& menu) {
     view_.PopUp(menu);
 }
 
+bool DesktopServices::HasDefaultPrinter() {
+    return DefaultPrinterExists();
+}
+
 void DesktopServices::PrintSchedule(const ReportSource& inputs) {
     PrintToDefaultPrinter(inputs, platform_);
+}
+
+std::filesystem::path DesktopServices::DocumentsFolder() {
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return (QDir(documents).exists() ? documents : QDir::homePath()).toStdString();
+}
+
+std::optional<std::filesystem::path> DesktopServices::ChoosePdfFile(
+    const std::filesystem::path& suggested) {
+    QFileDialog dialog(&view_, QStringLiteral("Save Schedule as PDF"),
+                       QString::fromStdString(suggested.string()),
+                       QStringLiteral("PDF files (*.pdf)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return dialog.selectedFiles().constFirst().toStdString();
+}
+
+bool DesktopServices::SavePdf(const ReportSource& inputs, const std::filesystem::path& path) {
+    return PrintToPdf(inputs, path.string(), platform_);
 }
 
 void DesktopServices::CopyToClipboard(const std::string& text) {

@@ -10,14 +10,19 @@ namespace pellory::gui {
 class MainWindowView;
 
 // The desktop around the main window: its pop-up menus and the class list's width measured in
-// the view, the default printer, the system clipboard, the help window, the About box and the
-// limit editor as modal dialogs over the view.
+// the view, the default printer, PDF files chosen in a file dialog, the system clipboard, the
+// help window, the About box and the limit editor as modal dialogs over the view.
 class DesktopServices : public MainWindowServices {
   public:
     DesktopServices(MainWindowView& view, Platform& platform);
 
     void PopUpMenu(const Menu& menu) override;
+    bool HasDefaultPrinter() override;
     void PrintSchedule(const ReportSource& inputs) override;
+    std::filesystem::path DocumentsFolder() override;
+    std::optional<std::filesystem::path> ChoosePdfFile(
+        const std::filesystem::path& suggested) override;
+    bool SavePdf(const ReportSource& inputs, const std::filesystem::path& path) override;
     void CopyToClipboard(const std::string& text) override;
     void ShowHelpContents(const std::string& helpFilePath, const Window& owner) override;
     void ShowHelpSearch(const std::string& helpFilePath) override;

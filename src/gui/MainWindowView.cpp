@@ -266,6 +266,7 @@ void MainWindowView::PopUp(const Menu& menu) {
         }
         QAction* action = popup->addAction(QString::fromStdString(entry.caption));
         action->setObjectName(QString::fromStdString(entry.name));
+        action->setEnabled(entry.Available());
         const Handler run = entry.onClick;
         QObject::connect(action, &QAction::triggered, this, [this, run] {
             binder_.Run([run] {

@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "app/FrmViewDepr.h"
+#include "gui/CommandLine.h"
 #include "gui/FirstPaintMarker.h"
 #include "gui/MainWindowView.h"
 #include "gui/QtPlatform.h"
@@ -10,7 +11,19 @@
 
 int main(int argc, char** argv) {
     using namespace pellory;
+    // --help and --version need no display; Qt's own options are known once the application
+    // has taken them.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments << QString::fromLocal8Bit(argv[i]);
+    }
+    if (const auto done = gui::AnswerCommandLine(arguments, false)) {
+        return *done;
+    }
     QApplication app(argc, argv);
+    if (const auto done = gui::AnswerCommandLine(QApplication::arguments(), true)) {
+        return *done;
+    }
     QApplication::setApplicationName(kAppTitle);
     gui::QtPlatform platform;
 

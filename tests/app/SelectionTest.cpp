@@ -28,29 +28,29 @@ constexpr ConventionState kPersonalProperty{true, false, false, true, true, fals
 TEST_F(SelectionTest, MethodFillsTheListsWithTheirValues) {
     Method("MACRS");
     EXPECT_EQ(w.cboLife.ListCount(), 9);
-    EXPECT_EQ(w.cboLife.Items()[6].text, "27.5");
     ASSERT_EQ(w.cboClass.ListCount(), 27);
-    EXPECT_EQ(w.cboClass.Items()[5].text, "Buildings residential 27.5)");
-    EXPECT_EQ(w.cboClass.ItemData(3), 32);
-    EXPECT_EQ(w.cboClass.ItemData(16), 28);
     EXPECT_EQ(w.cboClass.Items()[12].text, "File Cabients (7)");
-    EXPECT_EQ(w.cboClass.ListIndex(), -1);
+    EXPECT_EQ(w.cboClass.ItemData(16), 28);
     EXPECT_TRUE(w.cboClass.enabled);
     EXPECT_EQ(w.cboClass.backColor, kWhite);
-    EXPECT_TRUE(w.fraConvention.enabled);
     Method("ADS");
     EXPECT_EQ(w.cboLife.ListCount(), 8);
     ASSERT_EQ(w.cboClass.ListCount(), 22);
     EXPECT_EQ(w.cboClass.Items()[0].text, "Airplanes(Non commerical)(6)");
     EXPECT_EQ(w.cboClass.ItemData(15), 40);
-    Method("MACRS");
-    EXPECT_EQ(w.cboClass.ListCount(), 27);
+    // From a class to Straight Line: the class, its allowance and business share go.
+    PickClass("Automobiles (5)");
+    w.chkBonus.value = 1;
     Method("Straight Line");
     EXPECT_EQ(w.cboLife.ListCount(), 0);
-    EXPECT_EQ(w.cboClass.ListCount(), 27);  // kept from the last fill
+    EXPECT_EQ(w.cboClass.ListCount(), 22);  // kept from the last fill
+    EXPECT_EQ(w.cboClass.ListIndex(), -1);
     EXPECT_FALSE(w.cboClass.enabled);
     EXPECT_FALSE(w.fraConvention.enabled);
+    EXPECT_EQ(w.chkBonus.value, 0);
     EXPECT_FALSE(w.chkBonus.enabled);
+    EXPECT_EQ(w.txtBusinessPercent.Text(), "");
+    EXPECT_EQ(w.txtBusinessPercent.backColor, kGrey);
 }
 
 TEST_F(SelectionTest, ClassesDecideConventionBusinessUseAndAllowance) {
@@ -141,37 +141,16 @@ TEST_F(SelectionTest, OpeningTheClassListEmptiesATypedLife) {
     EXPECT_EQ(w.stbMain.caption, "");
 }
 
-TEST_F(SelectionTest, ChoosingMacrsAgainAfterRealProperty) {
-    Method("MACRS");
-    PickClass("Buildings post 5/12/93 (39)");
-    Method("MACRS");
-    EXPECT_TRUE(w.optConvention[0].value);
-    EXPECT_FALSE(w.optConvention[2].value);
-    EXPECT_TRUE(w.optConvention[2].enabled);
-}
-
-TEST_F(SelectionTest, FromAClassToStraightLine) {
-    Method("MACRS");
-    PickClass("Automobiles (5)");
-    w.chkBonus.value = 1;
-    Method("Straight Line");
-    EXPECT_EQ(w.cboLife.ListCount(), 0);
-    EXPECT_EQ(w.cboClass.ListIndex(), -1);
-    EXPECT_FALSE(w.cboClass.enabled);
-    EXPECT_FALSE(w.fraConvention.enabled);
-    EXPECT_EQ(w.chkBonus.value, 0);
-    EXPECT_FALSE(w.chkBonus.enabled);
-    EXPECT_EQ(w.txtBusinessPercent.Text(), "");
-    EXPECT_EQ(w.txtBusinessPercent.backColor, kGrey);
-}
-
-TEST_F(SelectionTest, EnableConventionKeepsMidMonthsState) {
-    Method("MACRS");
-    PickLife("39");
-    w.EnableConvention(false);
-    EXPECT_TRUE(w.optConvention[0].value);
-    EXPECT_FALSE(w.optConvention[2].value);
-    EXPECT_TRUE(w.optConvention[2].enabled);
+TEST_F(SelectionTest, MacrsAgainOrAnEnabledConventionAfterRealPropertyIsHalfYear) {
+    for (const bool again : {true, false}) {
+        w.cmdClear.Click();
+        Method("MACRS");
+        PickLife("39");
+        again ? Method("MACRS") : w.EnableConvention(false);
+        EXPECT_TRUE(w.optConvention[0].value);
+        EXPECT_FALSE(w.optConvention[2].value);
+        EXPECT_TRUE(w.optConvention[2].enabled);
+    }
 }
 
 TEST(Catalogue, ListedPropertyClassesAllHaveLifeFive) {

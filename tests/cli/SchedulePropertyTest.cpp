@@ -6,11 +6,9 @@
 
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <random>
 
-#include <unistd.h>
-
+#include "LimitTablesFolder.h"
 #include "classes/Catalogue.h"
 #include "cli/CalcDriver.h"
 
@@ -18,20 +16,6 @@ namespace pellory::cli {
 namespace {
 
 namespace fs = std::filesystem;
-
-// Limit tables for the even years 1990-2030; an odd year is missing from them.
-fs::path TablesFolder() {
-    const fs::path folder =
-        fs::temp_directory_path() / ("pellory-schedule-property-" + std::to_string(::getpid()));
-    fs::create_directories(folder);
-    std::ofstream ordinary(folder / "AutoMax.DAT", std::ios::binary);
-    std::ofstream cleanFuel(folder / "Electric.DAT", std::ios::binary);
-    for (int year = 1990; year <= 2030; year += 2) {
-        ordinary << year << "3060 4900 2950 1775 ";
-        cleanFuel << year << "9180 1480 8850 5325 ";
-    }
-    return folder;
-}
 
 std::string Money(std::int64_t cents) {
     return std::to_string(cents / 100) + "." + std::to_string(100 + cents % 100).substr(1);
@@ -99,7 +83,7 @@ Input RandomInput(std::mt19937& random) {
 }
 
 TEST(PelloryCalc, NoScheduleRecoversMoreThanItsBusinessBasisAndNoRunIsSilent) {
-    const fs::path folder = TablesFolder();
+    const fs::path folder = LimitTablesFolder("pellory-schedule-property");
     std::mt19937 random(20260112);
     int schedules = 0;
     for (int run = 0; run < 3000; ++run) {

@@ -62,8 +62,6 @@ cmp "$build/tables/AutoMax.DAT" "$prefix/lib/pellory/AutoMax.DAT"
 tables=$build/bin/pellory-tables
 run "$tables" --version
 expect 0 "pellory-tables $version" "" "--version"
-run "$tables" --help
-[ "$rc" = 0 ] && grep -q "^usage: pellory-tables" "$work/out" || fail "--help"
 for bad in "" "frobnicate" "delete x" "delete 0" "add 2024 1" "--colour list" "list extra"; do
     # shellcheck disable=SC2086
     run "$tables" $bad
@@ -77,7 +75,6 @@ mkdir "$d"
 t=(--data-dir "$d")
 run "$tables" "${t[@]}" list
 expect 0 "" "" "list of a missing table"
-[ ! -e "$d/AutoMax.DAT" ] || fail "a listing created the table"
 run "$tables" "${t[@]}" add 2024 12400 19800 11900 7160
 expect 0 "" "" "add"
 run "$tables" "${t[@]}" add 2025 1 2 3 4
@@ -85,18 +82,10 @@ run "$tables" "${t[@]}" set 2 2025 12200 19600 11800 7060
 expect 0 "" "" "set"
 [ "$(cat "$d/AutoMax.DAT")" = "20241240019800119007160 20251220019600118007060 " ] || fail "bytes"
 cp "$d/AutoMax.DAT" "$work/before"
-while IFS='|' read -r args message; do
-    # shellcheck disable=SC2086
-    run "$tables" "${t[@]}" $args
-    expect 1 "" "pellory-tables: $message" "$args"
-    cmp "$d/AutoMax.DAT" "$work/before"
-done <<'EOF'
-add 2026 1x 2 3 4|Only numeric data is allowed.
-add 2026 . 2 3 4|Year amount must be a number.
-add 20261 1 2 3 4|Year must be 4 digits.
-set 2 2025 1 2 3 123456|Year amount can't be more than 5 characters.
-delete 3|No more records.
-EOF
+# A refused record changes nothing.
+run "$tables" "${t[@]}" set 2 2025 1 2 3 123456
+expect 1 "" "pellory-tables: Year amount can't be more than 5 characters." "a refused set"
+cmp "$d/AutoMax.DAT" "$work/before"
 printf 'year,first,second,third,later,source\n2025,9,9,9,9,x\n\n2026,8,8,8,8,y\n' >"$work/in.csv"
 run "$tables" "${t[@]}" import "$work/in.csv"
 expect 0 "" "" "import"
@@ -106,21 +95,6 @@ expect 0 "year,first,second,third,later
 2025,9,9,9,9
 2026,8,8,8,8" "" "export"
 cp "$d/AutoMax.DAT" "$work/before"
-printf 'year,first,second,third,later\n2027,1,1,1,1\n2028,1,1,,1\n' >"$work/bad.csv"
-run "$tables" "${t[@]}" import "$work/bad.csv"
-expect 1 "" "pellory-tables: $work/bad.csv line 3: Year amount is required." "a bad import"
-cmp "$d/AutoMax.DAT" "$work/before"
-
-# A table that cannot be opened: one message naming it; a car stops without the advice.
-mkdir "$work/link"
-ln -s "$d/AutoMax.DAT" "$work/link/AutoMax.DAT"
-run "$tables" --data-dir "$work/link" delete 1
-expect 1 "" "pellory-tables: Can't open file. $work/link/AutoMax.DAT: It is a symbolic link, which is never followed" "a link"
-cmp "$d/AutoMax.DAT" "$work/before"
-run "$build/bin/pellory-calc" --data-dir "$work/none" --method MACRS --class "Automobiles (5)" \
-    --in-service 06/2024 --cost 1000
-[ "$(grep -c "Can't open file. $work/none/AutoMax.DAT: Path not found" "$work/out")" = 1 ] &&
-    ! grep -q "Use Tools" "$work/out" || fail "a car from a missing folder: $(cat "$work/out")"
 
 # One writer at a time: while another holds the table's lock a write is refused and changes
 # nothing; a listing reads on.

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <optional>
+#include <random>
+#include <string>
 #include <string_view>
 
 #include "engine/Numbers.h"
@@ -33,6 +36,23 @@ TEST(Val, ReadsTheLeadingNumber) {
     for (const auto& c : cases) {
         const std::string_view text = c.literal.substr(0, c.literal.size() - 1);
         EXPECT_DOUBLE_EQ(Val(text), c.value) << '"' << text << '"';
+    }
+}
+
+TEST(Val, EveryNumberTextRoundsAsTheCLibraryRoundsIt) {
+    std::mt19937_64 random(1031);
+    for (int i = 0; i < 200000; ++i) {
+        std::string digits;
+        for (std::uint64_t n = 1 + random() % 24; n > 0; --n) {
+            digits += static_cast<char>('0' + random() % 10);
+        }
+        digits.insert(random() % (digits.size() + 1), random() % 4 == 0 ? "" : ".");
+        const int exponent = static_cast<int>(random() % 80) - 40;
+        const std::string text = (random() % 2 == 0 ? "-" : "") + digits +
+                                 (random() % 3 == 0 ? "e" + std::to_string(exponent) : "");
+        const double expected = std::strtod(text.c_str(), nullptr);
+        ASSERT_EQ(Val(text), expected) << text;
+        ASSERT_EQ(StrictNumber(" " + text + " "), expected) << text;
     }
 }
 

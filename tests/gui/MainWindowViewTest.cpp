@@ -1,11 +1,13 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPrinterInfo>
 #include <QPushButton>
 #include <QStyle>
 #include <QtTest>
@@ -106,6 +108,32 @@ struct OnScreen {
     testing::FakePlatform platform;
     FrmViewDepr model;
     std::unique_ptr<gui::MainWindowView> view;
+};
+
+// Answers the next file dialog once it is on screen and active, as a user does: types `keys`
+// into its file name box and presses Enter, or presses Escape when there are none.
+struct FileDialogAnswer : QObject {
+    explicit FileDialogAnswer(const char* typed) : keys(typed) { qApp->installEventFilter(this); }
+    ~FileDialogAnswer() override { qApp->removeEventFilter(this); }
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (auto* dialog = qobject_cast<QFileDialog*>(watched);
+            dialog && event->type() == QEvent::Show) {
+            QMetaObject::invokeMethod(
+                this, [this, dialog] { Answer(dialog); }, Qt::QueuedConnection);
+        }
+        return false;
+    }
+    void Answer(QFileDialog* dialog) {
+        QApplication::setActiveWindow(dialog);
+        QVERIFY(QTest::qWaitForWindowActive(dialog));
+        auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+        suggested = dialog->directory().filePath(name->text());
+        name->selectAll();
+        QTest::keyClicks(name, keys);
+        QTest::keyClick(name, *keys == '\0' ? Qt::Key_Escape : Qt::Key_Return);
+    }
+    const char* keys;
+    QString suggested;  // the path the dialog offered
 };
 
 QColor TextColor(const QWidget* widget) {
@@ -219,46 +247,37 @@ class MainWindowViewTest : public QObject {
         QCOMPARE(QApplication::focusWidget(), w.Widget(w.model.txtCost));
     }
 
-    void typedTextGoesThroughTheFilterAndEchoes() {
-        OnScreen w;
-        w.Type(w.model.txtCost, "12a34567");
-        QCOMPARE(w.Edit(w.model.txtCost)->text(), QString("1234567"));
-        QCOMPARE(w.platform.beeps, 1);
-        QCOMPARE(w.view->status()->text(), QString("1,234,567"));
-        QCOMPARE(TextColor(w.view->status()), QColor(0, 0, 255));
-        w.Type(w.model.mskSold, "1");  // disabled: the click goes nowhere
-        QCOMPARE(w.Edit(w.model.mskSold)->text(), QString("__/____"));
-        QCOMPARE(w.Edit(w.model.txtCost)->text(), QString("12345671"));
-    }
-
-    void aTenDigitCostShowsEveryDigit() {
+    // At the smallest size every caption and every digit of a ten-digit cost shows whole; a
+    // larger window gives its room to the grid and the description.
+    void theLayoutShowsEverythingWholeAndGrows() {
         OnScreen w;
         w.CalculateFiveYears("9999999999");
         const QTableWidget* grid = w.view->grid();
         QCOMPARE(grid->item(0, 3)->text(), QString("5,599,999,999.44 "));
+        QVERIFY(w.view->minimumSizeHint().width() < 976);
+        QVERIFY(w.view->minimumSizeHint().height() < 614);
+        w.view->resize(w.view->minimumSizeHint());
+        w.model.ShowStatus(
+            "MACRS Buisness Percent must be between 50% and 100%. Use ADS for less then 50%.");
+        w.view->Refresh();
+        QTRY_VERIFY(Whole(w.view->status()));
+        for (const QWidget* widget : w.view->findChildren<QWidget*>()) {
+            const QString text = widget->property("text").toString();
+            QVERIFY2(text.isEmpty() || qobject_cast<const QLineEdit*>(widget) || Whole(widget),
+                     qPrintable(text));
+        }
         const int margin = grid->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, grid);
-        for (const QSize size : {w.view->size(), w.view->minimumSizeHint()}) {
-            w.view->resize(size);
-            QVERIFY(size.width() < 976 || size == w.view->size());
-            for (int col = 1; col < grid->columnCount(); ++col) {
-                for (int row = 0; row < grid->rowCount(); ++row) {
-                    const QString text = grid->item(row, col)->text();
-                    QVERIFY2(grid->fontMetrics().horizontalAdvance(text) + 2 * (margin + 1) <=
-                                 grid->columnWidth(col),
-                             qPrintable(text));
-                }
+        for (int col = 1; col < grid->columnCount(); ++col) {
+            for (int row = 0; row < grid->rowCount(); ++row) {
+                const QString text = grid->item(row, col)->text();
+                QVERIFY2(grid->fontMetrics().horizontalAdvance(text) + 2 * (margin + 1) <=
+                             grid->columnWidth(col),
+                         qPrintable(text));
             }
         }
         QCOMPARE(grid->textElideMode(), Qt::ElideNone);
-    }
-
-    void theWindowShrinksAndTheGridFillsTheRoom() {
-        OnScreen w;
-        QVERIFY(w.view->minimumSizeHint().width() < 976);
-        QVERIFY(w.view->minimumSizeHint().height() < 614);
         const int description = w.Widget(w.model.txtDescription)->width();
         w.view->resize(1500, 1000);
-        const QTableWidget* grid = w.view->grid();
         const auto columns = [grid] {
             int width = 0;
             for (int col = 0; col < grid->columnCount(); ++col) {
@@ -266,29 +285,12 @@ class MainWindowViewTest : public QObject {
             }
             return width;
         };
-        // The layout follows the new size when Qt gets to it.
-        QTRY_COMPARE(columns(), grid->viewport()->width());
+        QTRY_COMPARE(columns(), grid->viewport()->width());  // when Qt gets to the layout
         QVERIFY(grid->viewport()->width() > 1400);
         const int last = grid->rowCount() - 1;
         QVERIFY(grid->viewport()->height() - grid->rowViewportPosition(last) <=
                 2 * grid->rowHeight(last));
         QVERIFY(w.Widget(w.model.txtDescription)->width() > description + 300);
-    }
-
-    void everyCaptionIsWholeAtTheSmallestSize() {
-        OnScreen w;
-        w.view->resize(w.view->minimumSizeHint());
-        w.model.ShowStatus(
-            "MACRS Buisness Percent must be between 50% and 100%. Use ADS for less "
-            "then 50%.");
-        w.view->Refresh();
-        QTRY_VERIFY(Whole(w.view->status()));
-        for (const QWidget* widget : w.view->findChildren<QWidget*>()) {
-            if (!widget->property("text").toString().isEmpty() &&
-                !qobject_cast<const QLineEdit*>(widget)) {
-                QVERIFY2(Whole(widget), qPrintable(widget->property("text").toString()));
-            }
-        }
     }
 
     void menusOpenAtTheButtonFromTheKeyboardAndAtTheMouseOnAClick_data() {
@@ -351,11 +353,46 @@ class MainWindowViewTest : public QObject {
         QCOMPARE(QGuiApplication::clipboard()->text(), QString("kept"));  // no row, no copy
         w.CalculateFiveYears("10000");
         copy();
-        QCOMPARE(QGuiApplication::clipboard()->text(),
-                 QString("Year\tDepreciation\tAdj. Tax Basis\n"
-                         "2002\t4,400.00\t5,600.00\n2003\t2,240.00\t3,360.00\n"
-                         "2004\t1,344.00\t2,016.00\n2005\t806.40\t1,209.60\n"
-                         "2006\t806.40\t403.20\n2007\t403.20\t.00\n"));
+        const QString copied = QGuiApplication::clipboard()->text();
+        QVERIFY2(
+            copied.startsWith("Year\tDepreciation\tAdj. Tax Basis\n2002\t4,400.00\t5,600.00\n"),
+            qPrintable(copied));
+        QCOMPARE(copied.count('\n'), 7);
+    }
+
+    void withoutAPrinterPrintSavesTheScheduleAsPdf() {
+        QVERIFY2(QPrinterInfo::defaultPrinter().isNull(), "run with CUPS_SERVER at no server");
+        OnScreen w;
+        const auto saveEntry = [&] {
+            QTest::mouseClick(w.Widget(w.model.cmdTools), Qt::LeftButton);
+            auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            const bool enabled = popup->findChild<QAction*>("mnuSavePdf")->isEnabled();
+            popup->close();
+            return enabled;
+        };
+        QVERIFY(!saveEntry());
+        w.CalculateFiveYears("10000");
+        QVERIFY(saveEntry());
+        const QString folder = QDir::tempPath() + "/pellory-gui-pdf";
+        QDir(folder).removeRecursively();
+        QVERIFY(QDir().mkpath(folder));
+        const QString path = folder + "/five years.pdf";
+        const auto answer = [&](const char* keys) {  // Print, then the dialog answered
+            FileDialogAnswer dialog(keys);
+            QTest::mouseClick(w.Widget(w.model.cmdPrint), Qt::LeftButton);
+            return dialog.suggested;
+        };
+        QVERIFY(answer(qPrintable(path)).endsWith("/Depreciation Schedule.pdf"));
+        QFile pdf(path);
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        QCOMPARE(pdf.read(5), QByteArray("%PDF-"));
+        QCOMPARE(w.view->status()->text(), "Schedule saved as " + path);
+        QCOMPARE(TextColor(w.view->status()), QColor(0, 0, 255));
+        QCOMPARE(answer(""), folder + "/Depreciation Schedule.pdf");  // where the last one went
+        QCOMPARE(w.view->status()->text(), "Schedule saved as " + path);
+        QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList{"five years.pdf"});
+        QVERIFY(w.platform.boxes.empty());
+        QDir(folder).removeRecursively();
     }
 
     void theEditorShowsEveryCaptionAndMessageWhole() {

@@ -23,6 +23,10 @@ constexpr int kPdfResolution = 1200;
 
 }  // namespace
 
+bool DefaultPrinterExists() {
+    return !QPrinterInfo::defaultPrinter().isNull();
+}
+
 std::unique_ptr<Printer> OpenDefaultPrinter() {
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
     if (info.isNull()) {

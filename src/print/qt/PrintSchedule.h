@@ -10,6 +10,8 @@
 
 namespace pellory {
 
+// Whether the system has a default printer.
+bool DefaultPrinterExists();
 // The system's default printer; raises "No printer is installed" (482) when there is none.
 std::unique_ptr<Printer> OpenDefaultPrinter();
 // A PDF document on Letter paper with quarter-inch margins, drawn into `pdf`.

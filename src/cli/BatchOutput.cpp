@@ -1,0 +1,122 @@
+#include "cli/BatchOutput.h"
+
+#include <array>
+#include <charconv>
+#include <concepts>
+#include <cstdint>
+
+#include "engine/Schedule.h"
+
+namespace pellory::cli {
+
+namespace {
+
+// Each appends to `out`, whose growth is kept between rows.
+
+// A CSV field, quoted when it holds a comma, a quote or a line break.
+void CsvField(std::string& out, std::string_view text) {
+    if (text.find_first_of(",\"\r\n") == std::string_view::npos) {
+        out += text;
+        return;
+    }
+    out += '"';
+    for (const char c : text) {
+        if (c == '"') {
+            out += '"';
+        }
+        out += c;
+    }
+    out += '"';
+}
+
+// A whole number, in decimal.
+template <std::integral Whole>
+void Number(std::string& out, Whole value) {
+    std::array<char, 24> digits;
+    out.append(digits.data(), std::to_chars(digits.begin(), digits.end(), value).ptr);
+}
+
+// An amount in cents as a plain number: 4400.00, 0.00, -12.50.
+void PlainAmount(std::string& out, std::int64_t cents) {
+    const std::uint64_t magnitude =
+        cents < 0 ? 0 - static_cast<std::uint64_t>(cents) : static_cast<std::uint64_t>(cents);
+    if (cents < 0) {
+        out += '-';
+    }
+    Number(out, magnitude / 100);
+    out += '.';
+    out += static_cast<char>('0' + magnitude % 100 / 10);
+    out += static_cast<char>('0' + magnitude % 10);
+}
+
+// The status line, then each message box as "title: text", a line each.
+void CsvStatus(std::string& out, const FrmViewDepr& window, const std::vector<Message>& messages) {
+    std::string status = window.stbMain.caption;
+    for (const Message& m : messages) {
+        status += (status.empty() ? "" : "\n") + m.title + ": " + m.text;
+    }
+    CsvField(out, status);
+}
+
+// The id and line that start each of a row's records.
+std::string CsvStart(long line, std::string_view id) {
+    std::string start;
+    CsvField(start, id);
+    return start + ',' + std::to_string(line) + ',';
+}
+
+std::string JsonStart(long line, std::string_view id) {
+    return "{\"line\":" + std::to_string(line) + ",\"id\":" + JsonString(std::string(id));
+}
+
+}  // namespace
+
+void WriteHeader(std::string& out, BatchFormat format) {
+    if (format == BatchFormat::Csv) {
+        out += "id,line,recovery_year,year,depreciation,adj_tax_basis,status\n";
+    }
+}
+
+void WriteComputed(std::string& out, BatchFormat format, long line, std::string_view id,
+                   const FrmViewDepr& window, const std::vector<Message>& messages) {
+    if (format == BatchFormat::Jsonl) {
+        const std::string report = JsonReport(window, messages);
+        out += JsonStart(line, id);
+        out += ',';
+        out.append(report, 1);
+        return;
+    }
+    const std::string start = CsvStart(line, id);
+    std::string status;
+    CsvStatus(status, window, messages);
+    const std::vector<ScheduleRow>& rows = window.depr.Result().rows;
+    for (const ScheduleRow& row : rows) {
+        out += start;
+        Number(out, row.recoveryYear);
+        out += ',';
+        Number(out, row.calendarYear);
+        out += ',';
+        PlainAmount(out, row.amountCents);
+        out += ',';
+        PlainAmount(out, row.basisCents);
+        out += ',';
+        out += status;
+        out += '\n';
+    }
+    if (rows.empty()) {
+        out += start + ",,,," + status + '\n';
+    }
+}
+
+void WriteRefused(std::string& out, BatchFormat format, long line, std::string_view id,
+                  const std::string& reason) {
+    if (format == BatchFormat::Jsonl) {
+        out += JsonStart(line, id) + ",\"error\":" + JsonString(reason) + "}\n";
+    } else {
+        out += CsvStart(line, id) + ",,,,";
+        CsvField(out, reason);
+        out += '\n';
+    }
+}
+
+}  // namespace pellory::cli

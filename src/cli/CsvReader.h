@@ -1,0 +1,57 @@
+#pragma once
+
+#include <cstddef>
+#include <istream>
+#include <string>
+#include <vector>
+
+namespace pellory::cli {
+
+// One record of a CSV file: its fields and its number in the file (the first record is 1; a
+// record whose quoted field holds a line break still counts once).
+struct CsvRecord {
+    std::vector<std::string> fields;
+    long number = 0;
+};
+
+// Reads comma-separated values one record at a time (RFC 4180: double-quoted fields with doubled
+// quotes, quoted commas and line breaks, records ended by LF, CRLF or CR, UTF-8 with or without
+// a byte-order mark), so that memory stays flat whatever the file's length.
+class CsvReader {
+  public:
+    enum class Result { Record, End, Malformed };
+
+    // A record longer than this is refused rather than held in memory: only an unclosed quote
+    // makes one in a register.
+    static constexpr std::size_t kMaxRecordBytes = std::size_t{1} << 20;
+
+    explicit CsvReader(std::istream& in) : in_(*in.rdbuf()) {}
+
+    // Reads the next record into `record`, reusing its storage. Malformed: a quote inside an
+    // unquoted field, text after a closing quote, a quoted field not closed by the end of the
+    // file, an overlong record or an input that cannot be read; Problem() says which and where,
+    // and reading ends.
+    Result Next(CsvRecord& record);
+    const std::string& Problem() const { return problem_; }
+
+  private:
+    Result ReadRecord(CsvRecord& record);
+    // Reads one field into `field`; the character that ended it (',', '\n' or EOF) in `end`.
+    bool ReadField(std::string& field, int& end);
+    bool ReadQuoted(std::string& field, int& end);
+    // Counts one more byte of the record; false, and reading ends, once it is too long.
+    bool Grow();
+    bool Fail(const std::string& what);
+    int Get() { return in_.sbumpc(); }
+    int Peek() { return in_.sgetc(); }
+    int LineBreak(int c);
+
+    std::streambuf& in_;
+    long number_ = 0;
+    std::size_t bytes_ = 0;
+    bool started_ = false;
+    bool ended_ = false;
+    std::string problem_;
+};
+
+}  // namespace pellory::cli
