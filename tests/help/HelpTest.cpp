@@ -119,6 +119,7 @@ TEST(HelpFileFormat, DamagedFilesNameTheirFaultAndLine) {
         {head + "@topic a\n@title A\n@title B\n", 4, "The topic \"a\" has a second title."},
         {head + "@section Book\n@keywords k\n", 3, "@keywords stands outside a topic."},
         {head + "@topic\n@title A\n", 2, badId},
+        {head + "@topic two words\n@title A\n", 2, badId},
     };
     for (const auto& c : cases) {
         const HelpFileLoad load = ParseHelpFile(c.text);
