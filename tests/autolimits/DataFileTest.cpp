@@ -133,26 +133,39 @@ TEST(DataFile, OperationsOnATableThatIsNotOpenReportAndGoOn) {
 // empty without creating it.
 TEST(DataFile, ATableThatCannotBeOpenedIsOneMessageNamingIt) {
     OpenTable held("");
+    fs::create_directories(held.folder / "dir" / "AutoMax.DAT");
     DataFile other(held.platform);
-    for (const char* place : {"gone", ""}) {
+    const struct {
+        const char* place;
+        TableAccess access;
+        std::string reason;
+    } cases[] = {
+        {"gone", TableAccess::Edit, "Path not found"},
+        {"", TableAccess::Edit, "It is open elsewhere, in another window or program"},
+        {"dir", TableAccess::Lookup, "It is a folder, not a file"},
+    };
+    for (const auto& c : cases) {
         held.platform.boxes.clear();
-        other.UseFolder(held.folder / place);
-        EXPECT_EQ(other.OpenFile("AutoMax.DAT"), OpenResult::Failed) << place;
+        other.UseFolder(held.folder / c.place);
+        EXPECT_EQ(other.OpenFile("AutoMax.DAT", c.access), OpenResult::Failed) << c.place;
         EXPECT_EQ(other.RecordCount, 1);
         EXPECT_FALSE(other.IsOpen());
-        const std::string reason = *place != '\0'
-                                       ? "Path not found"
-                                       : "It is open elsewhere, in another window or program";
+        const std::string path = (held.folder / c.place / "AutoMax.DAT").string();
         EXPECT_EQ(held.Boxes(),
-                  std::vector<std::string>{"Can't open file. " +
-                                           (held.folder / place / "AutoMax.DAT").string() + ": " +
-                                           reason});
+                  std::vector<std::string>{"Can't open file. " + path + ": " + c.reason});
     }
     EXPECT_FALSE(fs::exists(held.folder / "gone"));
     held.platform.boxes.clear();
+    other.UseFolder(held.folder.Path());
     EXPECT_EQ(other.OpenFile("AutoMax.DAT", TableAccess::Lookup), OpenResult::Opened);
     EXPECT_EQ(other.OpenFile("Electric.DAT", TableAccess::Lookup), OpenResult::Missing);
     EXPECT_FALSE(fs::exists(held.folder / "Electric.DAT"));
+    // A table spelled otherwise than its own name is still found.
+    fs::create_directory(held.folder / "upper");
+    WriteBytes(held.folder / "upper" / "AUTOMAX.Dat", kR1);
+    other.UseFolder(held.folder / "upper");
+    EXPECT_EQ(other.OpenFile("Automax.dat", TableAccess::Lookup), OpenResult::Opened);
+    EXPECT_TRUE(other.SearchFile("2001"));
     EXPECT_TRUE(held.platform.boxes.empty());
 }
 

@@ -67,6 +67,7 @@ TEST(Editor, LoadsCentredAndStepsThroughTheTable) {
     e.w.Load(ScreenSize{15360, 11520});
     EXPECT_EQ(e.w.Left(), (15360 - 4680) / 2);
     EXPECT_EQ(e.w.Top(), (11520 - 2670) / 2);
+    EXPECT_TRUE(e.w.Layout().back().singleBorder);  // the status line, framed
     e.w.cmdPrevious.Click();
     e.ExpectStatus("No more records.", kBlue);
     e.w.cmdNext.Click();
