@@ -1,18 +1,16 @@
 #pragma once
 
-#include <unistd.h>
+#include <stdlib.h>
 
-#include <algorithm>
-#include <atomic>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <memory>
+#include <set>
 #include <span>
 #include <string>
+#include <utility>
 #include <vector>
-
-#include <gtest/gtest.h>
 
 #include "autolimits/FileSystem.h"
 #include "autolimits/RecordEditor.h"
@@ -20,66 +18,55 @@
 
 namespace pellory::testing {
 
-// A fresh, empty folder for one test, removed with everything in it afterwards.
+namespace fs = std::filesystem;
+
+// A fresh, empty folder of its own for one test, removed with everything in it afterwards.
 class TempFolder {
   public:
     TempFolder() {
-        static std::atomic<int> counter{0};
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        std::string name = "pellory-autolimits-";
-        name += info != nullptr ? info->name() : "test";
-        name += "-" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
-        for (char& c : name) {
-            if (c == '/') {
-                c = '_';
-            }
-        }
-        path_ = std::filesystem::temp_directory_path() / name;
-        std::filesystem::remove_all(path_);
-        std::filesystem::create_directories(path_);
+        std::string name = (fs::temp_directory_path() / "pellory-autolimits-XXXXXX").string();
+        path_ = ::mkdtemp(name.data());
     }
     ~TempFolder() {
         std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
+        fs::remove_all(path_, ignored);
     }
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
 
-    const std::filesystem::path& Path() const { return path_; }
-    std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
+    const fs::path& Path() const { return path_; }
+    fs::path operator/(const std::string& name) const { return path_ / name; }
 
   private:
-    std::filesystem::path path_;
+    fs::path path_;
 };
 
-inline std::string ReadBytes(const std::filesystem::path& path) {
+inline std::string ReadBytes(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-inline void WriteBytes(const std::filesystem::path& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+inline void WriteBytes(const fs::path& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
 }
 
 // One 24-byte record as it stands on disk, from its five fields (each padded to its width).
-inline std::string RecordBytes(const std::string& year, const std::string& first,
-                               const std::string& second, const std::string& third,
-                               const std::string& fourth) {
-    const auto pad = [](std::string text, std::size_t width) {
-        text.resize(width, ' ');
-        return text;
-    };
-    return pad(year, 4) + pad(first, 5) + pad(second, 5) + pad(third, 5) + pad(fourth, 5);
+inline std::string RecordBytes(std::string year, std::string first, std::string second,
+                               std::string third, std::string fourth) {
+    year.resize(4, ' ');
+    for (std::string* amount : {&first, &second, &third, &fourth}) {
+        amount->resize(5, ' ');
+    }
+    return year + first + second + third + fourth;
 }
 
-inline std::vector<std::string> FolderEntries(const std::filesystem::path& folder) {
-    std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
-        names.push_back(entry.path().filename().string());
+// The names in a folder, sorted.
+inline std::vector<std::string> FolderEntries(const fs::path& folder) {
+    std::set<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder)) {
+        names.insert(entry.path().filename().string());
     }
-    std::sort(names.begin(), names.end());
-    return names;
+    return {names.begin(), names.end()};
 }
 
 // The editor's boxes and status line, as plain values.
@@ -87,14 +74,10 @@ class FakeEditor : public RecordEditor {
   public:
     RecordTexts BoxTexts() const override { return boxes; }
     void ShowBoxTexts(const RecordTexts& texts) override { boxes = texts; }
-    void ShowNotice(const std::string& text) override {
-        status = text;
-        ++notices;
-    }
+    void ShowNotice(const std::string& text) override { status = text; }
 
     RecordTexts boxes;
     std::string status;
-    int notices = 0;
 };
 
 enum class FileOp {
@@ -111,48 +94,33 @@ enum class FileOp {
     List
 };
 
-// The real files, with any call made to fail on demand: the nth call of one kind on a file
-// whose name starts with a given text raises the given run-time error before it reaches the
-// disk.
+// The real files, with calls made to fail on demand: the nth call of one kind on a file whose
+// name starts with a given text raises the given run-time error before it reaches the disk.
 class FaultyFileSystem : public FileSystem {
   public:
     void FailOn(FileOp op, std::string fileName, int nth = 1, int error = err::kDiskFull) {
         faults_.push_back({op, std::move(fileName), nth, error, 0});
     }
-
-    std::unique_ptr<RecordFile> Open(const std::filesystem::path& path, OpenMode mode) override {
+    std::unique_ptr<RecordFile> Open(const fs::path& path, OpenMode mode) override {
         Check(FileOp::Open, path);
         return std::make_unique<File>(*this, path, real_.Open(path, mode));
     }
-    ScratchFile CreateScratch(const std::filesystem::path& folder, const std::string& prefix,
-                              std::filesystem::perms perms) override {
+    ScratchFile CreateScratch(const fs::path& folder, const std::string& prefix,
+                              fs::perms perms) override {
         Check(FileOp::Create, folder / prefix);
         ScratchFile made = real_.CreateScratch(folder, prefix, perms);
         made.file = std::make_unique<File>(*this, made.path, std::move(made.file));
         return made;
     }
-    void Remove(const std::filesystem::path& path) override {
-        Check(FileOp::Remove, path);
-        real_.Remove(path);
+    void Remove(const fs::path& path) override { Real(FileOp::Remove, path).Remove(path); }
+    void Rename(const fs::path& from, const fs::path& to) override {
+        Real(FileOp::Rename, from).Rename(from, to);
     }
-    void Rename(const std::filesystem::path& from, const std::filesystem::path& to) override {
-        Check(FileOp::Rename, from);
-        real_.Rename(from, to);
+    void SyncFolder(const fs::path& folder) override {
+        Real(FileOp::SyncFolder, folder).SyncFolder(folder);
     }
-    void SyncFolder(const std::filesystem::path& folder) override {
-        Check(FileOp::SyncFolder, folder);
-        real_.SyncFolder(folder);
-    }
-    std::vector<std::string> List(const std::filesystem::path& folder) override {
-        Check(FileOp::List, folder);
-        return real_.List(folder);
-    }
-
-    // How often an operation of a kind ran on a file whose name starts with `fileName`.
-    int Calls(FileOp op, const std::string& fileName) const {
-        return static_cast<int>(std::count_if(log_.begin(), log_.end(), [&](const auto& entry) {
-            return entry.first == op && entry.second.starts_with(fileName);
-        }));
+    std::vector<std::string> List(const fs::path& folder) override {
+        return Real(FileOp::List, folder).List(folder);
     }
 
   private:
@@ -166,40 +134,37 @@ class FaultyFileSystem : public FileSystem {
 
     class File : public RecordFile {
       public:
-        File(FaultyFileSystem& owner, std::filesystem::path path, std::unique_ptr<RecordFile> real)
+        File(FaultyFileSystem& owner, fs::path path, std::unique_ptr<RecordFile> real)
             : owner_(owner), path_(std::move(path)), real_(std::move(real)) {}
-        std::uint64_t Size() override {
-            owner_.Check(FileOp::Size, path_);
-            return real_->Size();
-        }
+        std::uint64_t Size() override { return Real(FileOp::Size).Size(); }
         std::size_t Read(std::uint64_t offset, std::span<char> out) override {
-            owner_.Check(FileOp::Read, path_);
-            return real_->Read(offset, out);
+            return Real(FileOp::Read).Read(offset, out);
         }
         void Write(std::uint64_t offset, std::span<const char> bytes) override {
-            owner_.Check(FileOp::Write, path_);
-            real_->Write(offset, bytes);
+            Real(FileOp::Write).Write(offset, bytes);
         }
-        void Sync() override {
-            owner_.Check(FileOp::Sync, path_);
-            real_->Sync();
-        }
+        void Sync() override { Real(FileOp::Sync).Sync(); }
         bool Writable() const override { return real_->Writable(); }
-        std::filesystem::perms Permissions() override { return real_->Permissions(); }
-        void Close() override {
-            owner_.Check(FileOp::Close, path_);
-            real_->Close();
-        }
+        fs::perms Permissions() override { return real_->Permissions(); }
+        void Close() override { Real(FileOp::Close).Close(); }
 
       private:
+        RecordFile& Real(FileOp op) {
+            owner_.Check(op, path_);
+            return *real_;
+        }
         FaultyFileSystem& owner_;
-        std::filesystem::path path_;
+        fs::path path_;
         std::unique_ptr<RecordFile> real_;
     };
 
-    void Check(FileOp op, const std::filesystem::path& path) {
+    // The real file system, once the call is logged and has not been made to fail.
+    StdFileSystem& Real(FileOp op, const fs::path& path) {
+        Check(op, path);
+        return real_;
+    }
+    void Check(FileOp op, const fs::path& path) {
         const std::string name = path.filename().string();
-        log_.emplace_back(op, name);
         for (Fault& fault : faults_) {
             if (fault.op == op && name.starts_with(fault.fileName) && ++fault.seen == fault.nth) {
                 throw RuntimeError(fault.error);
@@ -209,7 +174,6 @@ class FaultyFileSystem : public FileSystem {
 
     StdFileSystem real_;
     std::vector<Fault> faults_;
-    std::vector<std::pair<FileOp, std::string>> log_;
 };
 
 }  // namespace pellory::testing

@@ -25,27 +25,22 @@ class FillGridTest : public ::testing::Test {
     Depr depr{window, platform};
 };
 
-TEST_F(FillGridTest, HeadingsWidthsAndAlignment) {
+// Each of the four column groups is headed, sized and aligned alike; years fill them eleven rows
+// at a time.
+TEST_F(FillGridTest, YearsFillFourHeadedColumnGroupsOfElevenRows) {
     depr.SetGridHeadings();
-    EXPECT_EQ(window.grid.ColWidth(0), 0);
-    for (int group = 0; group < 4; ++group) {
-        const int c = group * 3 + 1;
-        EXPECT_EQ(window.grid.TextMatrix(0, c), " Year ");
-        EXPECT_EQ(window.grid.TextMatrix(0, c + 1), "  Depreciation  ");
-        EXPECT_EQ(window.grid.TextMatrix(0, c + 2), " Adj. Tax Basis ");
-        EXPECT_EQ(window.grid.ColWidth(c), 460);
-        EXPECT_EQ(window.grid.ColWidth(c + 1), 1280);
-        EXPECT_EQ(window.grid.ColWidth(c + 2), 1280);
-        for (int k = 0; k < 3; ++k) {
-            EXPECT_EQ(window.grid.ColAlignment(c + k), CellAlignment::RightCenter);
-        }
-    }
-}
-
-TEST_F(FillGridTest, YearsFillFourColumnGroupsOfElevenRows) {
     window.cost = "44000";
     for (std::int16_t year = 1; year <= 44; ++year) {
         depr.FillGrid(year, 1000);
+    }
+    const Grid& grid = window.grid;
+    EXPECT_EQ(grid.ColWidth(0), 0);
+    const char* const headings[] = {" Year ", "  Depreciation  ", " Adj. Tax Basis "};
+    for (int col = 1; col < kGridCols; ++col) {
+        const int kind = (col - 1) % 3;
+        EXPECT_EQ(grid.TextMatrix(0, col), headings[kind]) << col;
+        EXPECT_EQ(grid.ColWidth(col), kind == 0 ? 460 : 1280) << col;
+        EXPECT_EQ(grid.ColAlignment(col), CellAlignment::RightCenter) << col;
     }
     const struct {
         int row;
@@ -57,9 +52,9 @@ TEST_F(FillGridTest, YearsFillFourColumnGroupsOfElevenRows) {
         {1, 10, "2035", "10,000.00 "}, {11, 10, "2045", ".00 "},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(window.grid.TextMatrix(c.row, c.col), c.year);
-        EXPECT_EQ(window.grid.TextMatrix(c.row, c.col + 1), "1,000.00 ");
-        EXPECT_EQ(window.grid.TextMatrix(c.row, c.col + 2), c.basis);
+        EXPECT_EQ(grid.TextMatrix(c.row, c.col), c.year);
+        EXPECT_EQ(grid.TextMatrix(c.row, c.col + 1), "1,000.00 ");
+        EXPECT_EQ(grid.TextMatrix(c.row, c.col + 2), c.basis);
     }
     for (const ScheduleRow& row : depr.Result().rows) {
         EXPECT_EQ(window.Cell(row.recoveryYear, 0), std::to_string(row.calendarYear));
@@ -70,49 +65,38 @@ TEST_F(FillGridTest, YearsFillFourColumnGroupsOfElevenRows) {
     EXPECT_TRUE(platform.boxes.empty());
 }
 
-TEST_F(FillGridTest, AYearBeyondTheGridIsReportedBeforeTheTotalChanges) {
+// A year below the grid or a cost that is not a number is reported, and the total stays.
+TEST_F(FillGridTest, WhatCannotBeEnteredIsReported) {
     depr.FillGrid(1, 100);
     depr.FillGrid(45, 100);
-    ASSERT_EQ(platform.boxes.size(), 1U);
-    EXPECT_EQ(platform.boxes[0].title, "Fill Grid Error");
-    EXPECT_EQ(platform.boxes[0].text, "Err: 30009[Invalid Row value]");
-    ASSERT_EQ(depr.Result().faults.size(), 1U);
+    window.cost = "12a";
+    depr.FillGrid(2, 100);
+    std::vector<std::string> boxes;
+    for (const auto& box : platform.boxes) {
+        boxes.push_back(box.title + ": " + box.text);
+    }
+    EXPECT_EQ(boxes, (std::vector<std::string>{"Fill Grid Error: Err: 30009[Invalid Row value]",
+                                               "Fill Grid Error: Err: 13[Type mismatch]"}));
+    ASSERT_EQ(depr.Result().faults.size(), 2U);
     EXPECT_EQ(depr.Result().faults[0].number, 30009);
+    EXPECT_EQ(depr.Result().rows.size(), 1U);
     EXPECT_DOUBLE_EQ(depr.TotalDepreciation(), 100);
 }
 
 TEST_F(FillGridTest, BaseYearFromTheInServiceBoxOrTheClock) {
-    const auto calendarYear = [&](std::int16_t year) {
-        depr.FillGrid(year, 10);
-        return depr.Result().Row(year)->calendarYear;
-    };
-    window.inService = "07/2002";
-    EXPECT_EQ(calendarYear(1), 2002);
-    EXPECT_EQ(calendarYear(2), 2003);
-    window.inService = "__/____";
-    EXPECT_EQ(calendarYear(1), 2026);
-    window.inService = "01/0000";
-    EXPECT_EQ(calendarYear(1), 1);
-}
-
-TEST_F(FillGridTest, AnAllowanceAlreadyIncludedIsNotAddedAgain) {
-    window.bonus = true;
-    depr.values.BonusIncluded = true;
-    depr.FillGrid(1, 3060);
-    EXPECT_EQ(Amount(1), 306000);
-}
-
-TEST_F(FillGridTest, AZeroYearWritesNoRowButCounts) {
-    depr.FillGrid(1, 0);
-    EXPECT_FALSE(window.printEnabled);
-    depr.FillGrid(2, 2500.004);
-    EXPECT_EQ(Amount(1), -1);
-    EXPECT_EQ(window.Cell(1, 1), "");
-    EXPECT_EQ(Basis(2), 750000);
+    const std::pair<const char*, int> cases[] = {
+        {"07/2002", 2002}, {"__/____", 2026}, {"01/0000", 1}};
+    for (const auto& [inService, calendarYear] : cases) {
+        window.inService = inService;
+        depr.FillGrid(2, 10);
+        EXPECT_EQ(depr.Result().Row(2)->calendarYear, calendarYear + 1) << inService;
+    }
 }
 
 TEST_F(FillGridTest, CentsHalfToEvenAndNeverPastTheBasis) {
     window.cost = "1000";
+    window.bonus = true;
+    depr.values.BonusIncluded = true;  // already in year 1's amount, not added again
     const struct {
         double amount;
         std::int64_t shown;  // cents; -1 for no row
@@ -151,14 +135,6 @@ TEST_F(FillGridTest, BusinessCostFromTheShareOrTheExchange) {
         depr.FillGrid(1, 1000);
         EXPECT_EQ(Basis(1), c.basis) << c.business << " / " << c.adjCost;
     }
-}
-
-TEST_F(FillGridTest, ACostThatIsNotANumberIsReported) {
-    window.cost = "12a";
-    depr.FillGrid(1, 100);
-    ASSERT_EQ(platform.boxes.size(), 1U);
-    EXPECT_EQ(platform.boxes[0].text, "Err: 13[Type mismatch]");
-    EXPECT_TRUE(depr.Result().rows.empty());
 }
 
 }  // namespace

@@ -1,15 +1,201 @@
 #include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+#include <QTextBrowser>
+#include <QTimer>
+#include <QTreeWidget>
+#include <QWindow>
+#include <string>
 
-int RunHelpWindowTests(int argc, char** argv);
-int RunAboutDialogTests(int argc, char** argv);
-int RunHelpMenuTests(int argc, char** argv);
+#include "FakePlatform.h"
+#include "SysInfoFakes.h"
+#include "help/SysInfo.h"
+#include "help/qt/AboutDialog.h"
+#include "help/qt/HelpMenu.h"
+#include "help/qt/QtDesktopServices.h"
 
-// The widget tests of help and the About box, one Qt Test class after the other.
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    int failures = 0;
-    failures += RunHelpWindowTests(argc, argv);
-    failures += RunAboutDialogTests(argc, argv);
-    failures += RunHelpMenuTests(argc, argv);
-    return failures == 0 ? 0 : 1;
+using pellory::FrmAbout;
+using pellory::helpqt::AboutDialog;
+using pellory::helpqt::HelpWindow;
+
+namespace {
+
+const std::string kHelpFile = PELLORY_PROGRAM_DIR "/Amberlot.hlp";
+
+std::string TopicId(const HelpWindow& window) {
+    return window.CurrentTopic() ? window.File()->Topics()[*window.CurrentTopic()].id : "";
 }
+
+// An About box model on fakes, loaded.
+struct AboutModel {
+    AboutModel() { model.Load(); }
+    pellory::testing::FakePlatform platform;
+    pellory::testing::FakeDesktop desktop;
+    pellory::testing::FakeLookup lookup;
+    FrmAbout model{platform, desktop, lookup, desktop};
+};
+
+}  // namespace
+
+// The help window and the About box, on the help file of the build's program folder.
+class HelpWidgetsTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    // Contents open above the main window at the first topic; Search opens the index, owned by
+    // nobody, with the field focused and empty; Esc closes the window. About is modal.
+    void theMenuOpensContentsAboveTheMainWindowAndSearchOnItsOwn() {
+        pellory::testing::FakePlatform platform;
+        const pellory::Window main(platform);
+        QWidget mainWidget;
+        mainWidget.show();
+        pellory::helpqt::HelpMenu menu(platform, &mainWidget);
+        menu.ShowContents(kHelpFile, main);
+        HelpWindow* window = menu.viewer().helpWindow();
+        QVERIFY(window != nullptr && window->isVisible());
+        QCOMPARE(window->tabs()->currentIndex(), HelpWindow::kContentsTab);
+        QCOMPARE(TopicId(*window), std::string("getting-started"));
+        QCOMPARE(window->windowHandle()->transientParent(), mainWidget.windowHandle());
+
+        window->contents()->setCurrentItem(window->contents()->topLevelItem(3)->child(0));
+        QCOMPARE(TopicId(*window), std::string("macrs"));
+        QVERIFY(window->page()->toPlainText().startsWith("MACRS"));
+
+        menu.ShowSearch(kHelpFile);
+        QCOMPARE(window->tabs()->currentIndex(), HelpWindow::kIndexTab);
+        QCOMPARE(window->windowHandle()->transientParent(), nullptr);
+        QCOMPARE(window->indexField()->text(), QString());
+        QCOMPARE(window->focusWidget(), window->indexField());
+        QCOMPARE(std::size_t(window->keywords()->count()), window->File()->Index().size());
+        QApplication::setActiveWindow(window);
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        QTest::keyClick(window->indexField(), Qt::Key_Escape);
+        QVERIFY(!window->isVisible());
+
+        // About runs modally above the main window until it is closed.
+        QWidget* parent = nullptr;
+        QTimer::singleShot(0, [&] {
+            QWidget* box = QApplication::activeModalWidget();
+            QVERIFY(box != nullptr && box->isModal());
+            parent = box->parentWidget();
+            QTest::keyClick(box, Qt::Key_Escape);
+        });
+        menu.ShowAbout();
+        QCOMPARE(parent, &mainWidget);
+        QVERIFY(QApplication::activeModalWidget() == nullptr);
+        QVERIFY(platform.boxes.empty());
+    }
+
+    // Typing narrows the keywords and Enter shows the selected topic; a keyword of several
+    // topics lists them all.
+    void theIndexFieldNarrowsAndShows() {
+        pellory::helpqt::QtHelpViewer viewer;
+        viewer.ShowIndex(kHelpFile, nullptr, "");
+        HelpWindow* window = viewer.helpWindow();
+        QTest::keyClicks(window->indexField(), "mid q");
+        for (int row = 0; row < window->keywords()->count(); ++row) {
+            QVERIFY(window->keywords()->item(row)->text().contains("mid q", Qt::CaseInsensitive));
+        }
+        QCOMPARE(window->keywords()->currentItem()->text(), QString("Mid Quarter"));
+        QTest::keyClick(window->indexField(), Qt::Key_Return);
+        QCOMPARE(TopicId(*window), std::string("mid-quarter"));
+        QVERIFY(window->topicsFound()->isHidden());
+
+        const auto& index = window->File()->Index();
+        const auto shared = std::ranges::find_if(
+            index, [](const pellory::IndexEntry& e) { return e.topics.size() > 1; });
+        QVERIFY(shared != index.end());
+        window->indexField()->clear();
+        QTest::keyClicks(window->indexField(), QString::fromStdString(shared->keyword));
+        QTest::mouseClick(window->displayButton(), Qt::LeftButton);
+        QCOMPARE(std::size_t(window->topicsFound()->count()), shared->topics.size());
+        QCOMPARE(*window->CurrentTopic(), shared->topics.front());
+        emit window->topicsFound()->itemClicked(window->topicsFound()->item(1));
+        QCOMPARE(*window->CurrentTopic(), shared->topics[1]);
+    }
+
+    // Links lead to topics and Back returns; a file that cannot be read is said in the window,
+    // and the right file afterwards is read.
+    void linksBackAndAnUnreadableFile() {
+        pellory::helpqt::QtHelpViewer viewer;
+        viewer.ShowContents(kHelpFile, nullptr);
+        HelpWindow* window = viewer.helpWindow();
+        QVERIFY(!window->backButton()->isEnabled());
+        emit window->page()->anchorClicked(QUrl("topic:exchange-panel"));
+        QCOMPARE(TopicId(*window), std::string("exchange-panel"));
+        QTest::mouseClick(window->backButton(), Qt::LeftButton);
+        QCOMPARE(TopicId(*window), std::string("getting-started"));
+        QVERIFY(!window->backButton()->isEnabled());
+
+        viewer.ShowContents("/nonexistent/Amberlot.hlp", nullptr);
+        QVERIFY(window->isVisible() && window->File() == nullptr);
+        QCOMPARE(window->contents()->topLevelItemCount(), 0);
+        QCOMPARE(window->page()->toPlainText(),
+                 QString("The Help file /nonexistent/Amberlot.hlp cannot be shown.\n"
+                         "The help file cannot be opened."));
+        viewer.ShowIndex("", nullptr, "");
+        QCOMPARE(window->keywords()->count(), 0);
+        QVERIFY(window->page()->toPlainText().startsWith("No Help file was given."));
+        viewer.ShowContents(kHelpFile, nullptr);
+        QCOMPARE(TopicId(*window), std::string("getting-started"));
+    }
+
+    // The box shows its model, the links blue; clicks run the model: the links, System Info (the
+    // box stays open), then OK closes it. Enter closes it even from System Info, and Esc too.
+    void theAboutBoxShowsAndRunsItsModel() {
+        AboutModel m;
+        m.lookup.values[std::string(pellory::kMsInfoKey) + "|" + pellory::kMsInfoPathValue] =
+            "/usr/bin/hardinfo";
+        AboutDialog dialog(m.model);
+        dialog.show();
+        QCOMPARE(dialog.windowTitle(), QString(FrmAbout::kCaption));
+        for (const pellory::Label* label : {&m.model.lblVersion, &m.model.lblDisclaimer}) {
+            QCOMPARE(static_cast<QLabel*>(dialog.WidgetFor(*label))->text(),
+                     QString::fromStdString(label->caption));
+        }
+        for (const QWidget* link : {dialog.webLink(), dialog.email()}) {
+            QCOMPARE(link->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+            QCOMPARE(link->cursor().shape(), Qt::PointingHandCursor);
+        }
+        QTest::mouseClick(dialog.webLink(), Qt::LeftButton);
+        QTest::mouseClick(dialog.email(), Qt::LeftButton);
+        QCOMPARE(m.desktop.opened, (std::vector<std::string>{"https://www.pellory.example",
+                                                             "mailto:support@pellory.example"}));
+        QTest::mouseClick(dialog.sysInfoButton(), Qt::LeftButton);
+        QCOMPARE(m.desktop.started, std::vector<std::string>{"/usr/bin/hardinfo"});
+        QVERIFY(dialog.isVisible() && m.model.HasFocus(m.model.cmdSysInfo));
+        QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
+        QVERIFY(!dialog.isVisible());
+        for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
+            AboutModel other;
+            AboutDialog box(other.model);
+            box.show();
+            box.sysInfoButton()->setFocus();
+            QTest::keyClick(box.sysInfoButton(), key);
+            QVERIFY(other.model.Closed() && !box.isVisible());
+            QVERIFY(other.desktop.started.empty() && other.platform.boxes.empty());
+        }
+    }
+
+    // Without a program for a link the user is given the address.
+    void aLinkNoProgramCanOpenGivesItsAddress() {
+        pellory::testing::FakePlatform platform;
+        pellory::helpqt::QtShell shell(platform, [](const QUrl&) { return false; });
+        shell.Open(FrmAbout::kWebPage);
+        shell.Open(FrmAbout::kSupportMail);
+        QCOMPARE(platform.boxes.size(), std::size_t{2});
+        QCOMPARE(platform.boxes[0].text,
+                 std::string("No web browser could be started. The web page is at:\n"
+                             "https://www.pellory.example"));
+        QCOMPARE(platform.boxes[1].text,
+                 std::string("No e-mail program could be started. Please write to:\n"
+                             "support@pellory.example"));
+    }
+};
+
+QTEST_MAIN(HelpWidgetsTest)
+#include "HelpQtTests.moc"

@@ -1,121 +1,225 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <regex>
 #include <string>
 #include <vector>
 
 #include "FakePlatform.h"
 #include "controls/Window.h"
 #include "help/Help.h"
+#include "help/HelpFile.h"
 #include "platform/RuntimeError.h"
 
 namespace pellory {
 namespace {
 
-// Records what the help engine was asked to show; raises an error when told to.
+const char* const kSample =
+    "PELLORY HELP 1\n"
+    "@topic start\n"
+    "@title Getting Started\n"
+    "@keywords  start ; first steps;;\n"
+    "<p>Begin here.</p>\n"
+    "\n"
+    "\n"
+    "@section Conventions\n"
+    "@topic half\n"
+    "@title Half Year\n"
+    "@keywords Half Year; convention\n"
+    "@keywords year of sale\n"
+    "<p>One half.</p>\n"
+    "@topic quarter\n"
+    "@title Mid Quarter\n"
+    "@keywords mid quarter; Convention; year of sale\n"
+    "<p>Quarters.</p>\n"
+    "@section\n"
+    "@topic about\n"
+    "@title About\n"
+    "<p>Last.</p>\n";
+
+std::vector<std::string> Keywords(const HelpFile& file, const std::vector<std::size_t>& entries) {
+    std::vector<std::string> words;
+    for (const std::size_t e : entries) {
+        words.push_back(file.Index()[e].keyword);
+    }
+    return words;
+}
+
+// Topics in file order with their books, and each keyword's topics. Windows line ends and a byte
+// order mark read the same.
+TEST(HelpFileFormat, ReadsTopicsBooksAndTheIndex) {
+    std::string windows = "\xEF\xBB\xBF";
+    for (const char c : std::string(kSample)) {
+        windows += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    }
+    for (const std::string& text : {std::string(kSample), windows}) {
+        const HelpFileLoad load = ParseHelpFile(text);
+        ASSERT_TRUE(load.file) << load.problem;
+        const HelpFile& file = *load.file;
+        ASSERT_EQ(file.Topics().size(), 4U);
+        const HelpTopic& start = file.Topics()[0];
+        EXPECT_EQ(start.title, "Getting Started");
+        EXPECT_EQ(start.keywords, (std::vector<std::string>{"start", "first steps"}));
+        EXPECT_EQ(start.body, "<p>Begin here.</p>\n");
+        EXPECT_EQ(file.Find("quarter")->title, "Mid Quarter");
+        EXPECT_EQ(file.Find("missing"), nullptr);
+        EXPECT_EQ(file.IndexOf("about"), 3U);
+        std::vector<std::string> books;
+        std::vector<std::size_t> sizes;
+        for (const ContentsGroup& group : file.Contents()) {
+            books.push_back(group.book);
+            sizes.push_back(group.topics.size());
+        }
+        EXPECT_EQ(books, (std::vector<std::string>{"", "Conventions", ""}));
+        EXPECT_EQ(sizes, (std::vector<std::size_t>{1, 2, 1}));
+        EXPECT_EQ(file.Index()[0].topics, (std::vector<std::size_t>{1, 2}));
+    }
+}
+
+// The index holds each keyword once (its first spelling), sorted without regard to letter case;
+// the search field narrows it and selects the first keyword that begins with the text.
+TEST(HelpFileFormat, TheSearchFieldNarrowsTheIndex) {
+    const HelpFile file = *ParseHelpFile(kSample).file;
+    const struct {
+        const char* typed;
+        std::vector<std::string> keywords;
+        std::string selected;
+    } cases[] = {
+        {"",
+         {"convention", "first steps", "Half Year", "mid quarter", "start", "year of sale"},
+         "convention"},
+        {"  YEAR ", {"Half Year", "year of sale"}, "year of sale"},
+        {"st", {"first steps", "start"}, "start"},
+        {"ar", {"Half Year", "mid quarter", "start", "year of sale"}, "Half Year"},
+        {"zebra", {}, ""},
+    };
+    for (const auto& c : cases) {
+        const IndexMatches matches = file.FindKeywords(c.typed);
+        EXPECT_EQ(Keywords(file, matches.entries), c.keywords) << c.typed;
+        if (!c.keywords.empty()) {
+            EXPECT_EQ(c.keywords[matches.best], c.selected) << c.typed;
+        }
+    }
+}
+
+TEST(HelpFileFormat, DamagedFilesNameTheirFaultAndLine) {
+    const std::string head = "PELLORY HELP 1\n";
+    const std::string badId = "A topic needs an id of letters, digits, \"-\", \"_\" or \".\".";
+    const struct {
+        std::string text;
+        int line;
+        std::string problem;
+    } cases[] = {
+        {"", 1, "This is not a Pellory help file."},
+        {head, 0, "The help file holds no topics."},
+        {head + "stray text\n@topic a\n@title A\n", 2, "Text stands outside a topic."},
+        {head + "@topic a\n@title A\n@index x\n", 4, "Unknown directive \"@index\"."},
+        {head + "@topic a\n@title A\n@topic a\n@title B\n", 4, "The topic id \"a\" is used twice."},
+        {head + "@topic a\n@title A\n@topic b\n<p>x</p>\n", 4, "The topic \"b\" has no title."},
+        {head + "@topic a\n@title A\n@title B\n", 4, "The topic \"a\" has a second title."},
+        {head + "@section Book\n@keywords k\n", 3, "@keywords stands outside a topic."},
+        {head + "@topic\n@title A\n", 2, badId},
+        {head + "@topic two words\n@title A\n", 2, badId},
+    };
+    for (const auto& c : cases) {
+        const HelpFileLoad load = ParseHelpFile(c.text);
+        EXPECT_FALSE(load.file.has_value()) << c.text;
+        EXPECT_EQ(load.problem, c.problem) << c.text;
+        EXPECT_EQ(load.line, c.line) << c.text;
+    }
+    for (const std::string path : {"", "/nonexistent/folder/Amberlot.hlp"}) {
+        EXPECT_EQ(LoadHelpFile(path).problem, "The help file cannot be opened.");
+    }
+}
+
+// The help file the build puts in the program's folder: every link leads to a topic, and the
+// index finds the topic a user looks for.
+TEST(ProgramHelpFile, LinksLeadSomewhereAndTheIndexFindsWhatAUserLooksFor) {
+    const HelpFileLoad load = LoadHelpFile(PELLORY_HELP_FILE);
+    ASSERT_TRUE(load.file) << load.problem << " line " << load.line;
+    const HelpFile& file = *load.file;
+    ASSERT_GE(file.Topics().size(), 30U);
+    const std::regex link("href=\"([^\"]*)\"");
+    for (const HelpTopic& topic : file.Topics()) {
+        EXPECT_FALSE(topic.keywords.empty()) << topic.id;
+        for (auto it = std::sregex_iterator(topic.body.begin(), topic.body.end(), link);
+             it != std::sregex_iterator(); ++it) {
+            const std::string target = (*it)[1];
+            EXPECT_TRUE(target.starts_with("topic:") && file.Find(target.substr(6)) != nullptr)
+                << topic.id << " links to " << target;
+        }
+    }
+    const std::pair<const char*, const char*> searches[] = {
+        {"30%", "special-allowance"},
+        {"residential rental", "real-property"},
+        {"clean fuel", "auto-limits-editor"},
+        {"Cost Missing", "status-messages"},
+    };
+    for (const auto& [typed, id] : searches) {
+        const IndexMatches matches = file.FindKeywords(typed);
+        ASSERT_FALSE(matches.entries.empty()) << typed;
+        const IndexEntry& selected = file.Index()[matches.entries[matches.best]];
+        EXPECT_EQ(file.Topics()[selected.topics.front()].id, id) << typed;
+    }
+}
+
+// Records what the help engine was asked to show as "kind path owner [keyword]"; fails when told.
 class FakeViewer : public HelpViewer {
   public:
-    struct Call {
-        std::string kind;
-        std::string path;
-        const Window* owner = nullptr;
-        std::string keyword;
-    };
-
-    void ShowContents(const std::string& helpFile, const Window* owner) override {
-        calls.push_back({"contents", helpFile, owner, {}});
-        Fail();
+    void ShowContents(const std::string& file, const Window* owner) override {
+        Record("contents " + file, owner, "");
     }
-    void ShowIndex(const std::string& helpFile, const Window* owner,
-                   const std::string& keyword) override {
-        calls.push_back({"index", helpFile, owner, keyword});
-        Fail();
+    void ShowIndex(const std::string& file, const Window* owner, const std::string& key) override {
+        Record("index " + file, owner, key);
     }
-
-    std::vector<Call> calls;
+    std::string call;
     std::optional<int> raise;
 
   private:
-    void Fail() const {
+    void Record(const std::string& what, const Window* owner, const std::string& key) {
+        call = what + (owner != nullptr ? " owned [" : " free [") + key + "]";
         if (raise) {
             Raise(*raise);
         }
     }
 };
 
-class HelpAccess : public ::testing::Test {
-  protected:
-    testing::FakePlatform platform;
-    FakeViewer viewer;
-    Window mainWindow{platform};
-    const std::string path = "/opt/pellory/Amberlot.hlp";
-};
-
-TEST_F(HelpAccess, ContentsOpensTheFileAtItsContentsOwnedByTheAskingWindow) {
-    ShowHelpContents(platform, viewer, path, mainWindow);
-
-    ASSERT_EQ(viewer.calls.size(), 1U);
-    EXPECT_EQ(viewer.calls[0].kind, "contents");
-    EXPECT_EQ(viewer.calls[0].path, path);
-    EXPECT_EQ(viewer.calls[0].owner, &mainWindow);
-    EXPECT_TRUE(platform.boxes.empty());
-}
-
-TEST_F(HelpAccess, ContentsWithoutAHelpFileShowsTheInformationMessageOnly) {
-    ShowHelpContents(platform, viewer, "", mainWindow);
-
-    EXPECT_TRUE(viewer.calls.empty());
-    ASSERT_EQ(platform.boxes.size(), 1U);
-    EXPECT_EQ(platform.boxes[0].text,
-              "Unable to display Help Contents. There is no Help associated with this project.");
-    EXPECT_EQ(platform.boxes[0].icon, MsgIcon::Information);
-    EXPECT_EQ(platform.boxes[0].buttons, MsgButtons::Ok);
-    EXPECT_EQ(platform.boxes[0].title, kAppTitle);
-}
-
-TEST_F(HelpAccess, SearchOpensTheIndexWithAnEmptyKeywordAndNoOwner) {
-    ShowHelpSearch(platform, viewer, path);
-
-    ASSERT_EQ(viewer.calls.size(), 1U);
-    EXPECT_EQ(viewer.calls[0].kind, "index");
-    EXPECT_EQ(viewer.calls[0].path, path);
-    EXPECT_EQ(viewer.calls[0].owner, nullptr);
-    EXPECT_EQ(viewer.calls[0].keyword, "");
-
-    ShowHelpSearch(platform, viewer, "");  // the path goes on unchecked
-    ASSERT_EQ(viewer.calls.size(), 2U);
-    EXPECT_EQ(viewer.calls[1].path, "");
-    EXPECT_TRUE(platform.boxes.empty());
-}
-
-// A viewer failure is shown as its description under the application title, OK only, by both
-// entries; Search does not let it escape the menu click.
-TEST_F(HelpAccess, ViewerErrorsShowTheirDescription) {
-    struct Case {
-        const char* entry;
-        int number;
-        const char* text;
+// Contents opens the file owned by the asking window, Search its index with an empty keyword and
+// no owner; a viewer's failure is its description, OK only; no file is said with an information
+// icon.
+TEST(HelpAccess, ContentsAndSearchOpenTheViewerOrSayWhyNot) {
+    const struct {
+        bool search;
+        std::string path;
+        std::optional<int> error;
+        std::string call;
+        std::string box;
+    } cases[] = {
+        {false, "/a/Amberlot.hlp", std::nullopt, "contents /a/Amberlot.hlp owned []", ""},
+        {true, "", std::nullopt, "index  free []", ""},
+        {false, "", std::nullopt, "",
+         "Unable to display Help Contents. There is no Help associated with this project."},
+        {false, "/a", err::kPermissionDenied, "contents /a owned []", "Permission denied"},
+        {true, "/a", err::kPathNotFound, "index /a free []", "Path not found"},
     };
-    const std::vector<Case> cases = {
-        {"contents", err::kFileNotFound, "File not found"},
-        {"contents", err::kPermissionDenied, "Permission denied"},
-        {"index", err::kFileNotFound, "File not found"},
-        {"index", err::kPathNotFound, "Path not found"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(c.entry) + " " + c.text);
-        platform.boxes.clear();
-        viewer.raise = c.number;
-        if (std::string(c.entry) == "contents") {
-            ShowHelpContents(platform, viewer, path, mainWindow);
+    for (const auto& c : cases) {
+        testing::FakePlatform platform;
+        FakeViewer viewer;
+        const Window mainWindow(platform);
+        viewer.raise = c.error;
+        if (c.search) {
+            EXPECT_NO_THROW(ShowHelpSearch(platform, viewer, c.path));
         } else {
-            EXPECT_NO_THROW(ShowHelpSearch(platform, viewer, path));
+            ShowHelpContents(platform, viewer, c.path, mainWindow);
         }
-        ASSERT_EQ(platform.boxes.size(), 1U);
-        EXPECT_EQ(platform.boxes[0].text, c.text);
-        EXPECT_EQ(platform.boxes[0].buttons, MsgButtons::Ok);
-        EXPECT_EQ(platform.boxes[0].icon, MsgIcon::None);
-        EXPECT_EQ(platform.boxes[0].title, kAppTitle);
+        EXPECT_EQ(viewer.call, c.call);
+        ASSERT_EQ(platform.boxes.size(), c.box.empty() ? 0U : 1U) << c.call;
+        if (!c.box.empty()) {
+            EXPECT_EQ(platform.boxes[0].text, c.box);
+            EXPECT_EQ(platform.boxes[0].title, kAppTitle);
+            EXPECT_EQ(platform.boxes[0].buttons, MsgButtons::Ok);
+            EXPECT_EQ(platform.boxes[0].icon, c.error ? MsgIcon::None : MsgIcon::Information);
+        }
     }
 }
 

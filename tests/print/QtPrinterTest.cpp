@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <QCursor>
 #include <QFontInfo>
 #include <QGuiApplication>
 #include <QPrinterInfo>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -24,18 +26,11 @@ namespace fs = std::filesystem;
 
 class QtPrinterTest : public testing::MainWindowTest {
   protected:
-    QtPrinterTest() {
-        folder =
-            fs::temp_directory_path() /
-            ("pellory-print-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-             "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(folder);
-    }
     ~QtPrinterTest() override { fs::remove_all(folder); }
 
-    std::unique_ptr<QtPrinter> OpenPdf(const fs::path& path) {
+    std::unique_ptr<QtPrinter> OpenPdf(const std::string& name) {
         auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        printer->setOutputFileName(QString::fromStdString(path.string()));
+        printer->setOutputFileName(QString::fromStdString((folder / name).string()));
         printer->setOutputFormat(QPrinter::PdfFormat);
         return std::make_unique<QtPrinter>(std::move(printer));
     }
@@ -44,60 +39,40 @@ class QtPrinterTest : public testing::MainWindowTest {
         return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     }
 
-    fs::path folder;
+    fs::path folder = fs::temp_directory_path() /
+                      ("pellory-print-" + std::to_string(::getpid()) + "-" +
+                       ::testing::UnitTest::GetInstance()->current_test_info()->name());
 };
 
-TEST_F(QtPrinterTest, CourierNewIsDrawnInAMonospacedFont) {
-    auto printer = OpenPdf(folder / "font.pdf");
+// "Courier new" draws in a monospaced font; a line advances by the font's height, a text along
+// the line by its width; a text past the foot of the page starts a new page; a document ends
+// once, and nothing is drawn after it.
+TEST_F(QtPrinterTest, DrawsLinesInAMonospacedFontAndPages) {
+    fs::create_directories(folder);
+    auto printer = OpenPdf("lines.pdf");
     ASSERT_TRUE(printer->Active());
     printer->SetFontName("Courier new");
     printer->SetFontSize(8);
-    const QFontInfo info(printer->Font());
-    EXPECT_TRUE(info.fixedPitch()) << info.family().toStdString();
-    EXPECT_DOUBLE_EQ(printer->Font().pointSizeF(), 8.0);
-    printer->EndDoc();
-}
-
-TEST_F(QtPrinterTest, LinesAdvanceByTheFontsHeightAndTextsMoveAlongTheLine) {
-    auto printer = OpenPdf(folder / "lines.pdf");
-    printer->SetFontName("Courier new");
-    printer->SetFontSize(8);
+    EXPECT_TRUE(QFontInfo(printer->Font()).fixedPitch());
     const double line = printer->LineHeight();
-    // An 8-point line is about 9 points high.
-    EXPECT_GT(line, 150.0);
+    EXPECT_GT(line, 150.0);  // an 8-point line is about 9 points high
     EXPECT_LT(line, 230.0);
     printer->SetCurrentY(500);
     printer->SetCurrentX(3530);
     printer->PrintStay("2002");
-    // Four characters of a Courier-wide font: 0.6 of the size each, 96 twips at 8 points.
-    EXPECT_NEAR(printer->CurrentX(), 3530 + 4 * 96, 4);
+    EXPECT_NEAR(printer->CurrentX(), 3530 + 4 * 96, 4);  // 0.6 of the size a character
     EXPECT_DOUBLE_EQ(printer->CurrentY(), 500);
     printer->PrintLine("     4,400.00");
     EXPECT_DOUBLE_EQ(printer->CurrentX(), 0);
     EXPECT_DOUBLE_EQ(printer->CurrentY(), 500 + line);
     printer->SetFontSize(12);
     EXPECT_NEAR(printer->LineHeight(), line * 12 / 8, 15);
-    printer->PrintLine("");
-    EXPECT_DOUBLE_EQ(printer->CurrentY(), 500 + line + printer->LineHeight());
-    printer->EndDoc();
-    EXPECT_EQ(Contents(folder / "lines.pdf").substr(0, 5), "%PDF-");
-}
-
-TEST_F(QtPrinterTest, ATextPastTheFootOfThePageStartsANewPage) {
-    auto printer = OpenPdf(folder / "pages.pdf");
-    printer->SetFontSize(8);
-    for (int i = 0; i < 150; ++i) {
+    for (int i = 0; i < 60; ++i) {
         printer->PrintLine("line " + std::to_string(i));
     }
     EXPECT_EQ(printer->Pages(), 2);
-    EXPECT_LT(printer->CurrentY(), 150 * printer->LineHeight() / 2);
     printer->EndDoc();
-}
-
-TEST_F(QtPrinterTest, ADocumentEndsOnce) {
-    auto printer = OpenPdf(folder / "once.pdf");
-    printer->PrintLine("x");
-    printer->EndDoc();
+    EXPECT_EQ(Contents(folder / "lines.pdf").substr(0, 5), "%PDF-");
     try {
         printer->EndDoc();
         FAIL() << "a second end was taken";
@@ -107,7 +82,11 @@ TEST_F(QtPrinterTest, ADocumentEndsOnce) {
     EXPECT_THROW(printer->PrintLine("late"), RuntimeError);
 }
 
+// A PDF file is replaced only by a schedule written whole, on Letter paper, with no scratch file
+// left beside it; a file that cannot be written, or a report that failed, is said and leaves the
+// older file as it was.
 TEST_F(QtPrinterTest, TheScheduleReplacesAPdfFileOnlyWhenItIsWrittenWhole) {
+    fs::create_directories(folder);
     w.Type(w.txtCost, "10000");
     Method("MACRS");
     InService("03/2002");
@@ -136,7 +115,7 @@ TEST_F(QtPrinterTest, TheScheduleReplacesAPdfFileOnlyWhenItIsWrittenWhole) {
             return in;
         };
         EXPECT_FALSE(PrintToPdf(inputs, f.path.string(), platform)) << f.path;
-        ASSERT_EQ(platform.boxes.size(), 1u) << f.path;
+        ASSERT_EQ(platform.boxes.size(), 1U) << f.path;
         EXPECT_EQ(platform.boxes[0].title + ": " + platform.boxes[0].text, f.box);
     }
     EXPECT_EQ(Contents(file), "an older schedule");
@@ -146,26 +125,21 @@ TEST_F(QtPrinterTest, TheScheduleReplacesAPdfFileOnlyWhenItIsWrittenWhole) {
     EXPECT_TRUE(platform.boxes.empty());
     const std::string pdf = Contents(file);
     EXPECT_EQ(pdf.substr(0, 5), "%PDF-");
-    // Letter paper: 8.5 by 11 inches.
     EXPECT_NE(pdf.find("/MediaBox [0 0 612.000000 792.000000]"), std::string::npos);
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
-    // No scratch file is left beside it.
     EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
 }
 
-TEST_F(QtPrinterTest, WithoutAPrinterThePrintButtonSaysSo) {
-    if (!QPrinterInfo::defaultPrinter().isNull()) {
-        GTEST_SKIP() << "this machine has a default printer";
+// Without a default printer the Print button says so. The hourglass is the override cursor
+// until the arrow, and a pointer going out of scope takes its hourglass with it.
+TEST_F(QtPrinterTest, NoPrinterIsSaidAndTheHourglassGoesAway) {
+    if (QPrinterInfo::defaultPrinter().isNull()) {
+        PrintToDefaultPrinter([&] { return ReportInputsOf(w); }, platform);
+        ASSERT_EQ(platform.boxes.size(), 1U);
+        EXPECT_EQ(platform.boxes[0].title + ": " + platform.boxes[0].text,
+                  "Printer Error: Err: 482[No printer is installed]");
+        EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
     }
-    PrintToDefaultPrinter([&] { return ReportInputsOf(w); }, platform);
-    ASSERT_EQ(platform.boxes.size(), 1u);
-    EXPECT_EQ(platform.boxes[0].title, "Printer Error");
-    EXPECT_EQ(platform.boxes[0].text, "Err: 482[No printer is installed]");
-    EXPECT_EQ(platform.boxes[0].buttons, MsgButtons::Ok);
-    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
-}
-
-TEST_F(QtPrinterTest, TheHourglassIsTheOverrideCursorUntilTheArrow) {
     {
         QtMousePointer pointer;
         pointer.Show(PointerShape::Hourglass);
@@ -175,9 +149,16 @@ TEST_F(QtPrinterTest, TheHourglassIsTheOverrideCursorUntilTheArrow) {
         EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
         pointer.Show(PointerShape::Hourglass);
     }
-    // A pointer going out of scope takes its hourglass with it.
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
 
 }  // namespace
 }  // namespace pellory
+
+// The printer tests need a Qt application; off screen unless told otherwise.
+int main(int argc, char** argv) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    const QGuiApplication application(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -11,12 +11,6 @@
 
 namespace pellory::testing {
 
-// One line of the schedule table: its height on the page and its three cells.
-struct TableLine {
-    double y = 0.0;
-    std::vector<PrintedText> cells;
-};
-
 // A loaded main window with a recording printer, and ways to read the printed report back.
 class ReportTest : public MainWindowTest {
   public:
@@ -27,6 +21,7 @@ class ReportTest : public MainWindowTest {
     void Print(Change&& change) {
         ReportInputs inputs = ReportInputsOf(w);
         change(inputs);
+        printer = RecordingPrinter{};
         printedCleanly = PrintGrid(inputs, printer, pointer, platform);
     }
     void Print() {
@@ -44,63 +39,40 @@ class ReportTest : public MainWindowTest {
         w.cmdCalculate.Click();
     }
 
-    // The life picked from the list when it holds that text, otherwise typed into the box.
-    void Life(const std::string& life) {
-        for (const ComboItem& item : w.cboLife.Items()) {
-            if (item.text == life) {
-                PickLife(life);
-                return;
-            }
-        }
-        w.Type(w.cboLife, life);
-    }
-
-    // The first printed text that begins with `start`; fails the test when there is none.
+    // The first printed text that begins with `start`; an empty one when there is none.
     PrintedText Text(std::string_view start) const {
         for (const PrintedText& p : printer.printed) {
-            if (std::string_view(p.text).substr(0, start.size()) == start &&
-                (!start.empty() || p.text.empty())) {
+            if (p.text.starts_with(start)) {
                 return p;
             }
         }
-        ADD_FAILURE() << "nothing printed beginning with \"" << start << "\"";
         return {};
     }
-    bool Printed(std::string_view start) const {
-        for (const PrintedText& p : printer.printed) {
-            if (std::string_view(p.text).substr(0, start.size()) == start) {
-                return true;
-            }
-        }
-        return false;
-    }
 
-    // The lines printed after the rule below the column heading, each with its cells.
+    // A line of the schedule table: its height on the page, its cells' texts joined with "|"
+    // and where each cell starts.
+    struct TableLine {
+        double y = 0;
+        std::string text;
+        std::vector<double> xs;
+    };
+    // The lines printed after the rule below the column heading.
     std::vector<TableLine> Table() const {
-        const std::string rule(60, '_');
         int rules = 0;
         std::vector<TableLine> lines;
         for (const PrintedText& p : printer.printed) {
-            if (rules < 2) {
-                rules += p.text == rule ? 1 : 0;
+            rules += p.text == std::string(60, '_') ? 1 : 0;
+            if (rules < 2 || p.newLine) {
                 continue;
             }
-            if (!p.newLine) {
-                if (lines.empty() || lines.back().y != p.y) {
-                    lines.push_back({p.y, {}});
-                }
-                lines.back().cells.push_back(p);
+            if (lines.empty() || lines.back().y != p.y) {
+                lines.push_back({p.y, p.text, {p.x}});
+            } else {
+                lines.back().text += "|" + p.text;
+                lines.back().xs.push_back(p.x);
             }
         }
         return lines;
-    }
-    // The cell texts of a table line joined with "|".
-    static std::string Joined(const TableLine& line) {
-        std::string out;
-        for (const PrintedText& cell : line.cells) {
-            out += (out.empty() ? "" : "|") + cell.text;
-        }
-        return out;
     }
 
     RecordingPrinter printer;

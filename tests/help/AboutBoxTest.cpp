@@ -1,0 +1,123 @@
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "FakePlatform.h"
+#include "SysInfoFakes.h"
+#include "help/FrmAbout.h"
+#include "help/SysInfo.h"
+
+namespace pellory {
+namespace {
+
+struct AboutBox {
+    AboutBox() { about.Load(); }
+    testing::FakePlatform platform;
+    testing::FakeDesktop desktop;
+    testing::FakeLookup lookup;
+    FrmAbout about{platform, desktop, lookup, desktop};
+};
+
+TEST(AboutBox, LoadsTitleAndVersionWithOkFocused) {
+    AboutBox box;
+    EXPECT_EQ(box.about.lblTitle.caption, "Pellory 1031 Depreciation Solution");
+    EXPECT_EQ(box.about.lblVersion.caption, "Version 3.0.2");
+    EXPECT_TRUE(box.about.HasFocus(box.about.cmdOK));
+    EXPECT_EQ(VersionLine({10, 0, 12}), "Version 10.0.12");
+}
+
+// A link the shell cannot be asked to open is reported with number, place and description, and
+// the box stays open.
+TEST(AboutBox, ALinkThatCannotBeOpenedIsReported) {
+    AboutBox box;
+    box.desktop.raise = err::kFileNotFound;
+    box.about.EmailClick();
+    box.desktop.raise = err::kInvalidCall;
+    box.about.WebLinkClick();
+    ASSERT_EQ(box.platform.boxes.size(), 2U);
+    EXPECT_EQ(box.platform.boxes[0].text, "53 Error in WebLink File not found");
+    EXPECT_EQ(box.platform.boxes[1].text, "5 Error in WebLink Invalid procedure call or argument");
+    EXPECT_EQ(box.platform.boxes[1].title, kAppTitle);
+    EXPECT_FALSE(box.about.Closed());
+}
+
+// The program registered under the path value starts; else the MSINFO32.EXE of the registered
+// folder, if it is there; otherwise, or when anything fails, the program is said to be
+// unavailable (OK only, under the application title).
+TEST(StartSysInfo, StartsTheRegisteredProgramOrSaysItIsUnavailable) {
+    const std::string exe = "/opt/msinfo/MSINFO32.EXE";
+    const struct {
+        const char* path;    // "" when not registered
+        const char* folder;  // "" when not registered
+        std::string file;
+        std::optional<int> lookupError;
+        std::optional<int> startError;
+        std::vector<std::string> started;
+    } cases[] = {
+        {"/usr/bin/hardinfo", "", "", {}, {}, {"/usr/bin/hardinfo"}},
+        {"/usr/bin/kinfocenter", "/opt/msinfo", exe, {}, {}, {"/usr/bin/kinfocenter"}},
+        {"", "/opt/msinfo", exe, {}, {}, {exe}},
+        {"", "/opt/msinfo/", exe, {}, {}, {exe}},
+        {"", "/opt/msinfo", "/opt/msinfo/other.exe", {}, {}, {}},
+        {"", "", exe, {}, {}, {}},
+        {"/usr/bin/hardinfo", "", "", {}, err::kFileNotFound, {}},
+        {"/usr/bin/hardinfo", "", "", err::kPermissionDenied, {}, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.path) + " " + c.folder);
+        testing::FakePlatform platform;
+        testing::FakeLookup lookup;
+        testing::FakeDesktop desktop;
+        if (*c.path != '\0') {
+            lookup.values[std::string(kMsInfoKey) + "|" + kMsInfoPathValue] = c.path;
+        }
+        if (*c.folder != '\0') {
+            lookup.values[std::string(kMsInfoLocationKey) + "|" + kMsInfoLocationValue] = c.folder;
+        }
+        lookup.files = {c.file};
+        lookup.raise = c.lookupError;
+        desktop.raise = c.startError;
+        StartSysInfo(platform, lookup, desktop);
+        EXPECT_EQ(desktop.started, c.started);
+        ASSERT_EQ(platform.boxes.size(), c.started.empty() ? 1U : 0U);
+        if (c.started.empty()) {
+            EXPECT_EQ(platform.boxes[0].text, "System Information Is Unavailable At This Time");
+            EXPECT_EQ(platform.boxes[0].buttons, MsgButtons::Ok);
+            EXPECT_EQ(platform.boxes[0].title, kAppTitle);
+        }
+    }
+}
+
+// Without a registry the path value is the first known program on the search path, under the
+// machine key's path value only (letter case aside); the folder is never registered.
+TEST(PathSysInfoLookup, RegistersTheFirstKnownProgramOnTheSearchPath) {
+    const struct {
+        std::set<std::string> installed;
+        std::optional<std::string> path;
+    } cases[] = {
+        {{"hardinfo", "kinfocenter", "gnome-system-monitor"}, "/usr/bin/hardinfo"},
+        {{"gnome-system-monitor", "lshw-gtk"}, "/usr/bin/lshw-gtk"},
+        {{"hardinfo", "hardinfo2"}, "/usr/bin/hardinfo2"},
+        {{"top", "htop"}, std::nullopt},
+    };
+    for (const auto& c : cases) {
+        PathSysInfoLookup lookup([&](const std::string& program) {
+            return c.installed.contains(program) ? "/usr/bin/" + program : std::string();
+        });
+        EXPECT_EQ(lookup.GetKeyValue(kHKeyLocalMachine, kMsInfoKey, kMsInfoPathValue), c.path);
+        EXPECT_EQ(lookup.GetKeyValue(kHKeyLocalMachine, "software\\microsoft\\shared tools\\msinfo",
+                                     "path"),
+                  c.path);
+        EXPECT_EQ(lookup.GetKeyValue(0x80000001, kMsInfoKey, kMsInfoPathValue), std::nullopt);
+        EXPECT_EQ(lookup.GetKeyValue(kHKeyLocalMachine, kMsInfoKey, "VERSION"), std::nullopt);
+        EXPECT_EQ(lookup.GetKeyValue(kHKeyLocalMachine, kMsInfoLocationKey, kMsInfoLocationValue),
+                  std::nullopt);
+    }
+    EXPECT_FALSE(PathSysInfoLookup(nullptr).FileExists("/nonexistent/MSINFO32.EXE"));
+}
+
+}  // namespace
+}  // namespace pellory
