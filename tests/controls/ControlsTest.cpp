@@ -71,9 +71,13 @@ TEST_F(Controls, TypingReplacesTheSelectionUpToTheLimit) {
     w.box.SetText("");
     w.Type(w.box, "\xc3\xa9t\xc3\xa9s");
     EXPECT_EQ(w.box.Text(), "\xc3\xa9t\xc3\xa9s");
-    w.Type(w.other, "a\xcd\xcd\x80z\xe2\x82");
+    w.Type(w.other,
+           "\xef\xbc\xa1"
+           "a\xcd\xcd\x80z\xe2\x82");
     EXPECT_EQ(w.okClicks, 1);
-    EXPECT_EQ(w.other.Text(), "a\xEF\xBF\xBD\xCD\x80z\xEF\xBF\xBD");
+    EXPECT_EQ(w.other.Text(),
+              "\xEF\xBC\xA1"
+              "a\xEF\xBF\xBD\xCD\x80z\xEF\xBF\xBD");
 }
 
 TEST_F(Controls, FocusFromCodeOnADisabledControlRaisesAndTheUserCannotFocusIt) {

@@ -41,6 +41,7 @@ TEST(Val, ReadsTheLeadingNumber) {
 
 TEST(Val, EveryNumberTextRoundsAsTheCLibraryRoundsIt) {
     std::mt19937_64 random(1031);
+    const char* const kSigns[] = {"", "-", "+"};
     for (int i = 0; i < 200000; ++i) {
         std::string digits;
         for (std::uint64_t n = 1 + random() % 24; n > 0; --n) {
@@ -48,7 +49,7 @@ TEST(Val, EveryNumberTextRoundsAsTheCLibraryRoundsIt) {
         }
         digits.insert(random() % (digits.size() + 1), random() % 4 == 0 ? "" : ".");
         const int exponent = static_cast<int>(random() % 80) - 40;
-        const std::string text = (random() % 2 == 0 ? "-" : "") + digits +
+        const std::string text = std::string(kSigns[random() % 3]) + digits +
                                  (random() % 3 == 0 ? "e" + std::to_string(exponent) : "");
         const double expected = std::strtod(text.c_str(), nullptr);
         ASSERT_EQ(Val(text), expected) << text;
@@ -108,7 +109,7 @@ TEST(ScaledRound, AHalfIsJudgedOnTheFifteenDigitForm) {
         {-1234.5678, 2, -123457}, {9999999999.995, 2, 1000000000000},
         {123456789012.345, 2, 12345678901234}, {123456789012.355, 2, 12345678901236},
         {27.5, 0, 28}, {26.5, 0, 26}, {-2.5, 0, -2}, {28.4999, 0, 28}, {2002, 0, 2002},
-        {1e-20, 2, 0},
+        {1e-20, 2, 0}, {1.5e15, 2, 150000000000000000},
         // clang-format on
     };
     for (const auto& c : cases) {
@@ -148,11 +149,11 @@ TEST(PlainText, AsManyDecimalsAsTheValueNeeds) {
         double value;
         const char* text;
     } cases[] = {
-        {85000, "85000"},   {1234.56, "1234.56"},
-        {0.5, "0.5"},       {-500, "-500"},
-        {1209.6, "1209.6"}, {0, "0"},
-        {1e15, "1E+15"},    {10000 - 4400.0, "5600"},
-        {0.1 + 0.2, "0.3"}, {123456789012345, "123456789012345"},
+        {85000, "85000"},    {1234.56, "1234.56"},
+        {0.5, "0.5"},        {-500, "-500"},
+        {1209.6, "1209.6"},  {0, "0"},
+        {1.5e15, "1.5E+15"}, {10000 - 4400.0, "5600"},
+        {0.1 + 0.2, "0.3"},  {123456789012345, "123456789012345"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(PlainText(c.value), c.text);
