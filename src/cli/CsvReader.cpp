@@ -63,18 +63,26 @@ CsvReader::Result CsvReader::ReadRecord(CsvRecord& record) {
     return Result::Record;
 }
 
+// A comma, a line break or the end of the file ends a field; `end` is set to say which.
+bool CsvReader::EndsField(int c, int& end) {
+    if (c == ',' || c == kEof) {
+        end = c;
+        return true;
+    }
+    if (c == '\n' || c == '\r') {
+        end = LineBreak(c);
+        return true;
+    }
+    return false;
+}
+
 bool CsvReader::ReadField(std::string& field, int& end) {
     int c = Get();
     if (c == '"') {
         return ReadQuoted(field, end);
     }
     for (;; c = Get()) {
-        if (c == ',' || c == kEof) {
-            end = c;
-            return true;
-        }
-        if (c == '\n' || c == '\r') {
-            end = LineBreak(c);
+        if (EndsField(c, end)) {
             return true;
         }
         if (c == '"') {
@@ -96,12 +104,7 @@ bool CsvReader::ReadQuoted(std::string& field, int& end) {
         }
         if (c == '"') {
             c = Get();
-            if (c == ',' || c == kEof) {
-                end = c;
-                return true;
-            }
-            if (c == '\n' || c == '\r') {
-                end = LineBreak(c);
+            if (EndsField(c, end)) {
                 return true;
             }
             if (c != '"') {

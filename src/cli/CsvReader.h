@@ -36,6 +36,8 @@ class CsvReader {
 
   private:
     Result ReadRecord(CsvRecord& record);
+    // Whether `c` ends a field (',', a line break or EOF), setting `end` to say which.
+    bool EndsField(int c, int& end);
     // Reads one field into `field`; the character that ended it (',', '\n' or EOF) in `end`.
     bool ReadField(std::string& field, int& end);
     bool ReadQuoted(std::string& field, int& end);
