@@ -12,6 +12,9 @@
 #include <utility>
 #include <vector>
 
+#include <gtest/gtest.h>
+
+#include "FakePlatform.h"
 #include "autolimits/FileSystem.h"
 #include "autolimits/RecordEditor.h"
 #include "platform/RuntimeError.h"
@@ -20,7 +23,7 @@ namespace pellory::testing {
 
 namespace fs = std::filesystem;
 
-// A fresh, empty folder of its own for one test, removed with everything in it afterwards.
+// A fresh folder for one test, removed with everything in it afterwards.
 class TempFolder {
   public:
     TempFolder() {
@@ -50,7 +53,7 @@ inline void WriteBytes(const fs::path& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
 }
 
-// One 24-byte record as it stands on disk, from its five fields (each padded to its width).
+// One 24-byte record as it stands on disk.
 inline std::string RecordBytes(std::string year, std::string first, std::string second,
                                std::string third, std::string fourth) {
     year.resize(4, ' ');
@@ -69,7 +72,16 @@ inline std::vector<std::string> FolderEntries(const fs::path& folder) {
     return {names.begin(), names.end()};
 }
 
-// The editor's boxes and status line, as plain values.
+// The texts of the message boxes shown, each checked to stand under the application title.
+inline std::vector<std::string> MessageTexts(const FakePlatform& platform) {
+    std::vector<std::string> texts;
+    for (const auto& box : platform.boxes) {
+        EXPECT_EQ(box.title, kAppTitle);
+        texts.push_back(box.text);
+    }
+    return texts;
+}
+
 class FakeEditor : public RecordEditor {
   public:
     RecordTexts BoxTexts() const override { return boxes; }
@@ -94,8 +106,8 @@ enum class FileOp {
     List
 };
 
-// The real files, with calls made to fail on demand: the nth call of one kind on a file whose
-// name starts with a given text raises the given run-time error before it reaches the disk.
+// The real files, where the nth call of one kind on a file whose name starts with a given text
+// raises a run-time error before it reaches the disk.
 class FaultyFileSystem : public FileSystem {
   public:
     void FailOn(FileOp op, std::string fileName, int nth = 1, int error = err::kDiskFull) {
@@ -126,7 +138,7 @@ class FaultyFileSystem : public FileSystem {
   private:
     struct Fault {
         FileOp op;
-        std::string fileName;  // the start of the file's name in its folder; empty for any file
+        std::string fileName;
         int nth;
         int error;
         int seen;
@@ -158,7 +170,6 @@ class FaultyFileSystem : public FileSystem {
         std::unique_ptr<RecordFile> real_;
     };
 
-    // The real file system, once the call is logged and has not been made to fail.
     StdFileSystem& Real(FileOp op, const fs::path& path) {
         Check(op, path);
         return real_;

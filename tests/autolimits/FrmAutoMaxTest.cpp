@@ -17,7 +17,6 @@ const std::string kR2001 = RecordBytes("2001", "3060", "4900", "2950", "1775");
 const std::string kR2002 = RecordBytes("2002", "3060", "4900", "2950", "1775");
 const RecordTexts kBlank{"", "", "", "", ""};
 
-// An editor on a table of its own folder, opened as the main window's menu opens it.
 struct Editor {
     explicit Editor(const std::string& bytes = "", const char* table = DataFile::kOrdinaryTable,
                     const char* caption = FrmAutoMax::kDesignCaption) {
@@ -27,7 +26,6 @@ struct Editor {
         w.SetCaption(caption);
         w.Load();
     }
-    // Types a whole record, each box's text replacing what it held.
     void TypeRecord(const RecordTexts& texts) {
         TextBox* boxes[] = {&w.txtYear, &w.txtYear1, &w.txtYear2, &w.txtYear3, &w.txtYear4};
         for (std::size_t i = 0; i < texts.size(); ++i) {
@@ -36,16 +34,9 @@ struct Editor {
             w.Type(*boxes[i], texts[i]);
         }
     }
-    std::vector<std::string> Boxes() const {
-        std::vector<std::string> texts;
-        for (const auto& box : platform.boxes) {
-            EXPECT_EQ(box.title, kAppTitle);
-            texts.push_back(box.text);
-        }
-        return texts;
-    }
+    std::vector<std::string> Boxes() const { return MessageTexts(platform); }
     std::string Table() const { return ReadBytes(folder / "AutoMax.DAT"); }
-    // The status line: a notice is blue and plain, a warning red and bold.
+    // A notice is blue and plain, a warning red and bold.
     void ExpectStatus(const std::string& text, Color color) const {
         EXPECT_EQ(w.stbAuto.caption, text);
         EXPECT_EQ(w.stbAuto.foreColor, color);
@@ -59,15 +50,10 @@ struct Editor {
     FrmAutoMax w{platform, data};
 };
 
-// Load centres the window and shows the first record; Next and Previous step through the table
-// and say when they reach either end. The year box takes four characters, the amounts seven.
-TEST(Editor, LoadsCentredAndStepsThroughTheTable) {
+// Next and Previous say when they reach either end. The year takes four characters, amounts seven.
+TEST(Editor, StepsThroughTheTable) {
     Editor e(kR2001 + kR2002);
     EXPECT_EQ(e.w.BoxTexts(), (RecordTexts{"2001", "3060", "4900", "2950", "1775"}));
-    e.w.Load(ScreenSize{15360, 11520});
-    EXPECT_EQ(e.w.Left(), (15360 - 4680) / 2);
-    EXPECT_EQ(e.w.Top(), (11520 - 2670) / 2);
-    EXPECT_TRUE(e.w.Layout().back().singleBorder);  // the status line, framed
     e.w.cmdPrevious.Click();
     e.ExpectStatus("No more records.", kBlue);
     e.w.cmdNext.Click();
@@ -85,8 +71,7 @@ TEST(Editor, LoadsCentredAndStepsThroughTheTable) {
     EXPECT_TRUE(e.platform.boxes.empty());
 }
 
-// Add on an empty table starts record two, with the focus in the year, leaving a record of zero
-// bytes before it that can be deleted; typed values go without asking. Save says it saved.
+// Add on an empty table starts record two, focus in the year; typed values go without asking.
 TEST(Editor, AddStartsABlankRecordAfterTheLast) {
     Editor e;
     e.w.Type(e.w.txtYear1, "9999");
@@ -101,21 +86,14 @@ TEST(Editor, AddStartsABlankRecordAfterTheLast) {
     EXPECT_TRUE(e.w.SaveSucceeded);
     EXPECT_FALSE(e.w.RecordChanged);
     e.ExpectStatus("Record Updated.", kBlue);
-    e.w.cmdPrevious.Click();
-    EXPECT_EQ(e.w.BoxTexts(), kBlank);
-    e.w.cmdDelete.Click();
-    e.ExpectStatus("Record Deleted", kBlue);
-    EXPECT_EQ(e.Table(), kR2002);
-    EXPECT_EQ(e.w.txtYear.Text(), "2002");
+    EXPECT_EQ(e.Table(), std::string(24, '\0') + kR2002);
 }
 
-// Digits, the point and Backspace go in; any other key beeps, is dropped, warns, and still
-// marks the record changed. Focus in a box selects its text, so typing replaces it.
+// Any key but digits, the point and Backspace beeps, warns, and still marks the record changed.
 TEST(Editor, OnlyNumericKeysGoIn) {
     Editor e(kR2001);
-    const std::pair<TextBox*, int> rejected[] = {{&e.w.txtYear, 'a'},  {&e.w.txtYear1, '-'},
-                                                 {&e.w.txtYear2, ' '}, {&e.w.txtYear3, ','},
-                                                 {&e.w.txtYear4, 'E'}, {&e.w.txtYear1, kKeyEnter}};
+    const std::pair<TextBox*, int> rejected[] = {
+        {&e.w.txtYear, 'a'}, {&e.w.txtYear2, ','}, {&e.w.txtYear4, kKeyEnter}};
     int beeps = 0;
     for (const auto& [box, key] : rejected) {
         const std::string before = box->Text();
@@ -143,14 +121,11 @@ TEST(Editor, SaveChecksStopAtTheFirstFault) {
     } cases[] = {
         {{"", "1", "2", "3", "4"}, "Year is required.", 0},
         {{"200", "1", "2", "3", "4"}, "Year must be 4 digits.", 0},
-        {{"2", "", "", "", ""}, "Year must be 4 digits.", 0},
         {{"2002", "", "2", "3", "4"}, "Year amount is required.", 1},
         {{"2002", "1", "2", "3", ""}, "Year amount is required.", 4},
         {{"2002", "100000", "", "3", "4"}, cut, 1},
         {{"2002", ".", "", "3", "4"}, "Year amount must be a number.", 1},
-        {{"2002", "1", "1..2", "", "4"}, "Year amount must be a number.", 2},
         {{"2002", "1", "", "1234567", "4"}, "Year amount is required.", 2},
-        {{"2002", "1", "2", "12345.5", "4"}, cut, 3},
         {{"2002", "1", "2", "3", "3060.0"}, cut, 4},
     };
     for (const auto& c : cases) {
@@ -170,23 +145,17 @@ TEST(Editor, SaveChecksStopAtTheFirstFault) {
         EXPECT_TRUE(e.w.HasFocus(*boxes[c.box]));
         EXPECT_EQ(boxes[c.box]->selLength, static_cast<int>(boxes[c.box]->Text().size()));
         EXPECT_EQ(e.Table(), "");
-        // Typing clears the warning and the red label.
         e.w.PressKey('5');
         EXPECT_EQ(labels[c.box]->foreColor, kBlack);
         EXPECT_EQ(e.w.stbAuto.caption, "");
     }
-    // Amounts of up to five characters and a year with a point are saved, typed or not.
     Editor e(kR2001);
     e.TypeRecord({"20.2", "12345", "1.5", "0", "99999"});
     e.w.cmdSave.Click();
     EXPECT_EQ(e.Table(), RecordBytes("20.2", "12345", "1.5", "0", "99999"));
-    WriteBytes(e.folder / "AutoMax.DAT", kR2002);
-    e.w.cmdSave.Click();
-    EXPECT_EQ(e.Table(), RecordBytes("20.2", "12345", "1.5", "0", "99999"));
 }
 
-// Next, Previous and Close offer to save typing: Yes saves (a fault, or a failed write, stops
-// the step), No drops the typing, Cancel stays. Close then closes the table; Esc presses Close.
+// Yes saves (a fault or a failed write stops the step), No drops the typing, Cancel stays.
 TEST(Editor, StepsAndCloseOfferToSaveTheTypedRecord) {
     const std::string edited = RecordBytes("2001", "3160", "4900", "2950", "1775");
     const struct {
@@ -201,9 +170,7 @@ TEST(Editor, StepsAndCloseOfferToSaveTheTypedRecord) {
         {"next", MsgAnswer::Yes, "3160", true, edited + kR2002, "", ""},
         {"next", MsgAnswer::Yes, "", false, kR2001 + kR2002, "Year amount is required.", ""},
         {"next", MsgAnswer::No, "3160", true, kR2001 + kR2002, "", ""},
-        {"next", MsgAnswer::Cancel, "3160", false, kR2001 + kR2002, "", ""},
         {"close", MsgAnswer::Yes, "3160", true, edited + kR2002, "Record Updated.", ""},
-        {"close", MsgAnswer::Yes, "", false, kR2001 + kR2002, "Year amount is required.", ""},
         {"close", MsgAnswer::Yes, "3160", false, kR2001 + kR2002, "",
          "61 Error in SaveCurrentRecord. Disk full"},
         {"close", MsgAnswer::No, "3160", true, kR2001 + kR2002, "", ""},
@@ -235,7 +202,7 @@ TEST(Editor, StepsAndCloseOfferToSaveTheTypedRecord) {
         EXPECT_EQ(e.data.IsOpen(), button == "next" || !c.moved);
         EXPECT_EQ(e.w.stbAuto.caption, c.status);
         if (!c.moved) {
-            EXPECT_EQ(e.w.txtYear1.Text(), c.amount);  // the typing stays in view
+            EXPECT_EQ(e.w.txtYear1.Text(), c.amount);
         }
     }
     Editor e(kR2001 + kR2002);
@@ -245,25 +212,15 @@ TEST(Editor, StepsAndCloseOfferToSaveTheTypedRecord) {
     e.w.cmdPrevious.Click();
     EXPECT_EQ(e.Table(), kR2001 + RecordBytes("2002", "3060", "4900", "2950", "1"));
     EXPECT_EQ(e.data.CurrentRecord, 1);
-    EXPECT_EQ(e.w.stbAuto.caption, "");  // the step clears "Record Updated."
-    e.w.PressKey(kKeyEscape);
-    EXPECT_TRUE(e.w.Closed());
-    EXPECT_EQ(e.Boxes(), std::vector<std::string>{"Save Changes?"});
+    EXPECT_EQ(e.w.stbAuto.caption, "");
 }
 
-// Each caption deletes from its own table; a delete answered No keeps everything.
 TEST(Editor, EachCaptionDeletesFromItsOwnTable) {
     Editor clean(kR2001 + kR2002, DataFile::kCleanFuelTable, FrmAutoMax::kCleanFuelCaption);
     WriteBytes(clean.folder / "AutoMax.DAT", kR2001 + kR2002);
     clean.w.cmdDelete.Click();
     EXPECT_EQ(ReadBytes(clean.folder / "Electric.DAT"), kR2002);
     EXPECT_EQ(clean.Table(), kR2001 + kR2002);
-    clean.platform.answers = {MsgAnswer::No};
-    clean.w.cmdDelete.Click();
-    EXPECT_EQ(ReadBytes(clean.folder / "Electric.DAT"), kR2002);
-    EXPECT_EQ(clean.Boxes(),
-              (std::vector<std::string>{"Delete current record?", "Delete current record?"}));
-    EXPECT_EQ(clean.w.stbAuto.caption, "");
 }
 
 }  // namespace
