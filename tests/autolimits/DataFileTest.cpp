@@ -61,7 +61,8 @@ TEST(DataFile, ATableGrowsRecordByRecord) {
 // Records are counted to the nearest, a half to the even neighbour, whatever the name's case.
 TEST(DataFile, CountsRecordsAndTakesTheNextFreeChannel) {
     OpenTable t("");
-    const std::pair<std::size_t, int> cases[] = {{0, 1}, {35, 1}, {36, 2}, {60, 2}, {84, 4}};
+    const std::pair<std::size_t, int> cases[] = {{0, 1},  {35, 1}, {36, 2},
+                                                 {37, 2}, {60, 2}, {84, 4}};
     for (const auto& [bytes, records] : cases) {
         WriteBytes(t.folder / "AutoMax.DAT", std::string(bytes, '1'));
         t.data.OpenFile("automax.dat", TableAccess::Lookup);
