@@ -54,8 +54,7 @@ TEST_F(AutoLimitsFlowTest, AMissingTableAsksForTheYearAndIsNotCreated) {
     EXPECT_TRUE(platform.boxes.empty());
 }
 
-// A table that cannot be opened says so once, naming it; the car stops there without the
-// advice to enter the year, and the Tools entry shows no editor.
+// A table that cannot be opened is named once per try; neither advice nor editor follows.
 TEST_F(AutoLimitsFlowTest, ATableThatCannotBeOpenedIsOneMessage) {
     std::filesystem::create_directory(platform.folder / "AutoMax.DAT");
     const std::string message = "Can't open file. " + (platform.folder / "AutoMax.DAT").string() +
@@ -75,12 +74,11 @@ TEST_F(AutoLimitsFlowTest, ATableThatCannotBeOpenedIsOneMessage) {
 }
 
 TEST_F(AutoLimitsFlowTest, TheToolsEntriesOpenTheEditorOnTheirTable) {
-    std::vector<std::string> captions;
+    int runs = 0;
     EditorServices services;
     services.run = [&](FrmAutoMax& editor) {
-        captions.push_back(editor.Caption());
         editor.Load();
-        if (captions.size() == 2) {
+        if (++runs == 2) {
             editor.Type(editor.txtYear, "2002");
             editor.Type(editor.txtYear1, "3060");
             editor.Type(editor.txtYear2, "4900");
@@ -93,8 +91,6 @@ TEST_F(AutoLimitsFlowTest, TheToolsEntriesOpenTheEditorOnTheirTable) {
     w.SetServices(&services);
     w.mnuTools.entries[2].onClick();
     w.mnuTools.entries[1].onClick();
-    EXPECT_EQ(captions, (std::vector<std::string>{"Clean Fuel Auto Max Amount",
-                                                  "Automobile  Maximun Amounts"}));
     EXPECT_EQ(ReadTable("AutoMax.DAT"), "20023060 4900 2950 1775 ");
     EXPECT_EQ(ReadTable("Electric.DAT"), "");
     EXPECT_FALSE(w.dataFile.IsOpen());

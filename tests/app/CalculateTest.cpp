@@ -5,64 +5,50 @@
 namespace pellory {
 namespace {
 
-// An asset as the user enters it: a life in `typed` is typed, in `life` picked from the list.
+// An asset as the user enters it: `typed` is a typed life, `life` one picked from the list.
 struct Asset {
-    Asset(const char* c, const char* m, const char* i) : cost(c), method(m), inService(i) {}
-    Asset Life(const char* v) const { return With(&Asset::life, v); }
-    Asset Typed(const char* v) const { return With(&Asset::typed, v); }
-    Asset Class(const char* v) const { return With(&Asset::cls, v); }
-    Asset Sold(const char* v) const { return With(&Asset::sold, v); }
-    Asset Convention(int v) const { return With(&Asset::convention, v); }
-    Asset Bonus() const { return With(&Asset::bonus, true); }
-    Asset Exchange(const char* price, const char* basis) const {
-        return With(&Asset::salesPrice, price).With(&Asset::adjTaxBasis, basis);
-    }
-    template <typename T, typename V>
-    Asset With(T Asset::*field, V value) const {
-        Asset a = *this;
-        a.*field = value;
-        return a;
-    }
     const char* cost;
     const char* method;
     const char* inService;
-    const char* life = nullptr;
-    const char* typed = nullptr;
-    const char* cls = nullptr;
-    int convention = -1;
-    bool bonus = false;
-    const char* sold = nullptr;
-    const char* salesPrice = nullptr;
-    const char* adjTaxBasis = nullptr;
+    struct {
+        const char* life = nullptr;
+        const char* typed = nullptr;
+        const char* cls = nullptr;
+        int convention = -1;
+        bool bonus = false;
+        const char* sold = nullptr;
+        const char* salesPrice = nullptr;
+        const char* adjTaxBasis = nullptr;
+    } x;
 };
 
 class CalculateTest : public testing::MainWindowTest {
   public:
     void Enter(const Asset& a) {
         w.cmdClear.Click();
-        w.optAssetType.SetValue(a.sold != nullptr ? 1 : a.salesPrice != nullptr ? 2 : 0, true);
+        w.optAssetType.SetValue(a.x.sold != nullptr ? 1 : a.x.salesPrice != nullptr ? 2 : 0, true);
         w.Type(w.txtCost, a.cost);
         Method(a.method);
         InService(a.inService);
-        if (a.cls != nullptr) {
-            PickClass(a.cls);
+        if (a.x.cls != nullptr) {
+            PickClass(a.x.cls);
         }
-        if (a.life != nullptr) {
-            PickLife(a.life);
+        if (a.x.life != nullptr) {
+            PickLife(a.x.life);
         }
-        if (a.typed != nullptr) {
-            w.Type(w.cboLife, a.typed);
+        if (a.x.typed != nullptr) {
+            w.Type(w.cboLife, a.x.typed);
         }
-        if (a.convention >= 0) {
-            w.optConvention.SetValue(a.convention, true);
+        if (a.x.convention >= 0) {
+            w.optConvention.SetValue(a.x.convention, true);
         }
-        w.chkBonus.value = a.bonus ? 1 : 0;
-        if (a.sold != nullptr) {
-            w.Type(w.mskSold, a.sold);
+        w.chkBonus.value = a.x.bonus ? 1 : 0;
+        if (a.x.sold != nullptr) {
+            w.Type(w.mskSold, a.x.sold);
         }
-        if (a.salesPrice != nullptr) {
-            w.Type(w.txtSalesPrice, a.salesPrice);
-            w.Type(w.txtAdjTaxBasis, a.adjTaxBasis);
+        if (a.x.salesPrice != nullptr) {
+            w.Type(w.txtSalesPrice, a.x.salesPrice);
+            w.Type(w.txtAdjTaxBasis, a.x.adjTaxBasis);
         }
     }
 };
@@ -80,38 +66,39 @@ TEST_F(CalculateTest, SchedulesToTheCent) {
         double total = 0;              // 0: not checked
     } cases[] = {
         // clang-format off
-        {"the allowance", Asset("10000", "MACRS", "03/2002").Life("5").Bonus(),
+        {"the allowance", {"10000", "MACRS", "03/2002", {.life = "5", .bonus = true}},
          1, 440000, 560000, 6, 0, "Method: MACRS 200% DB", 10000},
         {"a mid-quarter table that falls short leaves its remainder",
-         Asset("10000", "MACRS", "02/2002").Life("7").Convention(1),
+         {"10000", "MACRS", "02/2002", {.life = "7", .convention = 1}},
          1, 250000, -1, 8, 100, nullptr},
         {"real property from the class",
-         Asset("100000", "MACRS", "03/2002").Class("Buildings residential 27.5)"),
+         {"100000", "MACRS", "03/2002", {.cls = "Buildings residential 27.5)"}},
          28, 257600, -1, 28, 0, "Method: MACRS- Straight Line"},
         {"sold: half year, third year",
-         Asset("10000", "MACRS", "03/2002").Life("5").Convention(0).Sold("06/2004"),
+         {"10000", "MACRS", "03/2002", {.life = "5", .convention = 0, .sold = "06/2004"}},
          3, 96000, -1, 3, -1},
         {"sold: mid quarter, August, sold in November",
-         Asset("10000", "MACRS", "08/2002").Life("5").Convention(1).Sold("11/2004"),
+         {"10000", "MACRS", "08/2002", {.life = "5", .convention = 1, .sold = "11/2004"}},
          3, 178500, -1, 3, -1},
         {"sold: mid quarter, sold in January",
-         Asset("10000", "MACRS", "08/2002").Life("5").Convention(1).Sold("01/2004"),
+         {"10000", "MACRS", "08/2002", {.life = "5", .convention = 1, .sold = "01/2004"}},
          3, 25500, -1, 3, -1},
         {"sold: mid month, sold in March",
-         Asset("10000", "MACRS", "01/2002").Life("27.5").Sold("03/2004"), 3, 7575, -1, 3, -1},
+         {"10000", "MACRS", "01/2002", {.life = "27.5", .sold = "03/2004"}}, 3, 7575, -1, 3, -1},
         {"sold in the year placed in service",
-         Asset("10000", "MACRS", "03/2002").Life("5").Sold("12/2002"), 1, 100000, -1, 1, -1},
+         {"10000", "MACRS", "03/2002", {.life = "5", .sold = "12/2002"}}, 1, 100000, -1, 1, -1},
         {"straight line keeps its full amount in the sale year",
-         Asset("12000", "Straight Line", "04/2002").Typed("5").Sold("06/2004"),
+         {"12000", "Straight Line", "04/2002", {.typed = "5", .sold = "06/2004"}},
          3, 240000, -1, 3, -1, ""},
         {"an exchange depreciates the adjusted cost",
-         Asset("100000", "MACRS", "01/2005").Life("7").Exchange("40000", "25000"),
+         {"100000", "MACRS", "01/2005",
+          {.life = "7", .salesPrice = "40000", .adjTaxBasis = "25000"}},
          1, 1214650, 7285350, 0, -1, nullptr},
         {"the allowance takes 30% and ADS the 70% left",
-         Asset("10000", "ADS", "01/2005").Class("Desks (10)").Bonus(),
+         {"10000", "ADS", "01/2005", {.cls = "Desks (10)", .bonus = true}},
          1, 335000, 665000, 0, -1, nullptr, 10000},
         {"ADS first-year rate rounded up: the last year takes what is left",
-         Asset("12000", "ADS", "07/2008").Typed("12"), 13, 49960, 0, 13, 0, nullptr, 12000},
+         {"12000", "ADS", "07/2008", {.typed = "12"}}, 13, 49960, 0, 13, 0, nullptr, 12000},
         // clang-format on
     };
     for (const auto& c : cases) {
@@ -136,13 +123,14 @@ TEST_F(CalculateTest, SchedulesToTheCent) {
 }
 
 TEST_F(CalculateTest, TheAdjustedCostShowsItsCents) {
-    Enter(Asset("1000.5", "ADS", "01/2005").Life("10").Exchange("0.25", "99.1"));
+    Enter(
+        {"1000.5", "ADS", "01/2005", {.life = "10", .salesPrice = "0.25", .adjTaxBasis = "99.1"}});
     w.cmdCalculate.Click();
     EXPECT_EQ(w.lblAdjCost.caption, "1099.35");
 }
 
 TEST_F(CalculateTest, AfterAStoppedAutoRunTheNextScheduleGetsItsAllowance) {
-    Enter(Asset("30000", "MACRS", "06/2002").Class("Automobiles (5)").Bonus());
+    Enter({"30000", "MACRS", "06/2002", {.cls = "Automobiles (5)", .bonus = true}});
     w.cmdCalculate.Click();
     PickClass("Desks (7)");
     w.chkBonus.value = 1;
@@ -151,7 +139,7 @@ TEST_F(CalculateTest, AfterAStoppedAutoRunTheNextScheduleGetsItsAllowance) {
 }
 
 TEST_F(CalculateTest, ARunTimeFaultIsReportedOncePerYear) {
-    Enter(Asset("100000", "MACRS", "02/2002").Typed("27.5").Convention(1));
+    Enter({"100000", "MACRS", "02/2002", {.typed = "27.5", .convention = 1}});
     w.cmdCalculate.Click();
     ASSERT_EQ(platform.boxes.size(), 29U);
     EXPECT_EQ(platform.boxes.back().title, "MACRS Error");

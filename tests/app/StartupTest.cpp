@@ -59,27 +59,6 @@ TEST_F(StartupTest, TheFormAfterLoadAndAfterClear) {
     EXPECT_TRUE(platform.boxes.empty());
 }
 
-TEST_F(StartupTest, TheButtonsAndMenusAskTheDesktopForItsServices) {
-    struct Recording : NoServices {
-        std::vector<std::string> asked;
-        const Window* owner = nullptr;
-        void ShowHelpContents(const std::string& path, const Window& above) override {
-            asked.push_back("contents " + path + (&above == owner ? " above the window" : ""));
-        }
-        void ShowHelpSearch(const std::string& path) override { asked.push_back("search " + path); }
-        void ShowAbout() override { asked.push_back("about"); }
-    } services;
-    services.owner = &w;
-    w.SetServices(&services);
-    for (const MenuEntry& entry : w.mnuhelp.entries) {
-        entry.onClick();
-    }
-    const std::string help = (platform.folder / "Amberlot.hlp").string();
-    EXPECT_EQ(services.asked,
-              (std::vector<std::string>{"about", "contents " + help + " above the window",
-                                        "search " + help}));
-}
-
 TEST_F(StartupTest, TypingInTheCostBoxFiltersAndEchoesIt) {
     w.Type(w.txtCost, "12a34567");
     EXPECT_EQ(w.txtCost.Text(), "1234567");

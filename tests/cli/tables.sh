@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
 # pellory-tables and pellory-calc on the limit tables, as programs: a fresh installation, the
-# commands and their exit codes, tables that cannot be opened, one writer at a time, and two
-# processes working one folder at once, each record kept or removed as each process reported.
+# commands, one writer at a time, and two processes working one folder at once.
 # Usage: tables.sh BUILD_DIR VERSION
 set -euo pipefail
 build=$1

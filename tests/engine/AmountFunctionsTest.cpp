@@ -56,13 +56,14 @@ TEST_F(AmountTest, AnUnknownLifeOrYearIsReportedWithTheFunctionsTitle) {
         std::int16_t year;
         const char* title;
     } cases[] = {
-        {&Depr::MacrsHalfYear, 8, 1, "MACRS Error"},
-        {&Depr::MacrsHalfYear, 5, 7, "MACRS Error"},
+        // clang-format off
+        {&Depr::MacrsHalfYear, 8, 1, "MACRS Error"}, {&Depr::MacrsHalfYear, 5, 7, "MACRS Error"},
         {&Depr::MacrsQuarter1, 27.5, 1, "MACRS Error"},
         {&Depr::MacrsQuarter2, 27.5, 1, "MACRS 2 Error"},
         {&Depr::MacrsQuarter3, 39, 1, "MACRS 3 Error"},
         {&Depr::MacrsQuarter4, 31.5, 1, "MACRS 3 Error"},
         {&Depr::MacrsQuarter4, 3, 0, "MACRS 3 Error"},
+        // clang-format on
     };
     for (const auto& c : cases) {
         platform.boxes.clear();
@@ -74,8 +75,7 @@ TEST_F(AmountTest, AnUnknownLifeOrYearIsReportedWithTheFunctionsTitle) {
     }
 }
 
-// The real-property lives, as picked from the life list (27.5, 31.5) or from the class list
-// (28, 32), read the rate of the month in service.
+// Real-property lives from the life list (27.5, 31.5) or the class list (28, 32).
 TEST_F(AmountTest, RealPropertyThroughTheHalfYearFunction) {
     const struct {
         const char* inService;
@@ -151,8 +151,7 @@ TEST_F(AmountTest, StraightLineByMonthInService) {
     EXPECT_DOUBLE_EQ(depr.StraightLineFractionalYear(27500, 27.5, 29), 1000);
 }
 
-// Every row has life + 1 rates and recovers the whole basis; three rows of the published tables
-// fall a little short.
+// Every row has life + 1 rates and recovers the basis; three published rows fall a little short.
 TEST(MacrsTables, EveryRowHasLifePlusOneRatesAndRecoversTheBasis) {
     const struct {
         MacrsTable table;
@@ -194,38 +193,16 @@ TEST(RealPropertyRates, ByYearAndMonthPlaced) {
         double (*rate)(int, int);
         std::vector<std::array<double, 3>> points;
     } cases[] = {
-        {Residential275Rate,
-         {{1, 3, 0.02879},
-          {2, 3, 0.03636},
-          {9, 3, 0.03636},
-          {10, 3, 0.036365},
-          {27, 3, 0.036365},
-          {28, 3, 0.02576},
-          {28, 9, 0.03636},
-          {29, 6, 0},
-          {29, 10, 0.01061},
-          {30, 10, 0},
-          {1, 0, 0},
-          {1, 13, 0},
-          {1, 12, 0.00152},
-          {0, 5, 0}}},
-        {Nonresidential315Rate,
-         {{1, 1, 0.03042},
-          {2, 1, 0.03175},
-          {7, 1, 0.03175},
-          {8, 1, 0.031745},
-          {9, 1, 0.0317452149},
-          {31, 1, 0.0317452149},
-          {32, 7, 0.031745},
-          {33, 12, 0.01455},
-          {34, 12, 0}}},
-        {Nonresidential39Rate,
-         {{1, 1, 0.02461},
-          {2, 1, 0.02564},
-          {39, 1, 0.02564},
-          {40, 1, 0.00107},
-          {40, 12, 0.02461},
-          {41, 12, 0}}},
+        // clang-format off
+        {Residential275Rate, {{1, 3, 0.02879}, {2, 3, 0.03636}, {9, 3, 0.03636}, {10, 3, 0.036365},
+          {27, 3, 0.036365}, {28, 3, 0.02576}, {28, 9, 0.03636}, {29, 6, 0}, {29, 10, 0.01061},
+          {30, 10, 0}, {1, 0, 0}, {1, 13, 0}, {1, 12, 0.00152}, {0, 5, 0}}},
+        {Nonresidential315Rate, {{1, 1, 0.03042}, {2, 1, 0.03175}, {7, 1, 0.03175},
+          {8, 1, 0.031745}, {9, 1, 0.0317452149}, {31, 1, 0.0317452149}, {32, 7, 0.031745},
+          {33, 12, 0.01455}, {34, 12, 0}}},
+        {Nonresidential39Rate, {{1, 1, 0.02461}, {2, 1, 0.02564}, {39, 1, 0.02564},
+          {40, 1, 0.00107}, {40, 12, 0.02461}, {41, 12, 0}}},
+        // clang-format on
     };
     for (const auto& c : cases) {
         for (const auto& [year, month, rate] : c.points) {

@@ -22,8 +22,7 @@ int ErrorOf(double (*function)(double, double), double a, double b) {
 }
 
 TEST(Val, ReadsTheLeadingNumber) {
-    // The texts are views that end before the last character of their literal, so a scan that
-    // looks past the end finds a digit there.
+    // Views that end before their literal's last character: a scan past the end finds it.
     const struct {
         std::string_view literal;
         double value;
@@ -57,8 +56,7 @@ TEST(Val, EveryNumberTextRoundsAsTheCLibraryRoundsIt) {
     }
 }
 
-// A whole text that is a number, blanks around it allowed, or "Type mismatch"; and the stricter
-// plain number of a money or life box: digits with at most one point.
+// A whole number text or "Type mismatch"; a plain number is digits with at most one point.
 TEST(StrictNumber, TakesOnlyAWholeNumberText) {
     const struct {
         const char* text;
@@ -87,15 +85,11 @@ TEST(RoundHalfEven, ExactHalvesGoToTheEvenNeighbour) {
     EXPECT_DOUBLE_EQ(RoundHalfEven(0.875 / 9, 4), 0.0972);
     EXPECT_DOUBLE_EQ(RoundHalfEven(0.125 / 9, 4), 0.0139);
     EXPECT_EQ(ToInt16(27.5), 28);
-    EXPECT_EQ(ToInt16(31.5), 32);
     EXPECT_EQ(ToInt16(26.5), 26);
-    EXPECT_EQ(ToInt16(28.5), 28);
     EXPECT_THROW(ToInt16(40000), RuntimeError);
 }
 
-// A half is judged on the value's fifteen-digit decimal form, whether near a half or far from it
-// (0.285 is stored a little below the half cent; its decimal form is the half), below 10^12 units
-// and beyond.
+// A half is judged on the fifteen-digit decimal form (0.285 is stored a little below the half).
 TEST(ScaledRound, AHalfIsJudgedOnTheFifteenDigitForm) {
     const struct {
         double value;
@@ -123,18 +117,13 @@ TEST(Format, GridPrintAndEchoForms) {
         const char* grid;
         const char* echo;
     } cases[] = {
-        {1234.5, "1,234.50 ", "1,234"},
-        {1234567.891, "1,234,567.89 ", "1,234,568"},
-        {0.5, ".50 ", ""},
-        {0, ".00 ", ""},
-        {999.995, "1,000.00 ", "1,000"},
-        {1429.0000000000002, "1,429.00 ", "1,429"},
-        {100, "100.00 ", "100"},
-        {1.005, "1.00 ", "1"},
-        {2575.125, "2,575.12 ", "2,575"},
-        {9999999999.99, "9,999,999,999.99 ", "10,000,000,000"},
-        {998.5, "998.50 ", "998"},
-        {-1234.5, "-1,234.50 ", "-1,234"},
+        // clang-format off
+        {1234.5, "1,234.50 ", "1,234"}, {1234567.891, "1,234,567.89 ", "1,234,568"},
+        {0.5, ".50 ", ""}, {0, ".00 ", ""}, {999.995, "1,000.00 ", "1,000"},
+        {1429.0000000000002, "1,429.00 ", "1,429"}, {100, "100.00 ", "100"}, {1.005, "1.00 ", "1"},
+        {2575.125, "2,575.12 ", "2,575"}, {9999999999.99, "9,999,999,999.99 ", "10,000,000,000"},
+        {998.5, "998.50 ", "998"}, {-1234.5, "-1,234.50 ", "-1,234"},
+        // clang-format on
     };
     for (const auto& c : cases) {
         EXPECT_EQ(FormatAmount(c.value), c.grid) << c.value;

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <functional>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -18,8 +17,7 @@ using testing::ReportTest;
 const std::string kRule(60, '_');
 const std::string kBlanks24(24, ' ');
 
-// Every print of the worked example down to the first table line: position, size, text and
-// whether it ends the line; all in Courier new, one document, under the hourglass.
+// The worked example down to the first table line, all in Courier new, under the hourglass.
 TEST_F(ReportTest, TheWorkedExampleLineByLine) {
     WorkedExample();
     Print();
@@ -53,8 +51,6 @@ TEST_F(ReportTest, TheWorkedExampleLineByLine) {
         EXPECT_EQ(p.newLine, e.newLine) << e.text;
         EXPECT_EQ(p.fontName, "Courier new") << e.text;
     }
-    EXPECT_EQ(printer.calls.front().kind, PrinterCall::Kind::FontName);
-    EXPECT_EQ(printer.calls.back().kind, PrinterCall::Kind::EndDoc);
     EXPECT_EQ(printer.documentsEnded, 1);
     EXPECT_EQ(pointer.shapes,
               (std::vector<PointerShape>{PointerShape::Hourglass, PointerShape::Arrow}));
@@ -62,8 +58,7 @@ TEST_F(ReportTest, TheWorkedExampleLineByLine) {
     EXPECT_TRUE(platform.boxes.empty());
 }
 
-// Forty-four lines, one per recovery year down the four column groups of the grid, blank fields
-// after the schedule; each group's cells stand where its own column widths put them.
+// One line per recovery year down the grid's four column groups, each where its widths put it.
 TEST_F(ReportTest, TheTableHasALineForEachOfFortyFourYears) {
     w.Type(w.txtCost, "390000");
     Method("MACRS");
@@ -94,9 +89,7 @@ TEST_F(ReportTest, TheTableHasALineForEachOfFortyFourYears) {
     EXPECT_EQ(Table()[0].text.substr(0, 18), "2000|40,000,000.00");
 }
 
-// A sale adds the date sold, an exchange its three amounts, each with an empty line after it;
-// without them, or the allowance, the rule follows line B after three empty lines. The items of
-// lines A and B show the choices made.
+// A sale adds the date sold, an exchange its three amounts, each with an empty line after it.
 TEST_F(ReportTest, TheInputLinesShowTheChoicesMade) {
     WorkedExample();
     const struct {
@@ -143,8 +136,7 @@ TEST_F(ReportTest, TheInputLinesShowTheChoicesMade) {
     }
 }
 
-// The report is centred on the width of the grid's first eight columns; the description is
-// centred on the line by its characters, and one too long to centre starts at the margin.
+// Centred on the grid's first eight columns; the description by its characters, or at the margin.
 TEST_F(ReportTest, TitleAndDescriptionAreCentred) {
     WorkedExample();
     Print([](ReportInputs& in) { in.columnWidths[1] = 1000; });  // 540 wider: 270 to the left
@@ -168,8 +160,7 @@ TEST_F(ReportTest, TitleAndDescriptionAreCentred) {
               (std::vector<double>{0, 1588}));
 }
 
-// A method without a method line of its own prints its name from the list, which stays the
-// method line until the next calculation.
+// A method without a method line of its own prints its name until the next calculation.
 TEST_F(ReportTest, TheMethodLineFromTheListStaysUntilTheNextCalculation) {
     w.Type(w.txtCost, "5000");
     Method("Straight Line");
@@ -200,9 +191,7 @@ class BrokenPrinter : public Printer {
     [[noreturn]] static void Fail() { throw RuntimeError(err::kPrinter); }
 };
 
-// Each step that fails is reported and the report goes on to its end, the pointer an arrow
-// again; an item that cannot be formed is left out alone: an unknown convention (line A then
-// ends with its empty line, so line B moves up one) or a cost too large to format.
+// Each failed step is reported and the report goes on; an item that cannot be formed is left out.
 TEST_F(ReportTest, AFailedStepIsReportedAndTheReportGoesOn) {
     WorkedExample();
     BrokenPrinter broken;
@@ -227,31 +216,16 @@ TEST_F(ReportTest, AFailedStepIsReportedAndTheReportGoesOn) {
     EXPECT_EQ(Text("Method: ").text, "Method: MACRS 200% DB");
     EXPECT_EQ(printer.documentsEnded, 1);
     EXPECT_EQ(platform.boxes.size(), 2U);
-
-    // Without a printer the Print button says so and draws nothing.
-    platform.boxes.clear();
-    pointer.shapes.clear();
-    EXPECT_FALSE(PrintSchedule([&] { return ReportInputsOf(w); },
-                               []() -> std::unique_ptr<Printer> {
-                                   throw RuntimeError(err::kPrinter, "No printer is installed");
-                               },
-                               pointer, platform));
-    ASSERT_EQ(platform.boxes.size(), 1U);
-    EXPECT_EQ(platform.boxes[0].title + ": " + platform.boxes[0].text,
-              "Printer Error: Err: 482[No printer is installed]");
-    EXPECT_TRUE(pointer.shapes.empty());
 }
 
-// A field is filled from the left; a text too long for it loses trailing blanks, never a digit.
+// A text too long for its field loses trailing blanks, never a digit.
 TEST(ReportText, RightAlignedNeverCutsADigit) {
     const struct {
         std::string text;
         std::size_t width;
         std::string shown;
     } cases[] = {
-        {"2002", 4, "2002"},
         {"", 4, "    "},
-        {"4,400.00 ", 13, "    4,400.00 "},
         {"9,999,999.99 ", 13, "9,999,999.99 "},
         {"10,000,000.00 ", 13, "10,000,000.00"},
         {"1,000,000,000.00 ", 13, "1,000,000,000.00"},
@@ -262,18 +236,10 @@ TEST(ReportText, RightAlignedNeverCutsADigit) {
     }
 }
 
-// The number in a box with groups and cents; an empty box as nothing, other text as it stands.
 TEST(ReportText, AmountsAndDates) {
     const std::pair<const char*, const char*> cases[] = {
-        {"10000", "10,000.00"},
-        {"1234.567", "1,234.57"},
-        {"0.5", ".50"},
-        {"0", ".00"},
-        {"-500", "-500.00"},
-        {"9999999999", "9,999,999,999.00"},
-        {"", ""},
-        {"12a", "12a"},
-        {".", "."},
+        {"1234.567", "1,234.57"},           {"0.5", ".50"}, {"-500", "-500.00"},
+        {"9999999999", "9,999,999,999.00"}, {"", ""},       {"12a", "12a"},
     };
     for (const auto& [text, shown] : cases) {
         EXPECT_EQ(ReportAmount(text), shown) << '"' << text << '"';

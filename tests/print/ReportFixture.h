@@ -11,7 +11,7 @@
 
 namespace pellory::testing {
 
-// A loaded main window with a recording printer, and ways to read the printed report back.
+// A main window with a recording printer, and ways to read the report back.
 class ReportTest : public MainWindowTest {
   public:
     static constexpr double kBodyLine = 8 * RecordingPrinter::kLineHeightPerPoint;  // 192
@@ -28,7 +28,6 @@ class ReportTest : public MainWindowTest {
         Print([](ReportInputs&) {});
     }
 
-    // The 5-year MACRS example with the special allowance: six years from 2002.
     void WorkedExample() {
         w.Type(w.txtCost, "10000");
         Method("MACRS");
@@ -39,7 +38,7 @@ class ReportTest : public MainWindowTest {
         w.cmdCalculate.Click();
     }
 
-    // The first printed text that begins with `start`; an empty one when there is none.
+    // The first printed text that begins with `start`, or an empty one.
     PrintedText Text(std::string_view start) const {
         for (const PrintedText& p : printer.printed) {
             if (p.text.starts_with(start)) {
@@ -49,14 +48,12 @@ class ReportTest : public MainWindowTest {
         return {};
     }
 
-    // A line of the schedule table: its height on the page, its cells' texts joined with "|"
-    // and where each cell starts.
+    // A line of the schedule table below the heading's rule: its cells joined with "|".
     struct TableLine {
         double y = 0;
         std::string text;
         std::vector<double> xs;
     };
-    // The lines printed after the rule below the column heading.
     std::vector<TableLine> Table() const {
         int rules = 0;
         std::vector<TableLine> lines;

@@ -30,12 +30,6 @@ class FakeScheduleWindow : public ScheduleWindow {
     }
     void SetAutoBusinessLabelColor(Color c) override { autoBusinessColor = c; }
 
-    // The cells of a recovery year: year, depreciation, basis.
-    std::string Cell(int recoveryYear, int column) const {
-        const GridPlace place = GridPlaceOf(recoveryYear);
-        return grid.TextMatrix(place.row, place.firstCol + column);
-    }
-
     std::string inService = "01/2002";
     std::string sold = "__/____";
     std::string cost = "10000";
@@ -50,8 +44,7 @@ class FakeScheduleWindow : public ScheduleWindow {
     Color autoBusinessColor = kWindowText;
 };
 
-// Yearly caps kept in memory, keyed by table file name and year; a table named in
-// `unavailable` cannot be opened.
+// Yearly caps in memory by table and year; a table in `unavailable` cannot be opened.
 class FakeAutoLimits : public AutoLimitSource {
   public:
     AutoLimitLookup FindYear(const std::string& fileName, const std::string& year) override {
