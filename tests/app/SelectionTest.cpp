@@ -29,6 +29,7 @@ TEST_F(SelectionTest, StraightLineTakesAwayTheClassAllowanceAndBusinessShare) {
     EXPECT_TRUE(w.cboClass.enabled);
     EXPECT_EQ(w.cboClass.backColor, kWhite);
     Method("ADS");
+    ExpectConventions(w, kPersonalProperty);
     // From a class to Straight Line: the class, its allowance and business share go.
     PickClass("Automobiles (5)");
     w.chkBonus.value = 1;
