@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "MainWindowFixture.h"
 
 namespace pellory {
@@ -7,29 +9,22 @@ namespace {
 
 using SelectionTest = testing::MainWindowTest;
 
-struct ConventionState {
-    bool halfYear, midQuarter, midMonth;        // selected
-    bool halfYearOn, midQuarterOn, midMonthOn;  // enabled
-};
-
-void ExpectConventions(const FrmViewDepr& w, const ConventionState& s) {
-    EXPECT_EQ(w.optConvention[0].value, s.halfYear);
-    EXPECT_EQ(w.optConvention[1].value, s.midQuarter);
-    EXPECT_EQ(w.optConvention[2].value, s.midMonth);
-    EXPECT_EQ(w.optConvention[0].enabled, s.halfYearOn);
-    EXPECT_EQ(w.optConvention[1].enabled, s.midQuarterOn);
-    EXPECT_EQ(w.optConvention[2].enabled, s.midMonthOn);
+// The three conventions: selected, then enabled.
+using Conventions = std::array<bool, 6>;
+Conventions ConventionsOf(const FrmViewDepr& w) {
+    const auto& c = w.optConvention;
+    return {c[0].value, c[1].value, c[2].value, c[0].enabled, c[1].enabled, c[2].enabled};
 }
 
-constexpr ConventionState kRealProperty{false, false, true, false, false, true};
-constexpr ConventionState kPersonalProperty{true, false, false, true, true, false};
+constexpr Conventions kRealProperty{false, false, true, false, false, true};
+constexpr Conventions kPersonalProperty{true, false, false, true, true, false};
 
 TEST_F(SelectionTest, StraightLineTakesAwayTheClassAllowanceAndBusinessShare) {
     Method("MACRS");
     EXPECT_TRUE(w.cboClass.enabled);
     EXPECT_EQ(w.cboClass.backColor, kWhite);
     Method("ADS");
-    ExpectConventions(w, kPersonalProperty);
+    EXPECT_EQ(ConventionsOf(w), kPersonalProperty);
     // From a class to Straight Line: the class, its allowance and business share go.
     PickClass("Automobiles (5)");
     w.chkBonus.value = 1;
@@ -47,11 +42,11 @@ TEST_F(SelectionTest, StraightLineTakesAwayTheClassAllowanceAndBusinessShare) {
 TEST_F(SelectionTest, ClassesDecideConventionBusinessUseAndAllowance) {
     Method("MACRS");
     PickClass("Buildings post 5/12/93 (39)");
-    ExpectConventions(w, kRealProperty);
+    EXPECT_EQ(ConventionsOf(w), kRealProperty);
     EXPECT_FALSE(w.txtBusinessPercent.enabled);
     EXPECT_FALSE(w.chkBonus.enabled);
     PickClass("Desks (7)");
-    ExpectConventions(w, kPersonalProperty);
+    EXPECT_EQ(ConventionsOf(w), kPersonalProperty);
     EXPECT_TRUE(w.chkBonus.enabled);
     PickClass("Automobiles (5)");
     EXPECT_TRUE(w.txtBusinessPercent.enabled);
@@ -78,10 +73,10 @@ TEST_F(SelectionTest, TheAllowanceTickIsKeptBelowTwentyOneAndClearedAbove) {
     EXPECT_FALSE(w.chkBonus.enabled);
     Method("ADS");
     PickClass("Land Improvements (20)");
-    ExpectConventions(w, kPersonalProperty);
+    EXPECT_EQ(ConventionsOf(w), kPersonalProperty);
     EXPECT_TRUE(w.chkBonus.enabled);
     PickClass("Real Property, no life (40)");
-    ExpectConventions(w, kRealProperty);
+    EXPECT_EQ(ConventionsOf(w), kRealProperty);
 }
 
 TEST_F(SelectionTest, PickingALife) {
@@ -93,15 +88,15 @@ TEST_F(SelectionTest, PickingALife) {
     EXPECT_FALSE(w.chkBonus.enabled);
     Method("MACRS");
     PickLife("27.5");
-    ExpectConventions(w, kRealProperty);
+    EXPECT_EQ(ConventionsOf(w), kRealProperty);
     PickLife("20");
-    ExpectConventions(w, kPersonalProperty);
+    EXPECT_EQ(ConventionsOf(w), kPersonalProperty);
     EXPECT_TRUE(w.chkBonus.enabled);
     EXPECT_FALSE(w.txtBusinessPercent.enabled);
     // A typed life leaves the class's convention and allowance; a typed 5 asks for the share.
     PickClass("Desks (7)");
     w.Type(w.cboLife, "39");
-    ExpectConventions(w, kPersonalProperty);
+    EXPECT_EQ(ConventionsOf(w), kPersonalProperty);
     EXPECT_TRUE(w.chkBonus.enabled);
     EXPECT_EQ(w.cboClass.ListIndex(), -1);
     w.cboLife.SetText("");
