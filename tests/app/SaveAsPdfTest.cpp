@@ -72,9 +72,6 @@ TEST_F(SaveAsPdfTest, PrintSavesAPdfWithoutAPrinterAndTheToolsEntryWheneverThere
         EXPECT_EQ(w.stbMain.caption, step.status);
         EXPECT_EQ(w.stbMain.foreColor, kBlue);
     }
-    w.txtCost.SetText("");
-    w.cmdCalculate.Click();  // a fault empties the grid and disables Print
-    EXPECT_FALSE(save.Available());
 }
 
 }  // namespace
