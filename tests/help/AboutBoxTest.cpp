@@ -5,29 +5,21 @@
 #include <string>
 #include <vector>
 
-#include "FakePlatform.h"
 #include "SysInfoFakes.h"
-#include "help/FrmAbout.h"
 #include "help/SysInfo.h"
 
 namespace pellory {
 namespace {
 
-struct AboutBox {
-    AboutBox() { about.Load(); }
-    testing::FakePlatform platform;
-    testing::FakeDesktop desktop;
-    testing::FakeLookup lookup;
-    FrmAbout about{platform, desktop, lookup, desktop};
-};
+using testing::AboutBox;
 
 // A link the shell cannot open is reported, and the box stays open with OK focused.
 TEST(AboutBox, ALinkThatCannotBeOpenedIsReported) {
     AboutBox box;
     EXPECT_TRUE(box.about.HasFocus(box.about.cmdOK));
-    box.desktop.raise = err::kFileNotFound;
+    box.desktop.error = err::kFileNotFound;
     box.about.EmailClick();
-    box.desktop.raise = err::kInvalidCall;
+    box.desktop.error = err::kInvalidCall;
     box.about.WebLinkClick();
     ASSERT_EQ(box.platform.boxes.size(), 2U);
     EXPECT_EQ(box.platform.boxes[0].text, "53 Error in WebLink File not found");
@@ -58,18 +50,17 @@ TEST(StartSysInfo, StartsTheRegisteredProgramOrSaysItIsUnavailable) {
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.path) + " " + c.folder);
         testing::FakePlatform platform;
-        testing::FakeLookup lookup;
         testing::FakeDesktop desktop;
         if (*c.path != '\0') {
-            lookup.values[std::string(kMsInfoKey) + "|" + kMsInfoPathValue] = c.path;
+            desktop.values[std::string(kMsInfoKey) + "|" + kMsInfoPathValue] = c.path;
         }
         if (*c.folder != '\0') {
-            lookup.values[std::string(kMsInfoLocationKey) + "|" + kMsInfoLocationValue] = c.folder;
+            desktop.values[std::string(kMsInfoLocationKey) + "|" + kMsInfoLocationValue] = c.folder;
         }
-        lookup.files = {c.file};
-        lookup.raise = c.lookupError;
-        desktop.raise = c.startError;
-        StartSysInfo(platform, lookup, desktop);
+        desktop.files = {c.file};
+        desktop.lookupError = c.lookupError;
+        desktop.error = c.startError;
+        StartSysInfo(platform, desktop, desktop);
         EXPECT_EQ(desktop.started, c.started);
         ASSERT_EQ(platform.boxes.size(), c.started.empty() ? 1U : 0U);
         if (c.started.empty()) {
@@ -80,7 +71,8 @@ TEST(StartSysInfo, StartsTheRegisteredProgramOrSaysItIsUnavailable) {
     }
 }
 
-// Without a registry the path value is the first known program on the search path.
+// Without a registry the path value is the first known program on the search path; the key's
+// case does not matter, and nothing else is registered.
 TEST(PathSysInfoLookup, RegistersTheFirstKnownProgramOnTheSearchPath) {
     const struct {
         std::set<std::string> installed;
@@ -95,14 +87,15 @@ TEST(PathSysInfoLookup, RegistersTheFirstKnownProgramOnTheSearchPath) {
             return c.installed.contains(program) ? "/usr/bin/" + program : std::string();
         });
         EXPECT_EQ(lookup.GetKeyValue(kHKeyLocalMachine, kMsInfoKey, kMsInfoPathValue), c.path);
-        EXPECT_EQ(lookup.GetKeyValue(kHKeyLocalMachine, "software\\microsoft\\shared tools\\msinfo",
-                                     "path"),
-                  c.path);
-        EXPECT_EQ(lookup.GetKeyValue(0x80000001, kMsInfoKey, kMsInfoPathValue), std::nullopt);
-        EXPECT_EQ(lookup.GetKeyValue(kHKeyLocalMachine, kMsInfoLocationKey, kMsInfoLocationValue),
-                  std::nullopt);
     }
-    EXPECT_FALSE(PathSysInfoLookup(nullptr).FileExists("/nonexistent/MSINFO32.EXE"));
+    PathSysInfoLookup lookup([](const std::string& program) { return "/usr/bin/" + program; });
+    EXPECT_EQ(
+        lookup.GetKeyValue(kHKeyLocalMachine, "software\\microsoft\\shared tools\\msinfo", "path"),
+        "/usr/bin/hardinfo2");
+    EXPECT_EQ(lookup.GetKeyValue(0x80000001, kMsInfoKey, kMsInfoPathValue), std::nullopt);
+    EXPECT_EQ(lookup.GetKeyValue(kHKeyLocalMachine, kMsInfoLocationKey, kMsInfoLocationValue),
+              std::nullopt);
+    EXPECT_FALSE(lookup.FileExists("/nonexistent/MSINFO32.EXE"));
 }
 
 }  // namespace

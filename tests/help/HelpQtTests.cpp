@@ -10,7 +10,6 @@
 #include <QWindow>
 #include <string>
 
-#include "FakePlatform.h"
 #include "SysInfoFakes.h"
 #include "help/SysInfo.h"
 #include "help/qt/AboutDialog.h"
@@ -20,6 +19,7 @@
 using pellory::FrmAbout;
 using pellory::helpqt::AboutDialog;
 using pellory::helpqt::HelpWindow;
+using pellory::testing::AboutBox;
 
 namespace {
 
@@ -28,14 +28,6 @@ const std::string kHelpFile = PELLORY_PROGRAM_DIR "/Amberlot.hlp";
 std::string TopicId(const HelpWindow& window) {
     return window.CurrentTopic() ? window.File()->Topics()[*window.CurrentTopic()].id : "";
 }
-
-struct AboutModel {
-    AboutModel() { model.Load(); }
-    pellory::testing::FakePlatform platform;
-    pellory::testing::FakeDesktop desktop;
-    pellory::testing::FakeLookup lookup;
-    FrmAbout model{platform, desktop, lookup, desktop};
-};
 
 }  // namespace
 
@@ -134,10 +126,10 @@ class HelpWidgetsTest : public QObject {
 
     // Clicks run the model; Enter closes the box even from System Info, and Esc too.
     void theAboutBoxShowsAndRunsItsModel() {
-        AboutModel m;
-        m.lookup.values[std::string(pellory::kMsInfoKey) + "|" + pellory::kMsInfoPathValue] =
+        AboutBox m;
+        m.desktop.values[std::string(pellory::kMsInfoKey) + "|" + pellory::kMsInfoPathValue] =
             "/usr/bin/hardinfo";
-        AboutDialog dialog(m.model);
+        AboutDialog dialog(m.about);
         dialog.show();
         for (const QWidget* link : {dialog.webLink(), dialog.email()}) {
             QCOMPARE(link->palette().color(QPalette::WindowText), QColor(0, 0, 255));
@@ -149,16 +141,16 @@ class HelpWidgetsTest : public QObject {
                                                              "mailto:support@pellory.example"}));
         QTest::mouseClick(dialog.sysInfoButton(), Qt::LeftButton);
         QCOMPARE(m.desktop.started, std::vector<std::string>{"/usr/bin/hardinfo"});
-        QVERIFY(dialog.isVisible() && m.model.HasFocus(m.model.cmdSysInfo));
+        QVERIFY(dialog.isVisible() && m.about.HasFocus(m.about.cmdSysInfo));
         QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
         QVERIFY(!dialog.isVisible());
         for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
-            AboutModel other;
-            AboutDialog box(other.model);
+            AboutBox other;
+            AboutDialog box(other.about);
             box.show();
             box.sysInfoButton()->setFocus();
             QTest::keyClick(box.sysInfoButton(), key);
-            QVERIFY(other.model.Closed() && !box.isVisible());
+            QVERIFY(other.about.Closed() && !box.isVisible());
             QVERIFY(other.desktop.started.empty() && other.platform.boxes.empty());
         }
     }

@@ -21,7 +21,6 @@ const char* const kSample =
     "@keywords  start ; first steps;;\n"
     "<p>Begin here.</p>\n"
     "\n"
-    "\n"
     "@section Conventions\n"
     "@topic half\n"
     "@title Half Year\n"
@@ -124,8 +123,8 @@ TEST(HelpFileFormat, DamagedFilesNameTheirFaultAndLine) {
     }
 }
 
-// In the program's help file every link leads to a topic, and the index finds what users seek.
-TEST(ProgramHelpFile, LinksLeadSomewhereAndTheIndexFindsWhatAUserLooksFor) {
+// In the program's help file every topic has keywords and every link leads to a topic.
+TEST(ProgramHelpFile, EveryLinkLeadsToATopic) {
     const HelpFileLoad load = LoadHelpFile(PELLORY_HELP_FILE);
     ASSERT_TRUE(load.file) << load.problem << " line " << load.line;
     const HelpFile& file = *load.file;
@@ -140,38 +139,24 @@ TEST(ProgramHelpFile, LinksLeadSomewhereAndTheIndexFindsWhatAUserLooksFor) {
                 << topic.id << " links to " << target;
         }
     }
-    const std::pair<const char*, const char*> searches[] = {
-        {"30%", "special-allowance"},
-        {"clean fuel", "auto-limits-editor"},
-        {"Cost Missing", "status-messages"},
-    };
-    for (const auto& [typed, id] : searches) {
-        const IndexMatches matches = file.FindKeywords(typed);
-        ASSERT_FALSE(matches.entries.empty()) << typed;
-        const IndexEntry& selected = file.Index()[matches.entries[matches.best]];
-        EXPECT_EQ(file.Topics()[selected.topics.front()].id, id) << typed;
-    }
 }
 
 // Records "kind path owner [keyword]"; fails when told.
-class FakeViewer : public HelpViewer {
-  public:
+struct FakeViewer : HelpViewer {
     void ShowContents(const std::string& file, const Window* owner) override {
         Record("contents " + file, owner, "");
     }
     void ShowIndex(const std::string& file, const Window* owner, const std::string& key) override {
         Record("index " + file, owner, key);
     }
-    std::string call;
-    std::optional<int> raise;
-
-  private:
     void Record(const std::string& what, const Window* owner, const std::string& key) {
         call = what + (owner != nullptr ? " owned [" : " free [") + key + "]";
         if (raise) {
             Raise(*raise);
         }
     }
+    std::string call;
+    std::optional<int> raise;
 };
 
 // A viewer's failure is its description, OK only; no file is said with an information icon.

@@ -6,49 +6,50 @@
 #include <string>
 #include <vector>
 
+#include "FakePlatform.h"
 #include "help/DesktopServices.h"
+#include "help/FrmAbout.h"
 #include "platform/RuntimeError.h"
 
 namespace pellory::testing {
 
-// Registered values, keyed "key|value", and existing files; every read fails when told to.
-class FakeLookup : public SysInfoLookup {
-  public:
+// Registered values keyed "key|value" and existing files; keeps the programs started and the
+// targets opened. A lookup fails with `lookupError`, a start or an open with `error`.
+struct FakeDesktop : SysInfoLookup, ProgramStarter, Shell {
     std::optional<std::string> GetKeyValue(std::uint32_t root, const std::string& key,
                                            const std::string& value) override {
-        if (raise) {
-            Raise(*raise);
-        }
+        Fail(lookupError);
         const auto found = values.find(key + "|" + value);
-        if (root != kHKeyLocalMachine || found == values.end()) {
-            return std::nullopt;
-        }
-        return found->second;
+        return root == kHKeyLocalMachine && found != values.end() ? found->second
+                                                                  : std::optional<std::string>();
     }
     bool FileExists(const std::string& path) override { return files.contains(path); }
+    void Start(const std::string& program) override {
+        Fail(error);
+        started.push_back(program);
+    }
+    void Open(const std::string& target) override {
+        Fail(error);
+        opened.push_back(target);
+    }
+    static void Fail(std::optional<int> code) {
+        if (code) {
+            Raise(*code);
+        }
+    }
 
     std::map<std::string, std::string> values;
     std::set<std::string> files;
-    std::optional<int> raise;
+    std::vector<std::string> started, opened;
+    std::optional<int> lookupError, error;
 };
 
-// Records the programs started and the targets the shell opened; fails when told to.
-class FakeDesktop : public ProgramStarter, public Shell {
-  public:
-    void Start(const std::string& program) override { Record(started, program); }
-    void Open(const std::string& target) override { Record(opened, target); }
-
-    std::vector<std::string> started;
-    std::vector<std::string> opened;
-    std::optional<int> raise;
-
-  private:
-    void Record(std::vector<std::string>& list, const std::string& text) const {
-        if (raise) {
-            Raise(*raise);
-        }
-        list.push_back(text);
-    }
+// A loaded About box on fakes.
+struct AboutBox {
+    AboutBox() { about.Load(); }
+    FakePlatform platform;
+    FakeDesktop desktop;
+    FrmAbout about{platform, desktop, desktop, desktop};
 };
 
 }  // namespace pellory::testing

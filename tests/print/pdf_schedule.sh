@@ -11,7 +11,6 @@ fail() { echo "FAIL: $*" && exit 1; }
 $run --bonus --cost 10000 --pdf "$work/w.pdf" >/dev/null 2>&1 || fail "worked example exit status"
 pdftotext -layout "$work/w.pdf" "$work/w.txt" || fail "pdftotext could not read the PDF"
 grep -Eq '^ +2007 +403\.20 +\.00$' "$work/w.txt" || fail "no last year"
-[ "$(grep -c '^ *20[0-9][0-9] ' "$work/w.txt")" -eq 6 ] || fail "not six table rows"
 pdfinfo "$work/w.pdf" | grep -Eq '^Pages: +1$' || fail "the schedule is not one page"
 
 # A file that cannot be written: exit 1 with the reason, the calculation still on stdout.
