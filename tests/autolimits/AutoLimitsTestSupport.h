@@ -92,99 +92,69 @@ class FakeEditor : public RecordEditor {
     std::string status;
 };
 
-enum class FileOp {
-    Open,
-    Size,
-    Read,
-    Write,
-    Sync,
-    Close,
-    Create,
-    Remove,
-    Rename,
-    SyncFolder,
-    List
-};
+enum class FileOp { Write, Sync, Create, Rename, SyncFolder };
 
-// The real files, where the nth call of one kind on a file whose name starts with a given text
-// raises a run-time error before it reaches the disk.
-class FaultyFileSystem : public FileSystem {
+// The real files, where the nth call of one kind raises a run-time error before it reaches the
+// disk.
+class FaultyFileSystem : public StdFileSystem {
   public:
-    void FailOn(FileOp op, std::string fileName, int nth = 1, int error = err::kDiskFull) {
-        faults_.push_back({op, std::move(fileName), nth, error, 0});
-    }
+    void FailOn(FileOp op, int nth = 1, int error = err::kDiskFull) { fault_ = {op, nth, error}; }
     std::unique_ptr<RecordFile> Open(const fs::path& path, OpenMode mode) override {
-        Check(FileOp::Open, path);
-        return std::make_unique<File>(*this, path, real_.Open(path, mode));
+        return std::make_unique<File>(*this, StdFileSystem::Open(path, mode));
     }
     ScratchFile CreateScratch(const fs::path& folder, const std::string& prefix,
                               fs::perms perms) override {
-        Check(FileOp::Create, folder / prefix);
-        ScratchFile made = real_.CreateScratch(folder, prefix, perms);
-        made.file = std::make_unique<File>(*this, made.path, std::move(made.file));
+        Check(FileOp::Create);
+        ScratchFile made = StdFileSystem::CreateScratch(folder, prefix, perms);
+        made.file = std::make_unique<File>(*this, std::move(made.file));
         return made;
     }
-    void Remove(const fs::path& path) override { Real(FileOp::Remove, path).Remove(path); }
     void Rename(const fs::path& from, const fs::path& to) override {
-        Real(FileOp::Rename, from).Rename(from, to);
+        Check(FileOp::Rename);
+        StdFileSystem::Rename(from, to);
     }
     void SyncFolder(const fs::path& folder) override {
-        Real(FileOp::SyncFolder, folder).SyncFolder(folder);
-    }
-    std::vector<std::string> List(const fs::path& folder) override {
-        return Real(FileOp::List, folder).List(folder);
+        Check(FileOp::SyncFolder);
+        StdFileSystem::SyncFolder(folder);
     }
 
   private:
-    struct Fault {
-        FileOp op;
-        std::string fileName;
-        int nth;
-        int error;
-        int seen;
-    };
-
     class File : public RecordFile {
       public:
-        File(FaultyFileSystem& owner, fs::path path, std::unique_ptr<RecordFile> real)
-            : owner_(owner), path_(std::move(path)), real_(std::move(real)) {}
-        std::uint64_t Size() override { return Real(FileOp::Size).Size(); }
+        File(FaultyFileSystem& owner, std::unique_ptr<RecordFile> real)
+            : owner_(owner), real_(std::move(real)) {}
+        std::uint64_t Size() override { return real_->Size(); }
         std::size_t Read(std::uint64_t offset, std::span<char> out) override {
-            return Real(FileOp::Read).Read(offset, out);
+            return real_->Read(offset, out);
         }
         void Write(std::uint64_t offset, std::span<const char> bytes) override {
-            Real(FileOp::Write).Write(offset, bytes);
+            owner_.Check(FileOp::Write);
+            real_->Write(offset, bytes);
         }
-        void Sync() override { Real(FileOp::Sync).Sync(); }
+        void Sync() override {
+            owner_.Check(FileOp::Sync);
+            real_->Sync();
+        }
         bool Writable() const override { return real_->Writable(); }
         fs::perms Permissions() override { return real_->Permissions(); }
-        void Close() override { Real(FileOp::Close).Close(); }
+        void Close() override { real_->Close(); }
 
       private:
-        RecordFile& Real(FileOp op) {
-            owner_.Check(op, path_);
-            return *real_;
-        }
         FaultyFileSystem& owner_;
-        fs::path path_;
         std::unique_ptr<RecordFile> real_;
     };
 
-    StdFileSystem& Real(FileOp op, const fs::path& path) {
-        Check(op, path);
-        return real_;
-    }
-    void Check(FileOp op, const fs::path& path) {
-        const std::string name = path.filename().string();
-        for (Fault& fault : faults_) {
-            if (fault.op == op && name.starts_with(fault.fileName) && ++fault.seen == fault.nth) {
-                throw RuntimeError(fault.error);
-            }
+    void Check(FileOp op) {
+        if (op == fault_.op && --fault_.nth == 0) {
+            throw RuntimeError(fault_.error);
         }
     }
 
-    StdFileSystem real_;
-    std::vector<Fault> faults_;
+    struct {
+        FileOp op{};
+        int nth = 0;
+        int error = 0;
+    } fault_;
 };
 
 }  // namespace pellory::testing

@@ -182,7 +182,7 @@ TEST(Editor, StepsAndCloseOfferToSaveTheTypedRecord) {
         e.TypeRecord({"2001", c.amount, "4900", "2950", "1775"});
         e.platform.answers = {c.answer};
         if (*c.writeFault != '\0') {
-            e.files.FailOn(FileOp::Write, "AutoMax.DAT", 1, err::kDiskFull);
+            e.files.FailOn(FileOp::Write);
         }
         const std::string button = c.button;
         if (button == "esc") {
