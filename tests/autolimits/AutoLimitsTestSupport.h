@@ -23,7 +23,8 @@ namespace pellory::testing {
 
 namespace fs = std::filesystem;
 
-// A fresh folder for one test, removed with everything in it afterwards.
+// A fresh folder for one test, removed with everything in it afterwards, whatever its
+// permissions.
 class TempFolder {
   public:
     TempFolder() {
@@ -32,6 +33,11 @@ class TempFolder {
     }
     ~TempFolder() {
         std::error_code ignored;
+        for (const auto& entry : fs::recursive_directory_iterator(path_, ignored)) {
+            if (!entry.is_symlink()) {
+                fs::permissions(entry.path(), fs::perms::owner_all, fs::perm_options::add);
+            }
+        }
         fs::remove_all(path_, ignored);
     }
     TempFolder(const TempFolder&) = delete;
@@ -62,6 +68,10 @@ inline std::string RecordBytes(std::string year, std::string first, std::string 
     }
     return year + first + second + third + fourth;
 }
+
+inline const std::string kR1 = RecordBytes("2001", "3060", "4900", "2950", "1775");
+inline const std::string kR2 = RecordBytes("2002", "3060", "4900", "2950", "1775");
+inline const std::string kR3 = RecordBytes("2003", "3080", "4900", "2950", "1775");
 
 // The names in a folder, sorted.
 inline std::vector<std::string> FolderEntries(const fs::path& folder) {

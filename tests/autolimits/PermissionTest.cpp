@@ -16,8 +16,6 @@ namespace {
 
 using namespace testing;
 
-const std::string kR1 = RecordBytes("2001", "3060", "4900", "2950", "1775");
-const std::string kR2 = RecordBytes("2002", "3060", "4900", "2950", "1775");
 constexpr auto kReadOnly = fs::perms::owner_read | fs::perms::group_read;
 constexpr auto kReadOnlyFolder = fs::perms::owner_read | fs::perms::owner_exec;
 
@@ -27,13 +25,6 @@ class Permissions : public ::testing::Test {
         ASSERT_NE(::geteuid(), 0U) << "permissions do not bind the superuser: run this program "
                                       "through tests/support/run-unprivileged.sh";
         platform.folder = folder.Path();
-    }
-    void TearDown() override {
-        for (const auto& entry : fs::recursive_directory_iterator(folder.Path())) {
-            if (!entry.is_symlink()) {
-                fs::permissions(entry.path(), fs::perms::owner_all, fs::perm_options::add);
-            }
-        }
     }
 
     TempFolder folder;
