@@ -6,6 +6,7 @@
 #include <fstream>
 #include <iterator>
 #include <memory>
+#include <optional>
 #include <set>
 #include <span>
 #include <string>
@@ -102,22 +103,15 @@ class FakeEditor : public RecordEditor {
     std::string status;
 };
 
-enum class FileOp { Write, Sync, Create, Rename, SyncFolder };
+enum class FileOp { Sync, Rename, SyncFolder };
 
-// The real files, where the nth call of one kind raises a run-time error before it reaches the
+// The real files, where the next call of one kind raises a run-time error before it reaches the
 // disk.
 class FaultyFileSystem : public StdFileSystem {
   public:
-    void FailOn(FileOp op, int nth = 1, int error = err::kDiskFull) { fault_ = {op, nth, error}; }
+    void FailOn(FileOp op, int error = err::kDiskFull) { fault_ = {op, error}; }
     std::unique_ptr<RecordFile> Open(const fs::path& path, OpenMode mode) override {
         return std::make_unique<File>(*this, StdFileSystem::Open(path, mode));
-    }
-    ScratchFile CreateScratch(const fs::path& folder, const std::string& prefix,
-                              fs::perms perms) override {
-        Check(FileOp::Create);
-        ScratchFile made = StdFileSystem::CreateScratch(folder, prefix, perms);
-        made.file = std::make_unique<File>(*this, std::move(made.file));
-        return made;
     }
     void Rename(const fs::path& from, const fs::path& to) override {
         Check(FileOp::Rename);
@@ -138,7 +132,6 @@ class FaultyFileSystem : public StdFileSystem {
             return real_->Read(offset, out);
         }
         void Write(std::uint64_t offset, std::span<const char> bytes) override {
-            owner_.Check(FileOp::Write);
             real_->Write(offset, bytes);
         }
         void Sync() override {
@@ -155,16 +148,13 @@ class FaultyFileSystem : public StdFileSystem {
     };
 
     void Check(FileOp op) {
-        if (op == fault_.op && --fault_.nth == 0) {
-            throw RuntimeError(fault_.error);
+        if (fault_ && fault_->first == op) {
+            const int error = std::exchange(fault_, std::nullopt)->second;
+            throw RuntimeError(error);
         }
     }
 
-    struct {
-        FileOp op{};
-        int nth = 0;
-        int error = 0;
-    } fault_;
+    std::optional<std::pair<FileOp, int>> fault_;
 };
 
 }  // namespace pellory::testing

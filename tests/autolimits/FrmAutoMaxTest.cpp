@@ -150,7 +150,7 @@ TEST(Editor, SaveChecksStopAtTheFirstFault) {
     EXPECT_EQ(e.Table(), RecordBytes("20.2", "12345", "1.5", "0", "99999"));
 }
 
-// Yes saves (a fault or a failed write stops the step), No drops the typing, Cancel stays.
+// Yes saves (a fault or a failed save stops the step), No drops the typing, Cancel stays.
 TEST(Editor, StepsAndCloseOfferToSaveTheTypedRecord) {
     const std::string edited = RecordBytes("2001", "3160", "4900", "2950", "1775");
     const struct {
@@ -164,7 +164,7 @@ TEST(Editor, StepsAndCloseOfferToSaveTheTypedRecord) {
     } cases[] = {
         {"next", MsgAnswer::Yes, "3160", true, edited + kR2, ""},
         {"next", MsgAnswer::Yes, "", false, kR1 + kR2, "Year amount is required."},
-        {"close", MsgAnswer::Yes, "3160", false, kR1 + kR2, "", true},
+        {"close", MsgAnswer::Yes, "3160", false, edited + kR2, "", true},
         {"close", MsgAnswer::No, "3160", true, kR1 + kR2, ""},
         {"esc", MsgAnswer::Cancel, "3160", false, kR1 + kR2, ""},
     };
@@ -174,7 +174,7 @@ TEST(Editor, StepsAndCloseOfferToSaveTheTypedRecord) {
         e.TypeRecord({"2001", c.amount, "4900", "2950", "1775"});
         e.platform.answers = {c.answer};
         if (c.writeFails) {
-            e.files.FailOn(FileOp::Write);
+            e.files.FailOn(FileOp::Sync);
         }
         const std::string button = c.button;
         if (button == "esc") {
