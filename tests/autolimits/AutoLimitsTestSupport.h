@@ -16,6 +16,7 @@
 #include <gtest/gtest.h>
 
 #include "FakePlatform.h"
+#include "autolimits/DataFile.h"
 #include "autolimits/FileSystem.h"
 #include "autolimits/RecordEditor.h"
 #include "platform/RuntimeError.h"
@@ -155,6 +156,27 @@ class FaultyFileSystem : public StdFileSystem {
     }
 
     std::optional<std::pair<FileOp, int>> fault_;
+};
+
+// A table open in an editor, in a folder of its own, showing one of its records.
+struct OpenTable {
+    explicit OpenTable(const std::string& bytes, int current = 1, int added = 0,
+                       const std::string& table = "AutoMax.DAT") {
+        platform.folder = folder.Path();
+        WriteBytes(folder / table, bytes);
+        data.OpenFile(table);
+        data.RecordCount += added;  // records added but not saved
+        data.CurrentRecord = current;
+        data.ShowCurrentRecord(editor);
+    }
+    std::string Table() const { return ReadBytes(folder / "AutoMax.DAT"); }
+    std::vector<std::string> Boxes() const { return MessageTexts(platform); }
+
+    TempFolder folder;
+    FakePlatform platform;
+    FaultyFileSystem files;
+    DataFile data{platform, files};
+    FakeEditor editor;
 };
 
 }  // namespace pellory::testing

@@ -13,12 +13,11 @@ namespace {
 
 using namespace testing;
 
-struct Editor {
+// The editor's window on a table of its own.
+struct Editor : OpenTable {
     explicit Editor(const std::string& bytes = "", const char* table = DataFile::kOrdinaryTable,
-                    const char* caption = FrmAutoMax::kDesignCaption) {
-        platform.folder = folder.Path();
-        WriteBytes(folder / table, bytes);
-        data.OpenFile(table);
+                    const char* caption = FrmAutoMax::kDesignCaption)
+        : OpenTable(bytes, 1, 0, table) {
         w.SetCaption(caption);
         w.Load();
     }
@@ -30,8 +29,6 @@ struct Editor {
             w.Type(*boxes[i], texts[i]);
         }
     }
-    std::vector<std::string> Boxes() const { return MessageTexts(platform); }
-    std::string Table() const { return ReadBytes(folder / "AutoMax.DAT"); }
     // A notice is blue and plain, a warning red and bold.
     void ExpectStatus(const std::string& text, Color color) const {
         EXPECT_EQ(w.stbAuto.caption, text);
@@ -39,14 +36,10 @@ struct Editor {
         EXPECT_EQ(w.stbAuto.bold, color == kRed);
     }
 
-    TempFolder folder;
-    FakePlatform platform;
-    FaultyFileSystem files;
-    DataFile data{platform, files};
     FrmAutoMax w{platform, data};
 };
 
-// Next and Previous say when they reach either end. The year takes four characters, amounts seven.
+// Next and Previous say when they reach either end.
 TEST(Editor, StepsThroughTheTable) {
     Editor e(kR1 + kR2);
     EXPECT_EQ(e.w.BoxTexts(), (RecordTexts{"2001", "3060", "4900", "2950", "1775"}));
@@ -60,10 +53,6 @@ TEST(Editor, StepsThroughTheTable) {
     EXPECT_EQ(e.data.CurrentRecord, 2);
     e.w.cmdPrevious.Click();
     EXPECT_EQ(e.w.txtYear.Text(), "2001");
-    e.w.Type(e.w.txtYear, "12345");
-    e.w.Type(e.w.txtYear2, "12345678");
-    EXPECT_EQ(e.w.txtYear.Text(), "1234");
-    EXPECT_EQ(e.w.txtYear2.Text(), "1234567");
     EXPECT_TRUE(e.platform.boxes.empty());
 }
 
@@ -79,7 +68,6 @@ TEST(Editor, AddStartsABlankRecordAfterTheLast) {
     EXPECT_TRUE(e.w.HasFocus(e.w.txtYear));
     e.TypeRecord({"2002", "3060", "4900", "2950", "1775"});
     e.w.cmdSave.Click();
-    EXPECT_TRUE(e.w.SaveSucceeded);
     EXPECT_FALSE(e.w.RecordChanged);
     e.ExpectStatus("Record Updated.", kBlue);
     EXPECT_EQ(e.Table(), std::string(24, '\0') + kR2);
@@ -128,7 +116,6 @@ TEST(Editor, SaveChecksStopAtTheFirstFault) {
         Editor e;
         e.w.ShowBoxTexts(c.typed);
         e.w.cmdSave.Click();
-        EXPECT_FALSE(e.w.SaveSucceeded);
         e.ExpectStatus(c.message, kRed);
         const Label* labels[] = {&e.w.lblYear, &e.w.lblYear1, &e.w.lblYear2, &e.w.lblYear3,
                                  &e.w.lblYear4};
