@@ -6,6 +6,7 @@
 #include <fstream>
 #include <iterator>
 #include <memory>
+#include <optional>
 #include <set>
 #include <span>
 #include <string>
@@ -15,6 +16,7 @@
 #include <gtest/gtest.h>
 
 #include "FakePlatform.h"
+#include "autolimits/DataFile.h"
 #include "autolimits/FileSystem.h"
 #include "autolimits/RecordEditor.h"
 #include "platform/RuntimeError.h"
@@ -23,7 +25,8 @@ namespace pellory::testing {
 
 namespace fs = std::filesystem;
 
-// A fresh folder for one test, removed with everything in it afterwards.
+// A fresh folder for one test, removed with everything in it afterwards, whatever its
+// permissions.
 class TempFolder {
   public:
     TempFolder() {
@@ -32,6 +35,11 @@ class TempFolder {
     }
     ~TempFolder() {
         std::error_code ignored;
+        for (const auto& entry : fs::recursive_directory_iterator(path_, ignored)) {
+            if (!entry.is_symlink()) {
+                fs::permissions(entry.path(), fs::perms::owner_all, fs::perm_options::add);
+            }
+        }
         fs::remove_all(path_, ignored);
     }
     TempFolder(const TempFolder&) = delete;
@@ -63,6 +71,10 @@ inline std::string RecordBytes(std::string year, std::string first, std::string 
     return year + first + second + third + fourth;
 }
 
+inline const std::string kR1 = RecordBytes("2001", "3060", "4900", "2950", "1775");
+inline const std::string kR2 = RecordBytes("2002", "3060", "4900", "2950", "1775");
+inline const std::string kR3 = RecordBytes("2003", "3080", "4900", "2950", "1775");
+
 // The names in a folder, sorted.
 inline std::vector<std::string> FolderEntries(const fs::path& folder) {
     std::set<std::string> names;
@@ -92,99 +104,79 @@ class FakeEditor : public RecordEditor {
     std::string status;
 };
 
-enum class FileOp {
-    Open,
-    Size,
-    Read,
-    Write,
-    Sync,
-    Close,
-    Create,
-    Remove,
-    Rename,
-    SyncFolder,
-    List
-};
+enum class FileOp { Sync, Rename, SyncFolder };
 
-// The real files, where the nth call of one kind on a file whose name starts with a given text
-// raises a run-time error before it reaches the disk.
-class FaultyFileSystem : public FileSystem {
+// The real files, where the next call of one kind raises a run-time error before it reaches the
+// disk.
+class FaultyFileSystem : public StdFileSystem {
   public:
-    void FailOn(FileOp op, std::string fileName, int nth = 1, int error = err::kDiskFull) {
-        faults_.push_back({op, std::move(fileName), nth, error, 0});
-    }
+    void FailOn(FileOp op, int error = err::kDiskFull) { fault_ = {op, error}; }
     std::unique_ptr<RecordFile> Open(const fs::path& path, OpenMode mode) override {
-        Check(FileOp::Open, path);
-        return std::make_unique<File>(*this, path, real_.Open(path, mode));
+        return std::make_unique<File>(*this, StdFileSystem::Open(path, mode));
     }
-    ScratchFile CreateScratch(const fs::path& folder, const std::string& prefix,
-                              fs::perms perms) override {
-        Check(FileOp::Create, folder / prefix);
-        ScratchFile made = real_.CreateScratch(folder, prefix, perms);
-        made.file = std::make_unique<File>(*this, made.path, std::move(made.file));
-        return made;
-    }
-    void Remove(const fs::path& path) override { Real(FileOp::Remove, path).Remove(path); }
     void Rename(const fs::path& from, const fs::path& to) override {
-        Real(FileOp::Rename, from).Rename(from, to);
+        Check(FileOp::Rename);
+        StdFileSystem::Rename(from, to);
     }
     void SyncFolder(const fs::path& folder) override {
-        Real(FileOp::SyncFolder, folder).SyncFolder(folder);
-    }
-    std::vector<std::string> List(const fs::path& folder) override {
-        return Real(FileOp::List, folder).List(folder);
+        Check(FileOp::SyncFolder);
+        StdFileSystem::SyncFolder(folder);
     }
 
   private:
-    struct Fault {
-        FileOp op;
-        std::string fileName;
-        int nth;
-        int error;
-        int seen;
-    };
-
     class File : public RecordFile {
       public:
-        File(FaultyFileSystem& owner, fs::path path, std::unique_ptr<RecordFile> real)
-            : owner_(owner), path_(std::move(path)), real_(std::move(real)) {}
-        std::uint64_t Size() override { return Real(FileOp::Size).Size(); }
+        File(FaultyFileSystem& owner, std::unique_ptr<RecordFile> real)
+            : owner_(owner), real_(std::move(real)) {}
+        std::uint64_t Size() override { return real_->Size(); }
         std::size_t Read(std::uint64_t offset, std::span<char> out) override {
-            return Real(FileOp::Read).Read(offset, out);
+            return real_->Read(offset, out);
         }
         void Write(std::uint64_t offset, std::span<const char> bytes) override {
-            Real(FileOp::Write).Write(offset, bytes);
+            real_->Write(offset, bytes);
         }
-        void Sync() override { Real(FileOp::Sync).Sync(); }
+        void Sync() override {
+            owner_.Check(FileOp::Sync);
+            real_->Sync();
+        }
         bool Writable() const override { return real_->Writable(); }
         fs::perms Permissions() override { return real_->Permissions(); }
-        void Close() override { Real(FileOp::Close).Close(); }
+        void Close() override { real_->Close(); }
 
       private:
-        RecordFile& Real(FileOp op) {
-            owner_.Check(op, path_);
-            return *real_;
-        }
         FaultyFileSystem& owner_;
-        fs::path path_;
         std::unique_ptr<RecordFile> real_;
     };
 
-    StdFileSystem& Real(FileOp op, const fs::path& path) {
-        Check(op, path);
-        return real_;
-    }
-    void Check(FileOp op, const fs::path& path) {
-        const std::string name = path.filename().string();
-        for (Fault& fault : faults_) {
-            if (fault.op == op && name.starts_with(fault.fileName) && ++fault.seen == fault.nth) {
-                throw RuntimeError(fault.error);
-            }
+    void Check(FileOp op) {
+        if (fault_ && fault_->first == op) {
+            const int error = std::exchange(fault_, std::nullopt)->second;
+            throw RuntimeError(error);
         }
     }
 
-    StdFileSystem real_;
-    std::vector<Fault> faults_;
+    std::optional<std::pair<FileOp, int>> fault_;
+};
+
+// A table open in an editor, in a folder of its own, showing one of its records.
+struct OpenTable {
+    explicit OpenTable(const std::string& bytes, int current = 1, int added = 0,
+                       const std::string& table = "AutoMax.DAT") {
+        platform.folder = folder.Path();
+        WriteBytes(folder / table, bytes);
+        data.OpenFile(table);
+        data.RecordCount += added;  // records added but not saved
+        data.CurrentRecord = current;
+        data.ShowCurrentRecord(editor);
+    }
+    std::string Table() const { return ReadBytes(folder / "AutoMax.DAT"); }
+    std::vector<std::string> Boxes() const { return MessageTexts(platform); }
+
+    TempFolder folder;
+    FakePlatform platform;
+    FaultyFileSystem files;
+    DataFile data{platform, files};
+    FakeEditor editor;
 };
 
 }  // namespace pellory::testing
