@@ -179,17 +179,13 @@ TEST_F(ReportTest, TheInputLinesShowTheChoicesMade) {
         }
         EXPECT_EQ(lines, c.lines);
     }
-    // The convention by its name, or None; no business percent, no item.
-    for (const auto convention : {AveragingConvention::MidQuarter, AveragingConvention::None}) {
-        Print([&](ReportInputs& in) {
-            in.convention = convention;
-            in.businessPercent.clear();
-        });
-        EXPECT_EQ(Text("Convention: ").text, convention == AveragingConvention::None
-                                                 ? "Convention: None"
-                                                 : "Convention: Mid Quarter");
-        EXPECT_EQ(Text("Business Percent: ").text, "");
-    }
+    // No convention is named None; no business percent, no item.
+    Print([&](ReportInputs& in) {
+        in.convention = AveragingConvention::None;
+        in.businessPercent.clear();
+    });
+    EXPECT_EQ(Text("Convention: ").text, "Convention: None");
+    EXPECT_EQ(Text("Business Percent: ").text, "");
 }
 
 // Centred on the grid's first eight columns; the description by its characters, or at the margin.
@@ -209,10 +205,6 @@ TEST_F(ReportTest, TitleAndDescriptionAreCentred) {
         EXPECT_EQ(printer.printed.at(4).text, description);
         EXPECT_EQ(printer.printed.at(4).x, x) << description;
     }
-    // Without an asset type an empty line stands where the title left off.
-    Print([](ReportInputs& in) { in.assetType.clear(); });
-    EXPECT_EQ((std::vector{printer.printed.at(2).x, printer.printed.at(2).y}),
-              (std::vector<double>{0, 1588}));
 }
 
 // A method without a method line of its own prints its name until the next calculation.
