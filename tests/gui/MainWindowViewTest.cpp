@@ -101,9 +101,11 @@ struct OnScreen {
 };
 
 // Answers the next file dialog once it is on screen and active, as a user does: types `keys`
-// into its file name box and presses Enter, or presses Escape when there are none.
+// into its file name box and presses Enter.
 struct FileDialogAnswer : QObject {
-    explicit FileDialogAnswer(const char* typed) : keys(typed) { qApp->installEventFilter(this); }
+    explicit FileDialogAnswer(QString typed) : keys(std::move(typed)) {
+        qApp->installEventFilter(this);
+    }
     ~FileDialogAnswer() override { qApp->removeEventFilter(this); }
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (auto* dialog = qobject_cast<QFileDialog*>(watched);
@@ -120,9 +122,9 @@ struct FileDialogAnswer : QObject {
         suggested = dialog->directory().filePath(name->text());
         name->selectAll();
         QTest::keyClicks(name, keys);
-        QTest::keyClick(name, *keys == '\0' ? Qt::Key_Escape : Qt::Key_Return);
+        QTest::keyClick(name, Qt::Key_Return);
     }
-    const char* keys;
+    QString keys;
     QString suggested;  // the path the dialog offered
 };
 
@@ -317,20 +319,14 @@ class MainWindowViewTest : public QObject {
         QDir(folder).removeRecursively();
         QVERIFY(QDir().mkpath(folder));
         const QString path = folder + "/five years.pdf";
-        const auto answer = [&](const char* keys) {  // Print, then the dialog answered
-            FileDialogAnswer dialog(keys);
-            QTest::mouseClick(w.Widget(w.model.cmdPrint), Qt::LeftButton);
-            return dialog.suggested;
-        };
-        QVERIFY(answer(qPrintable(path)).endsWith("/Depreciation Schedule.pdf"));
+        FileDialogAnswer dialog(path);
+        QTest::mouseClick(w.Widget(w.model.cmdPrint), Qt::LeftButton);
+        QVERIFY(dialog.suggested.endsWith("/Depreciation Schedule.pdf"));
         QFile pdf(path);
         QVERIFY(pdf.open(QIODevice::ReadOnly));
         QCOMPARE(pdf.read(5), QByteArray("%PDF-"));
         QCOMPARE(w.view->status()->text(), "Schedule saved as " + path);
         QCOMPARE(TextColor(w.view->status()), QColor(0, 0, 255));
-        QCOMPARE(answer(""), folder + "/Depreciation Schedule.pdf");  // where the last one went
-        QCOMPARE(w.view->status()->text(), "Schedule saved as " + path);
-        QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList{"five years.pdf"});
         QVERIFY(w.platform.boxes.empty());
         QDir(folder).removeRecursively();
     }
