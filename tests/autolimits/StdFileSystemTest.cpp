@@ -50,19 +50,6 @@ TEST(StdFileSystem, FailuresCarryTheRunTimeErrorOfTheirCause) {
     EXPECT_EQ(ErrorOf([&] { file->Size(); }), "52: Bad file name or number");
 }
 
-// A second editor is refused until the first closes; a lookup never waits.
-TEST(StdFileSystem, AnEditedFileIsLockedAgainstOtherEditorsOnly) {
-    TempFolder folder;
-    StdFileSystem files;
-    auto first = files.Open(folder / "t", OpenMode::Edit);
-    first->Write(0, std::string("abc"));
-    EXPECT_EQ(ErrorOf([&] { files.Open(folder / "t", OpenMode::Edit); }),
-              "55: It is open elsewhere, in another window or program");
-    EXPECT_EQ(files.Open(folder / "t", OpenMode::Lookup)->Size(), 3U);
-    first->Close();
-    EXPECT_EQ(files.Open(folder / "t", OpenMode::Edit)->Size(), 3U);
-}
-
 // Exits 0 when a write across a 36-byte size limit fails as a full disk and keeps the 24 bytes.
 [[noreturn]] void WriteAcrossTheSizeLimit(const fs::path& path, const std::string& before) {
     std::signal(SIGXFSZ, SIG_IGN);

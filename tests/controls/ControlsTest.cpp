@@ -126,12 +126,5 @@ TEST(ComboBoxAndOptions, SettingTheSelectionRunsTheClick) {
     EXPECT_EQ(options.Selected(), -1);
 }
 
-TEST(ErrorText, EngineAndProcedureForms) {
-    EXPECT_EQ(EngineErrorText(RuntimeError(err::kSubscript)), "Err: 9[Subscript out of range]");
-    EXPECT_EQ(EngineErrorText(RuntimeError(-3, "Odd")), "Err:-3[Odd]");
-    EXPECT_EQ(ProcedureErrorText(RuntimeError(err::kBadFileName), " Error in CloseFile "),
-              "52 Error in CloseFile Bad file name or number");
-}
-
 }  // namespace
 }  // namespace pellory
