@@ -154,18 +154,6 @@ TEST_F(ValidationTest, BoundariesThatPass) {
     }
 }
 
-TEST_F(ValidationTest, TheBusinessShareReading) {
-    const struct {
-        const char* text;
-        double fraction;
-    } cases[] = {{"50", 0.5}, {".75", 0.75}, {"5.5", 5.5}, {"0", 0}, {"", 1.0}, {"1", 0.01}};
-    for (const auto& c : cases) {
-        w.txtBusinessPercent.SetText(c.text);
-        w.GetBusinessPercent();
-        EXPECT_DOUBLE_EQ(w.depr.values.BusinessFraction, c.fraction) << c.text;
-    }
-}
-
 TEST_F(ValidationTest, NoLifeAndNoClass) {
     Valid();
     w.cboLife.SetText("");
