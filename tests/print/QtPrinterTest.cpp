@@ -13,7 +13,6 @@
 
 #include "MainWindowFixture.h"
 #include "app/ReportInputs.h"
-#include "platform/RuntimeError.h"
 #include "print/qt/PrintSchedule.h"
 #include "print/qt/QtPrinter.h"
 
@@ -67,8 +66,6 @@ TEST_F(QtPrinterTest, DrawsLinesInAMonospacedFontAndPages) {
     EXPECT_EQ(printer->Pages(), 2);
     printer->EndDoc();
     EXPECT_EQ(Contents(folder / "lines.pdf").substr(0, 5), "%PDF-");
-    EXPECT_THROW(printer->EndDoc(), RuntimeError);
-    EXPECT_THROW(printer->PrintLine("late"), RuntimeError);
 }
 
 // A PDF file is replaced only by a whole schedule on Letter paper, with no scratch file left;
@@ -82,15 +79,11 @@ TEST_F(QtPrinterTest, TheScheduleReplacesAPdfFileOnlyWhenItIsWrittenWhole) {
     w.cmdCalculate.Click();
     const fs::path file = folder / "schedule.pdf";
     std::ofstream(file) << "an older schedule";
-    const fs::path missing = folder / "missing" / "x.pdf";
     const struct {
         fs::path path;
         int convention;  // 7 fails a step of the report
         std::string box;
     } failures[] = {
-        {missing, 0,
-         "Printer Error: Err: 75[Cannot write the file " + missing.string() +
-             ": No such file or directory]"},
         {"/dev/full", 0,
          "Printer Error: Err: 75[Cannot write the file /dev/full: No space left on device]"},
         {file, 7, "Print Grid Error: Err: 9[Subscript out of range]"},
