@@ -47,15 +47,10 @@ TEST(DataFile, OperationsOnATableThatIsNotOpenReportAndGoOn) {
     t.data.CloseFile();
     EXPECT_FALSE(t.data.SearchFile("2002"));
     EXPECT_FALSE(t.data.SaveCurrentRecord(t.editor));
-    t.data.ShowCurrentRecord(t.editor);
-    t.data.Delete("Automax.dat", t.editor);
     EXPECT_EQ(t.Boxes(), (std::vector<std::string>{
                              "52 Error in CloseFile Bad file name or number",
                              "52 Error in SearchFile Bad file name or number",
                              "52 Error in SaveCurrentRecord. Bad file name or number",
-                             "52 Error in ShowCurrentRecord. Bad file name or number",
-                             "Delete current record?",
-                             "52 Error in Delete. Bad file name or number",
                          }));
 }
 

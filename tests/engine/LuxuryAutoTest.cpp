@@ -49,8 +49,7 @@ TEST_F(LuxuryAutoTest, CapsEachYearUntilTheCostIsRecovered) {
     ASSERT_EQ(Rows().size(), 14U);
     const ScheduleRow expected[] = {
         {1, 2002, 306000, 2694000}, {2, 2003, 490000, 2204000}, {3, 2004, 295000, 1909000},
-        {4, 2005, 177500, 1731500}, {12, 2013, 177500, 311500}, {13, 2014, 177500, 134000},
-        {14, 2015, 134000, 0},
+        {4, 2005, 177500, 1731500}, {13, 2014, 177500, 134000}, {14, 2015, 134000, 0},
     };
     for (const ScheduleRow& row : expected) {
         EXPECT_EQ(Rows()[static_cast<std::size_t>(row.recoveryYear - 1)], row);
