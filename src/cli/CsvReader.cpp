@@ -1,5 +1,6 @@
 #include "cli/CsvReader.h"
 
+#include <algorithm>
 #include <ios>
 #include <string_view>
 
@@ -31,7 +32,9 @@ CsvReader::Result CsvReader::Next(CsvRecord& record) {
         }
         return ReadRecord(record);
     } catch (const std::ios_base::failure& error) {
-        // A file stream reports a failed read by throwing from its buffer.
+        // A file stream reports a failed read by throwing from its buffer; a read that fails
+        // before any record was reading the first.
+        number_ = std::max(number_, 1L);
         Fail("the input could not be read (" + error.code().message() + ")");
         return Result::Malformed;
     }
