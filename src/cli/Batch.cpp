@@ -163,6 +163,9 @@ class Batch {
             Refused(row.number, id, fault->message);
             return;
         }
+        for (const std::string& note : TextsNotKept(window, std::get<CalcOptions>(options))) {
+            Say(row.number, note);
+        }
         WriteComputed(pending_, settings_.format, row.number, id, window, platform.messages);
     }
 
@@ -199,8 +202,12 @@ class Batch {
     void Refused(long line, std::string_view id, const std::string& reason) {
         ++refused_;
         WriteRefused(pending_, settings_.format, line, id, reason);
+        Say(line, reason);
+    }
+
+    void Say(long line, const std::string& what) {
         err_ << "pellory-calc: " + settings_.source + ": line " + std::to_string(line) + ": " +
-                    reason + "\n";
+                    what + "\n";
     }
 
     std::ostream& out_;

@@ -203,6 +203,29 @@ std::optional<UsageError> Drive(FrmViewDepr& w, const CalcOptions& o) {
     return std::nullopt;
 }
 
+std::vector<std::string> TextsNotKept(const FrmViewDepr& w, const CalcOptions& o) {
+    const struct {
+        const std::optional<std::string>& given;
+        const EditControl& box;
+        const char* option;
+    } boxes[] = {
+        {o.cost, w.txtCost, "--cost"},
+        {o.life, w.cboLife, "--life"},
+        {o.business, w.txtBusinessPercent, "--business"},
+        {o.salesPrice, w.txtSalesPrice, "--sales-price"},
+        {o.adjTaxBasis, w.txtAdjTaxBasis, "--adj-tax-basis"},
+        {o.description, w.txtDescription, "--description"},
+    };
+    std::vector<std::string> notes;
+    for (const auto& b : boxes) {
+        if (b.given && b.box.Text() != *b.given) {
+            notes.push_back(std::string(b.option) + ": the box kept \"" + b.box.Text() +
+                            "\" of \"" + *b.given + "\"; the schedule is of what it kept");
+        }
+    }
+    return notes;
+}
+
 std::string PlainReport(const FrmViewDepr& w, const std::vector<Message>& messages) {
     std::string out;
     for (const ScheduleRow& row : w.depr.Result().rows) {

@@ -37,6 +37,10 @@ class CollectingPlatform : public Platform {
 // box cannot be used at that point is refused with the reason.
 std::optional<UsageError> Drive(FrmViewDepr& window, const CalcOptions& options);
 
+// A line for each amount or text that its box did not keep as given (cut at the box's length, or
+// keys the box refuses), as "--cost: the box kept ...": the schedule is of what the box kept.
+std::vector<std::string> TextsNotKept(const FrmViewDepr& window, const CalcOptions& options);
+
 // A JSON string literal of `text`.
 std::string JsonString(const std::string& text);
 

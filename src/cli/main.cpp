@@ -60,6 +60,9 @@ int main(int argc, char** argv) {
         std::cerr << "pellory-calc: " << refused->message << "\n";
         return 2;
     }
+    for (const std::string& note : TextsNotKept(window, options)) {
+        std::cerr << "pellory-calc: " << note << "\n";
+    }
     std::optional<std::string> pdfProblem;
     if (options.pdf) {
         pdfProblem = PrintPdf(window, *options.pdf, platform.messages, argc, argv);

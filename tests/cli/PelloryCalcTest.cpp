@@ -308,6 +308,8 @@ TEST(Batch, RegistersReadAndRefused) {
          "Z,4,,,,,Calculation Error: Err: 11[Division by zero]\n",
          "line 3: --business: the Business % box is disabled", BatchFormat::Csv},
         {"cost\r5\r\n", 0, "{\"line\":2,\"id\":\"\",\"rows\":[],", ""},  // a lone CR ends a line
+        {"cost\n\"1,000\"\n", 0, "{\"line\":2,",
+         "line 2: --cost: the box kept \"1000\" of \"1,000\"; the schedule is of what it kept"},
         {header + good + "2,MACRS\n", 1, first,
          "line 3: the row has 2 cells where the header names 8 columns"},
         {"", 2, "",

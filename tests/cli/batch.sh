@@ -23,6 +23,9 @@ status=$?
 if [ $status != 2 ] || [ "$err" != "pellory-calc: /: line 1: the input could not be read (Is a directory)" ]; then
     fail "a folder: exit $status [$err]"
 fi
+err=$("$calc" --method MACRS --in-service 03/2002 --life 5 --cost 90000000.92 2>&1 >/dev/null)
+[ "$err" = 'pellory-calc: --cost: the box kept "90000000.9" of "90000000.92"; the schedule is of what it kept' ] ||
+    fail "a cost longer than its box: [$err]"
 err=$(printf '%s\n%s\n' "$header" "$good" | "$calc" --batch - 2>&1 >/dev/full)
 status=$?
 if [ $status != 1 ] || [ "$err" != "pellory-calc: the output could not be written (No space left on device)" ]; then
