@@ -2,7 +2,8 @@
 // them and the auto limits editor worked on them, with chosen file operations failing. A table
 // is never shortened by an operation that failed, never touched by a Delete the user did not
 // confirm or by a calculation's lookup, and never left without a file of its name; a Delete
-// leaves it whole but the deleted record, and the editor changes no file but the one it opened.
+// leaves it whole but the deleted record, a failed Save leaves it as it was or with the whole
+// record written, and the editor changes no file but the one it opened.
 
 #include <algorithm>
 #include <cctype>
@@ -14,6 +15,7 @@
 #include <iterator>
 #include <map>
 #include <optional>
+#include <span>
 #include <string>
 
 #include "ByteReader.h"
@@ -197,6 +199,17 @@ std::string WithoutRecord(const std::string& table, std::int32_t deleted) {
     return kept;
 }
 
+// The table as a Save of record `number` leaves it: the record's bytes in its place, the file
+// extended as far as it reaches (a gap before it reading as zero bytes).
+std::string WithRecord(std::string table, std::int32_t number, std::span<const char> record) {
+    const std::size_t offset = static_cast<std::size_t>(number - 1) * record.size();
+    if (table.size() < offset + record.size()) {
+        table.resize(offset + record.size(), '\0');
+    }
+    std::copy(record.begin(), record.end(), table.begin() + static_cast<std::ptrdiff_t>(offset));
+    return table;
+}
+
 enum class EditorOp { Next, Previous, Add, Save, Delete, Close, Type, Key };
 
 // One button or key in the editor, then the rules for the tables.
@@ -282,8 +295,12 @@ void EditorStep(FrmAutoMax& editor, const DataFile& data, const std::string& tab
                     "a Delete that failed leaves " + name + " whole:\n" + errors);
         }
         if (saveFailed) {
-            Require(bytesAfter == bytes,
-                    "a Save that failed leaves " + name + " as it was:\n" + errors);
+            // Failing before the write, the table is as it was; after it (the record not put on
+            // the disk), it holds the record as typed, and is not said to be updated.
+            Require(
+                bytesAfter == bytes ||
+                    bytesAfter == WithRecord(bytes, currentBefore, data.Buffer.ToBytes()),
+                "a Save that failed leaves " + name + " as it was or the record whole:\n" + errors);
         }
         if (bytesAfter.size() < bytes.size()) {
             Require(deleteConfirmed,
