@@ -51,6 +51,8 @@ TEST_F(ValidationTest, EachFaultInItsOrderWithFocusAndLabel) {
          "In service date is missing! ", &w.txtInService, &w.lblInService},
         {"month 13", [](auto& f) { f.InService("13/2002"); }, "In service date is invalid! ",
          &w.txtInService, &w.lblInService},
+        {"month 00", [](auto& f) { f.InService("00/2002"); }, "In service date is invalid! ",
+         &w.txtInService, &w.lblInService},
         {"straight line without a life", [](auto& f) { f.Method("Straight Line"); },
          "Life Missing! ", &w.cboLife, &w.lblLife},
         {"life of a lone point", [](auto& f) { f.Method("Straight Line"); f.w.Type(f.w.cboLife, "."); },
