@@ -88,7 +88,6 @@ void FrmViewDepr::ArrangeControls() {
         c->container = &pnl3dDepr;
     }
 
-    cmdCalculate.isDefault = true;
     defaultButton_ = &cmdCalculate;
     int tab = 0;
     for (Control* c : TabOrder()) {

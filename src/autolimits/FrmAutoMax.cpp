@@ -70,7 +70,6 @@ FrmAutoMax::FrmAutoMax(Platform& platform, DataFile& dataFile) : Window(platform
     cmdAdd.onClick = [this] { AddClick(); };
     cmdSave.onClick = [this] { SaveClick(); };
     cmdClose.onClick = [this] { CloseClick(); };
-    cmdClose.isCancel = true;
     cancelButton_ = &cmdClose;
 
     stbAuto.foreColor = kRed;

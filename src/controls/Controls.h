@@ -72,8 +72,6 @@ class Button : public Control {
         }
     }
     std::string caption;
-    bool isDefault = false;  // Enter presses it
-    bool isCancel = false;   // Esc presses it
     Handler onClick;
 };
 

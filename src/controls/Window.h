@@ -43,8 +43,8 @@ class Window {
     Platform& platform() const { return platform_; }
 
   protected:
-    Button* defaultButton_ = nullptr;
-    Button* cancelButton_ = nullptr;
+    Button* defaultButton_ = nullptr;  // Enter presses it
+    Button* cancelButton_ = nullptr;   // Esc presses it
 
   private:
     Platform& platform_;

@@ -16,8 +16,6 @@ FrmAbout::FrmAbout(Platform& platform, Shell& shell, SysInfoLookup& lookup, Prog
     lblEmail.foreColor = kBlue;
     lblDisclaimer.caption = kDisclaimer;
     cmdOK.caption = "OK";
-    cmdOK.isDefault = true;
-    cmdOK.isCancel = true;
     cmdOK.tabIndex = 0;
     cmdOK.onClick = [this] { OKClick(); };
     cmdSysInfo.caption = "&System Info...";
