@@ -86,6 +86,7 @@ TEST(RoundHalfEven, ExactHalvesGoToTheEvenNeighbour) {
     EXPECT_DOUBLE_EQ(RoundHalfEven(0.125 / 9, 4), 0.0139);
     EXPECT_EQ(ToInt16(27.5), 28);
     EXPECT_EQ(ToInt16(26.5), 26);
+    EXPECT_EQ(ToInt16(-32768), -32768);
     EXPECT_THROW(ToInt16(40000), RuntimeError);
 }
 
