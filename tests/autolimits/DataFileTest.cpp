@@ -67,20 +67,6 @@ TEST(DataFile, ATableOpenInAnotherEditorIsRefused) {
     EXPECT_EQ(other.OpenFile("AutoMax.DAT", TableAccess::Lookup), OpenResult::Opened);
 }
 
-// A record is said to be updated only once it is on the disk; the next try goes through.
-TEST(DataFile, AFailedSaveIsReportedAndNothingIsClaimed) {
-    OpenTable t(kR1, 2);
-    t.files.FailOn(FileOp::Sync, err::kDeviceIo);
-    t.editor.boxes = {"2002", "3060", "4900", "2950", "1775"};
-    EXPECT_FALSE(t.data.SaveCurrentRecord(t.editor));
-    EXPECT_EQ(t.editor.status, "");
-    EXPECT_EQ(t.Boxes(),
-              std::vector<std::string>{"57 Error in SaveCurrentRecord. Device I/O error"});
-    EXPECT_TRUE(t.data.SaveCurrentRecord(t.editor));
-    EXPECT_EQ(t.editor.status, "Record Updated.");
-    EXPECT_EQ(t.Table(), kR1 + kR2);
-}
-
 TEST(DataFileDelete, RemovesTheCurrentRecordAndShowsTheOneNowInItsPlace) {
     const struct {
         std::string bytes;

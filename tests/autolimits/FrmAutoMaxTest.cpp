@@ -137,7 +137,8 @@ TEST(Editor, SaveChecksStopAtTheFirstFault) {
 }
 
 // Each step and Close (Escape too) offer to save: Yes saves (a fault or a failed save stops the
-// step), No drops the typing, Cancel stays.
+// step; a record written but not put on the disk is not said to be updated), No drops the
+// typing, Cancel stays.
 TEST(Editor, StepsAndCloseOfferToSaveTheTypedRecord) {
     const std::string edited = RecordBytes("2001", "3160", "4900", "2950", "1775");
     using F = FrmAutoMax;
@@ -167,7 +168,7 @@ TEST(Editor, StepsAndCloseOfferToSaveTheTypedRecord) {
         e.TypeRecord({"2001", c.amount, "4900", "2950", "1775"});
         e.platform.answers = {c.answer};
         if (c.saveFails) {
-            e.files.FailOn(FileOp::Sync);
+            e.files.FailOn(FileOp::Sync, err::kDeviceIo);
         }
         if (c.button) {
             (e.w.*c.button).Click();
@@ -176,7 +177,7 @@ TEST(Editor, StepsAndCloseOfferToSaveTheTypedRecord) {
         }
         std::vector<std::string> boxes{"Save Changes?"};
         if (c.saveFails) {
-            boxes.push_back("61 Error in SaveCurrentRecord. Disk full");
+            boxes.push_back("57 Error in SaveCurrentRecord. Device I/O error");
         }
         EXPECT_EQ(e.Boxes(), boxes);
         EXPECT_EQ(e.platform.boxes[0].buttons, MsgButtons::YesNoCancel);
