@@ -153,17 +153,18 @@ class Batch {
             Refused(row.number, id, fault->message);
             return;
         }
+        const CalcOptions& given = std::get<CalcOptions>(options);
         BatchPlatform platform(folder_, today_);
         FrmViewDepr window(platform);
         if (settings_.dataDir) {
             window.dataFile.UseFolder(*settings_.dataDir);
         }
         window.Load();
-        if (const auto fault = Drive(window, std::get<CalcOptions>(options))) {
+        if (const auto fault = Drive(window, given)) {
             Refused(row.number, id, fault->message);
             return;
         }
-        for (const std::string& note : TextsNotKept(window, std::get<CalcOptions>(options))) {
+        for (const std::string& note : TextsNotKept(window, given)) {
             Say(row.number, note);
         }
         WriteComputed(pending_, settings_.format, row.number, id, window, platform.messages);
