@@ -11,6 +11,7 @@
 #include <system_error>
 #include <variant>
 
+#include "app/AutoLimitTables.h"
 #include "cli/BatchOutput.h"
 #include "cli/CalcDriver.h"
 #include "cli/CsvReader.h"
@@ -119,31 +120,24 @@ std::variant<CalcOptions, UsageError> RowOptions(const CsvRecord& row, const Hea
     return ParseOptions(args);
 }
 
-// A headless platform whose clock stays at the day the batch started, so that every row's
-// window opens on the same month whenever it is computed.
-class BatchPlatform : public CollectingPlatform {
-  public:
-    BatchPlatform(std::filesystem::path folder, CalendarDate today)
-        : CollectingPlatform(std::move(folder)), today_(today) {}
-    CalendarDate Today() const override { return today_; }
-
-  private:
-    CalendarDate today_;
-};
-
 class Batch {
   public:
     Batch(std::ostream& out, std::ostream& err, const BatchSettings& settings)
         : out_(out),
           err_(err),
           settings_(settings),
-          folder_(settings.dataDir ? std::filesystem::path(*settings.dataDir)
-                                   : settings.programFolder),
-          today_(CollectingPlatform(folder_).Today()) {
+          platform_(settings.dataDir ? std::filesystem::path(*settings.dataDir)
+                                     : settings.programFolder),
+          today_(platform_.Today()),
+          dataFile_(platform_),
+          limits_(dataFile_) {
+        if (settings.dataDir) {
+            dataFile_.UseFolder(*settings.dataDir);
+        }
         WriteHeader(pending_, settings.format);
     }
 
-    // Computes one row in a freshly started window and adds its result to the output.
+    // Computes one row as a single run of its cells does and adds its result to the output.
     void Row(const CsvRecord& row, const Header& header) {
         const std::size_t idCell = header.cellOf[kId];
         const std::string_view id =
@@ -154,20 +148,18 @@ class Batch {
             return;
         }
         const CalcOptions& given = std::get<CalcOptions>(options);
-        BatchPlatform platform(folder_, today_);
-        FrmViewDepr window(platform);
-        if (settings_.dataDir) {
-            window.dataFile.UseFolder(*settings_.dataDir);
-        }
-        window.Load();
-        if (const auto fault = Drive(window, given)) {
+        auto entered = EnterOptions(given, today_);
+        if (const auto* fault = std::get_if<UsageError>(&entered)) {
             Refused(row.number, id, fault->message);
             return;
         }
-        for (const std::string& note : TextsNotKept(window, given)) {
+        const EntryForm& form = std::get<EntryForm>(entered);
+        for (const std::string& note : TextsNotKept(form, given)) {
             Say(row.number, note);
         }
-        WriteComputed(pending_, settings_.format, row.number, id, window, platform.messages);
+        platform_.messages.clear();
+        const CalcResult result = Calculate(AssetOf(form), {platform_, &limits_});
+        WriteComputed(pending_, settings_.format, row.number, id, result, platform_.messages);
     }
 
     // Writes the results not yet written when they fill a block, or all of them when `now`;
@@ -214,8 +206,11 @@ class Batch {
     std::ostream& out_;
     std::ostream& err_;
     const BatchSettings& settings_;
-    std::filesystem::path folder_;
+    // Every row's window opens on the day the batch started.
+    CollectingPlatform platform_;
     CalendarDate today_;
+    DataFile dataFile_;
+    AutoLimitTables limits_;
     std::string pending_;
     int refused_ = 0;
 };

@@ -50,8 +50,8 @@ void PlainAmount(std::string& out, std::int64_t cents) {
 }
 
 // The status line, then each message box as "title: text", a line each.
-void CsvStatus(std::string& out, const FrmViewDepr& window, const std::vector<Message>& messages) {
-    std::string status = window.stbMain.caption;
+void CsvStatus(std::string& out, const CalcResult& result, const std::vector<Message>& messages) {
+    std::string status = result.status;
     for (const Message& m : messages) {
         status += (status.empty() ? "" : "\n") + m.title + ": " + m.text;
     }
@@ -65,8 +65,11 @@ std::string CsvStart(long line, std::string_view id) {
     return start + ',' + std::to_string(line) + ',';
 }
 
-std::string JsonStart(long line, std::string_view id) {
-    return "{\"line\":" + std::to_string(line) + ",\"id\":" + JsonString(std::string(id));
+void JsonStart(std::string& out, long line, std::string_view id) {
+    out += "{\"line\":";
+    Number(out, line);
+    out += ",\"id\":";
+    AppendJsonString(out, id);
 }
 
 }  // namespace
@@ -78,18 +81,17 @@ void WriteHeader(std::string& out, BatchFormat format) {
 }
 
 void WriteComputed(std::string& out, BatchFormat format, long line, std::string_view id,
-                   const FrmViewDepr& window, const std::vector<Message>& messages) {
+                   const CalcResult& result, const std::vector<Message>& messages) {
     if (format == BatchFormat::Jsonl) {
-        const std::string report = JsonReport(window, messages);
-        out += JsonStart(line, id);
+        JsonStart(out, line, id);
         out += ',';
-        out.append(report, 1);
+        AppendJsonReport(out, result, messages);
         return;
     }
     const std::string start = CsvStart(line, id);
     std::string status;
-    CsvStatus(status, window, messages);
-    const std::vector<ScheduleRow>& rows = window.depr.Result().rows;
+    CsvStatus(status, result, messages);
+    const std::vector<ScheduleRow>& rows = result.schedule.rows;
     for (const ScheduleRow& row : rows) {
         out += start;
         Number(out, row.recoveryYear);
@@ -111,7 +113,10 @@ void WriteComputed(std::string& out, BatchFormat format, long line, std::string_
 void WriteRefused(std::string& out, BatchFormat format, long line, std::string_view id,
                   const std::string& reason) {
     if (format == BatchFormat::Jsonl) {
-        out += JsonStart(line, id) + ",\"error\":" + JsonString(reason) + "}\n";
+        JsonStart(out, line, id);
+        out += ",\"error\":";
+        AppendJsonString(out, reason);
+        out += "}\n";
     } else {
         out += CsvStart(line, id) + ",,,,";
         CsvField(out, reason);

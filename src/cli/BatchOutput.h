@@ -18,7 +18,7 @@ void WriteHeader(std::string& out, BatchFormat format);
 // and id first, or one CSV record per written grid row (one with the year fields empty when
 // none is written) whose status is the status line followed by the message boxes.
 void WriteComputed(std::string& out, BatchFormat format, long line, std::string_view id,
-                   const FrmViewDepr& window, const std::vector<Message>& messages);
+                   const CalcResult& result, const std::vector<Message>& messages);
 
 // A refused row: its line, id and the reason, in place of the result.
 void WriteRefused(std::string& out, BatchFormat format, long line, std::string_view id,

@@ -1,9 +1,12 @@
 #include "cli/CalcDriver.h"
 
+#include <array>
+#include <charconv>
 #include <chrono>
 #include <cstdio>
 
 #include "controls/Utf8.h"
+#include "engine/Numbers.h"
 
 namespace pellory::cli {
 
@@ -12,147 +15,199 @@ namespace {
 const char* const kConventionNames[] = {"--convention half-year", "--convention mid-quarter",
                                         "--convention mid-month"};
 
-std::optional<UsageError> Refuse(const std::string& option, const std::string& why) {
+using Refusal = std::optional<UsageError>;
+
+Refusal Refuse(const std::string& option, const std::string& why) {
     return UsageError{option + ": " + why};
 }
 
-}  // namespace
-
-std::string JsonString(const std::string& text) {
-    std::string out;
-    out.reserve(text.size() + 2);
-    out += '"';
-    std::size_t copied = 0;  // the bytes before it are in `out`
-    bool valid = true;
-    for (std::size_t i = 0; i < text.size();) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        const std::size_t size = c < 0x80 ? 1 : utf8::NextCharacter(text, i, valid).size();
-        if (c < 0x80 ? c >= 0x20 && c != '"' && c != '\\' : valid) {
-            i += size;  // as it stands
-            continue;
-        }
-        out.append(text, copied, i - copied);
-        i += size;
-        copied = i;
-        if (c >= 0x80) {
-            out += utf8::kReplacement;  // JSON is UTF-8 whatever bytes it is given
-        } else if (c == '"' || c == '\\') {
-            out += '\\';
-            out += static_cast<char>(c);
-        } else {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
-            out += c == '\n' ? "\\n" : c == '\r' ? "\\r" : c == '\t' ? "\\t" : escaped;
-        }
-    }
-    out.append(text, copied);
-    out += '"';
-    return out;
-}
-
-namespace {
-
-using Refusal = std::optional<UsageError>;
-
-// Picks an entry of a list as a user does: the list opened, then the entry clicked.
-void Pick(ComboBox& list, int index) {
-    list.DropDown();
-    list.SetListIndex(index);
-}
-
-Refusal ChooseMethod(FrmViewDepr& w, const std::string& method) {
-    const int index = w.cboMethod.IndexOf(method);
-    if (index < 0) {
-        return Refuse("--method", "\"" + method +
+Refusal ChooseMethod(EntryForm& form, const std::string& name) {
+    const Method method = MethodOf(name);
+    if (method == Method::None) {
+        return Refuse("--method", "\"" + name +
                                       "\" is not in the method list (ADS, Amortize, MACRS, "
                                       "Straight Line)");
     }
-    Pick(w.cboMethod, index);
+    ChooseMethod(form, method);
     return std::nullopt;
 }
 
 // The life picked from the list when the list holds it, otherwise typed.
-void EnterLife(FrmViewDepr& w, const std::string& life) {
-    const int index = w.cboLife.IndexOf(life);
-    if (index >= 0) {
-        Pick(w.cboLife, index);
+void EnterLife(EntryForm& form, const std::string& life) {
+    if (LifeListHolds(form, life)) {
+        PickLife(form, life);
     } else {
-        w.Type(w.cboLife, life);
+        TypeInto(form, EntryBox::Life, life);
     }
 }
 
-Refusal ChooseClass(FrmViewDepr& w, const std::string& label) {
-    if (!w.cboClass.Usable()) {
+Refusal ChooseClass(EntryForm& form, const std::string& label) {
+    if (!form.classOpen) {
         return Refuse("--class",
                       "the class list is disabled; classes are offered for the methods MACRS and "
                       "ADS only");
     }
-    const int index = w.cboClass.IndexOf(label);
+    const int index = ClassIndexOf(form, label);
     if (index < 0) {
-        return Refuse("--class",
-                      "\"" + label + "\" is not in the " + w.cboMethod.Text() + " class list");
+        return Refuse("--class", "\"" + label + "\" is not in the " +
+                                     std::string(MethodName(form.method)) + " class list");
     }
-    Pick(w.cboClass, index);
+    PickClass(form, index);
     return std::nullopt;
 }
 
 // Business %, the allowance and the convention, which the method, life and class open.
-Refusal ChooseShareAllowanceAndConvention(FrmViewDepr& w, const CalcOptions& o) {
+Refusal ChooseShareAllowanceAndConvention(EntryForm& form, const CalcOptions& o) {
     if (o.business) {
-        if (!w.txtBusinessPercent.Usable()) {
+        if (!form.businessOpen) {
             return Refuse("--business",
                           "the Business % box is disabled; it is asked for 5-year listed "
                           "property only");
         }
-        w.Type(w.txtBusinessPercent, *o.business);
+        TypeInto(form, EntryBox::Business, *o.business);
     }
     if (o.bonus) {
-        if (!w.chkBonus.Usable()) {
+        if (!form.allowanceOpen) {
             return Refuse("--bonus",
                           "the special allowance is not available for this method, life or "
                           "class");
         }
-        w.chkBonus.value = 1;
+        form.allowance = true;
     }
     if (o.convention) {
-        if (!w.optConvention[*o.convention].Usable()) {
+        if (!ConventionUsable(form, *o.convention)) {
             return Refuse(kConventionNames[*o.convention],
                           "that convention button is disabled for this method, life or class");
         }
-        w.optConvention.SetValue(*o.convention, true);
+        form.convention = *o.convention;
     }
     return std::nullopt;
 }
 
 // The date sold of a relinquished asset and the exchange of a replacement one.
-Refusal EnterSaleAndExchange(FrmViewDepr& w, const CalcOptions& o) {
+Refusal EnterSaleAndExchange(EntryForm& form, const CalcOptions& o) {
     const char* const kExchangeOnly =
         "the exchange panel is disabled; it is for a Replacement Asset only (--asset-type "
         "replacement)";
     const struct {
         const std::optional<std::string>& text;
-        EditControl& box;
+        EntryBox box;
+        bool open;
         const char* option;
         const char* why;
     } boxes[] = {
-        {o.sold, w.mskSold, "--sold",
+        {o.sold, EntryBox::Sold, form.soldOpen, "--sold",
          "the Date Sold box is disabled; it is for a Relinquished Asset only (--asset-type "
          "relinquished)"},
-        {o.salesPrice, w.txtSalesPrice, "--sales-price", kExchangeOnly},
-        {o.adjTaxBasis, w.txtAdjTaxBasis, "--adj-tax-basis", kExchangeOnly},
+        {o.salesPrice, EntryBox::SalesPrice, form.exchangeOpen, "--sales-price", kExchangeOnly},
+        {o.adjTaxBasis, EntryBox::AdjTaxBasis, form.exchangeOpen, "--adj-tax-basis", kExchangeOnly},
     };
     for (const auto& b : boxes) {
         if (b.text) {
-            if (!b.box.Usable()) {
+            if (!b.open) {
                 return Refuse(b.option, b.why);
             }
-            w.Type(b.box, *b.text);
+            TypeInto(form, b.box, *b.text);
         }
     }
     return std::nullopt;
 }
 
+Refusal EnterAll(EntryForm& form, const CalcOptions& o) {
+    if (o.assetType) {
+        ChooseAssetType(form, static_cast<AssetType>(*o.assetType));
+    }
+    if (o.method) {
+        if (auto refused = ChooseMethod(form, *o.method)) {
+            return refused;
+        }
+    }
+    if (o.inService) {
+        TypeInto(form, EntryBox::InService, *o.inService);
+    }
+    if (o.life) {
+        EnterLife(form, *o.life);
+    }
+    if (o.assetClass) {
+        if (auto refused = ChooseClass(form, *o.assetClass)) {
+            return refused;
+        }
+    }
+    if (auto refused = ChooseShareAllowanceAndConvention(form, o)) {
+        return refused;
+    }
+    if (auto refused = EnterSaleAndExchange(form, o)) {
+        return refused;
+    }
+    if (o.cost) {
+        TypeInto(form, EntryBox::Cost, *o.cost);
+    }
+    if (o.description) {
+        TypeInto(form, EntryBox::Description, *o.description);
+    }
+    return std::nullopt;
+}
+
 }  // namespace
+
+std::variant<EntryForm, UsageError> EnterOptions(const CalcOptions& options, CalendarDate today) {
+    EntryForm form = OpenEntryForm(today.month, today.year);
+    if (auto refused = EnterAll(form, options)) {
+        return std::move(*refused);
+    }
+    return form;
+}
+
+std::vector<std::string> TextsNotKept(const EntryForm& form, const CalcOptions& o) {
+    const struct {
+        const std::optional<std::string>& given;
+        EntryBox box;
+        const char* option;
+    } boxes[] = {
+        {o.cost, EntryBox::Cost, "--cost"},
+        {o.life, EntryBox::Life, "--life"},
+        {o.business, EntryBox::Business, "--business"},
+        {o.salesPrice, EntryBox::SalesPrice, "--sales-price"},
+        {o.adjTaxBasis, EntryBox::AdjTaxBasis, "--adj-tax-basis"},
+        {o.description, EntryBox::Description, "--description"},
+    };
+    std::vector<std::string> notes;
+    for (const auto& b : boxes) {
+        if (b.given && form.Text(b.box) != *b.given) {
+            notes.push_back(std::string(b.option) + ": the box kept \"" + form.Text(b.box) +
+                            "\" of \"" + *b.given + "\"; the schedule is of what it kept");
+        }
+    }
+    return notes;
+}
+
+ReportInputs ReportInputsOf(const EntryForm& form, const CalcResult& result, CalendarDate today) {
+    constexpr const char* kTypes[] = {"Regular Asset", "Relinquished Asset", "Replacement Asset"};
+    const std::string& methodLine = result.schedule.methodLine;
+    ReportInputs in;
+    in.today = today;
+    in.assetType = kTypes[static_cast<int>(form.type)];
+    in.description = form.Text(EntryBox::Description);
+    in.methodLine =
+        methodLine.empty() ? "Method: " + std::string(MethodName(form.method)) : methodLine;
+    in.cost = form.Text(EntryBox::Cost);
+    in.convention = result.convention;
+    in.inService = form.Text(EntryBox::InService);
+    in.life = form.Text(EntryBox::Life);
+    const Asset asset = AssetOf(form);
+    in.assetClass = asset.assetClass ? asset.assetClass->label : std::string();
+    in.businessPercent = form.Text(EntryBox::Business);
+    in.salesPrice = form.Text(EntryBox::SalesPrice);
+    in.adjTaxBasis = form.Text(EntryBox::AdjTaxBasis);
+    in.adjCost = result.adjCost;
+    if (!asset.sold.empty) {
+        in.dateSold = form.Text(EntryBox::Sold);
+    }
+    in.allowance = form.allowance;
+    in.columnWidths = ScheduleColumnWidths();
+    in.rows = result.schedule.rows;
+    return in;
+}
 
 MsgAnswer CollectingPlatform::MsgBox(const std::string& text, MsgButtons buttons, MsgIcon,
                                      const std::string& title) {
@@ -165,102 +220,6 @@ CalendarDate CollectingPlatform::Today() const {
         std::chrono::floor<std::chrono::days>(std::chrono::system_clock::now()));
     return {static_cast<int>(today.year()), static_cast<int>(static_cast<unsigned>(today.month())),
             static_cast<int>(static_cast<unsigned>(today.day()))};
-}
-
-std::optional<UsageError> Drive(FrmViewDepr& w, const CalcOptions& o) {
-    if (o.assetType) {
-        w.optAssetType.SetValue(*o.assetType, true);
-    }
-    if (o.method) {
-        if (auto refused = ChooseMethod(w, *o.method)) {
-            return refused;
-        }
-    }
-    if (o.inService) {
-        w.Type(w.txtInService, *o.inService);
-    }
-    if (o.life) {
-        EnterLife(w, *o.life);
-    }
-    if (o.assetClass) {
-        if (auto refused = ChooseClass(w, *o.assetClass)) {
-            return refused;
-        }
-    }
-    if (auto refused = ChooseShareAllowanceAndConvention(w, o)) {
-        return refused;
-    }
-    if (auto refused = EnterSaleAndExchange(w, o)) {
-        return refused;
-    }
-    if (o.cost) {
-        w.Type(w.txtCost, *o.cost);
-    }
-    if (o.description) {
-        w.Type(w.txtDescription, *o.description);
-    }
-    w.cmdCalculate.Click();
-    return std::nullopt;
-}
-
-std::vector<std::string> TextsNotKept(const FrmViewDepr& w, const CalcOptions& o) {
-    const struct {
-        const std::optional<std::string>& given;
-        const EditControl& box;
-        const char* option;
-    } boxes[] = {
-        {o.cost, w.txtCost, "--cost"},
-        {o.life, w.cboLife, "--life"},
-        {o.business, w.txtBusinessPercent, "--business"},
-        {o.salesPrice, w.txtSalesPrice, "--sales-price"},
-        {o.adjTaxBasis, w.txtAdjTaxBasis, "--adj-tax-basis"},
-        {o.description, w.txtDescription, "--description"},
-    };
-    std::vector<std::string> notes;
-    for (const auto& b : boxes) {
-        if (b.given && b.box.Text() != *b.given) {
-            notes.push_back(std::string(b.option) + ": the box kept \"" + b.box.Text() +
-                            "\" of \"" + *b.given + "\"; the schedule is of what it kept");
-        }
-    }
-    return notes;
-}
-
-std::string PlainReport(const FrmViewDepr& w, const std::vector<Message>& messages) {
-    std::string out;
-    for (const ScheduleRow& row : w.depr.Result().rows) {
-        out += YearText(row) + "\t" + AmountText(row) + "\t" + BasisText(row) + "\n";
-    }
-    out += w.stbMain.caption + "\n";
-    for (const Message& m : messages) {
-        out += m.title + ": " + m.text + "\n";
-    }
-    return out;
-}
-
-std::string JsonReport(const FrmViewDepr& w, const std::vector<Message>& messages) {
-    std::string out = "{\"rows\":[";
-    bool first = true;
-    for (const ScheduleRow& row : w.depr.Result().rows) {
-        out += first ? "" : ",";
-        first = false;
-        out += "{\"recovery_year\":" + std::to_string(row.recoveryYear) +
-               ",\"year\":" + JsonString(YearText(row)) +
-               ",\"depreciation\":" + JsonString(AmountText(row)) +
-               ",\"basis\":" + JsonString(BasisText(row)) + "}";
-    }
-    out += "],\"status\":" + JsonString(w.stbMain.caption);
-    out +=
-        std::string(",\"status_color\":") + (w.stbMain.foreColor == kBlue ? "\"blue\"" : "\"red\"");
-    out += ",\"adj_cost\":" + JsonString(w.lblAdjCost.caption);
-    out += ",\"messages\":[";
-    first = true;
-    for (const Message& m : messages) {
-        out += first ? "" : ",";
-        first = false;
-        out += "{\"title\":" + JsonString(m.title) + ",\"text\":" + JsonString(m.text) + "}";
-    }
-    return out + "]}\n";
 }
 
 }  // namespace pellory::cli

@@ -1,13 +1,15 @@
 #pragma once
 
 #include <filesystem>
-#include <optional>
 #include <string>
+#include <variant>
 #include <vector>
 
-#include "app/FrmViewDepr.h"
+#include "classes/EntryForm.h"
 #include "cli/CalcOptions.h"
+#include "engine/Calculation.h"
 #include "platform/Platform.h"
+#include "print/ReportInputs.h"
 
 namespace pellory::cli {
 
@@ -33,18 +35,28 @@ class CollectingPlatform : public Platform {
     std::filesystem::path folder_;
 };
 
-// Works the window as a user would, in a fixed order, then presses Calculate. An option whose
-// box cannot be used at that point is refused with the reason.
-std::optional<UsageError> Drive(FrmViewDepr& window, const CalcOptions& options);
+// The main window's entries made from the options, in a fixed order, as a user would make them
+// in a window opened on `today`; or why an option is refused: its box cannot be used at that
+// point, or its list does not hold the value.
+std::variant<EntryForm, UsageError> EnterOptions(const CalcOptions& options, CalendarDate today);
 
 // A line for each amount or text that its box did not keep as given (cut at the box's length, or
 // keys the box refuses), as "--cost: the box kept ...": the schedule is of what the box kept.
-std::vector<std::string> TextsNotKept(const FrmViewDepr& window, const CalcOptions& options);
+std::vector<std::string> TextsNotKept(const EntryForm& form, const CalcOptions& options);
 
-// A JSON string literal of `text`.
-std::string JsonString(const std::string& text);
+// What the printed schedule shows of the entries and their calculation on `today`.
+ReportInputs ReportInputsOf(const EntryForm& form, const CalcResult& result, CalendarDate today);
 
-std::string PlainReport(const FrmViewDepr& window, const std::vector<Message>& messages);
-std::string JsonReport(const FrmViewDepr& window, const std::vector<Message>& messages);
+// A JSON string literal of `text`, added to `out`; bytes that are not UTF-8 become U+FFFD.
+void AppendJsonString(std::string& out, std::string_view text);
+std::string JsonString(std::string_view text);
+
+// The plain report: a line per written row (year, depreciation, basis), the status line, then
+// each message box as "title: text".
+std::string PlainReport(const CalcResult& result, const std::vector<Message>& messages);
+// The --json object's members after its opening brace, and its closing brace and line end.
+void AppendJsonReport(std::string& out, const CalcResult& result,
+                      const std::vector<Message>& messages);
+std::string JsonReport(const CalcResult& result, const std::vector<Message>& messages);
 
 }  // namespace pellory::cli

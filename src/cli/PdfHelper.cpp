@@ -8,10 +8,9 @@
 
 namespace pellory::cli {
 
-std::optional<std::string> PrintPdf(FrmViewDepr& window, const std::string& path,
-                                    const std::vector<Message>& /*messages*/, int& /*argc*/,
-                                    char** argv) {
-    if (auto nothing = NothingToPrint(window, path)) {
+std::optional<std::string> PrintPdf(const ReportInputs& inputs, const std::string& path,
+                                    CollectingPlatform& /*platform*/, int& /*argc*/, char** argv) {
+    if (auto nothing = NothingToPrint(inputs, path)) {
         return nothing;
     }
     std::error_code ec;

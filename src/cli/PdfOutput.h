@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "app/FrmViewDepr.h"
 #include "cli/CalcDriver.h"
+#include "print/ReportInputs.h"
 
 namespace pellory::cli {
 
@@ -17,16 +17,17 @@ namespace pellory::cli {
 // when the helper cannot be started. pellory-pdf is the same program with the report drawn by
 // Qt: its PrintPdf runs a Qt application for the drawing (off screen unless QT_QPA_PLATFORM
 // says otherwise), and the reasons are the message boxes printing added to `messages`.
-std::optional<std::string> PrintPdf(FrmViewDepr& window, const std::string& path,
-                                    const std::vector<Message>& messages, int& argc, char** argv);
+std::optional<std::string> PrintPdf(const ReportInputs& inputs, const std::string& path,
+                                    CollectingPlatform& platform, int& argc, char** argv);
 
 // The name of the helper that draws the PDF, beside pellory-calc.
 inline constexpr const char* kPdfHelper = "pellory-pdf";
 
-// Why nothing can be printed to `path`: the Print button is disabled. Nothing when it is not.
-inline std::optional<std::string> NothingToPrint(const FrmViewDepr& window,
+// Why nothing can be printed to `path`: the Print button is disabled (no row is written).
+// Nothing when it is not.
+inline std::optional<std::string> NothingToPrint(const ReportInputs& inputs,
                                                  const std::string& path) {
-    if (window.cmdPrint.Usable()) {
+    if (!inputs.rows.empty()) {
         return std::nullopt;
     }
     return "no schedule to print (the Print button is disabled), " + path + " not written";

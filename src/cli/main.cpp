@@ -4,6 +4,7 @@
 #include <variant>
 #include <vector>
 
+#include "app/AutoLimitTables.h"
 #include "cli/Batch.h"
 #include "cli/CalcDriver.h"
 #include "cli/CalcOptions.h"
@@ -51,24 +52,29 @@ int main(int argc, char** argv) {
     }
     CollectingPlatform platform(options.dataDir ? std::filesystem::path(*options.dataDir)
                                                 : ExecutableFolder(argv[0]));
-    FrmViewDepr window(platform);
-    if (options.dataDir) {
-        window.dataFile.UseFolder(*options.dataDir);
-    }
-    window.Load();
-    if (const auto refused = Drive(window, options)) {
+    const CalendarDate today = platform.Today();
+    auto entered = EnterOptions(options, today);
+    if (const auto* refused = std::get_if<UsageError>(&entered)) {
         std::cerr << "pellory-calc: " << refused->message << "\n";
         return 2;
     }
-    for (const std::string& note : TextsNotKept(window, options)) {
+    const EntryForm& form = std::get<EntryForm>(entered);
+    for (const std::string& note : TextsNotKept(form, options)) {
         std::cerr << "pellory-calc: " << note << "\n";
     }
+    DataFile dataFile(platform);
+    if (options.dataDir) {
+        dataFile.UseFolder(*options.dataDir);
+    }
+    AutoLimitTables limits(dataFile);
+    const CalcResult result = Calculate(AssetOf(form), {platform, &limits});
     std::optional<std::string> pdfProblem;
     if (options.pdf) {
-        pdfProblem = PrintPdf(window, *options.pdf, platform.messages, argc, argv);
+        pdfProblem =
+            PrintPdf(ReportInputsOf(form, result, today), *options.pdf, platform, argc, argv);
     }
-    std::cout << (options.json ? JsonReport(window, platform.messages)
-                               : PlainReport(window, platform.messages));
+    std::cout << (options.json ? JsonReport(result, platform.messages)
+                               : PlainReport(result, platform.messages));
     if (pdfProblem) {
         std::cerr << "pellory-calc: --pdf: " << *pdfProblem << "\n";
         return 1;

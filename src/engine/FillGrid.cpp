@@ -7,8 +7,6 @@ namespace pellory {
 
 namespace {
 
-constexpr int kYearWidth = 460;
-constexpr int kAmountWidth = 1280;
 constexpr const char* kHeadings[3] = {" Year ", "  Depreciation  ", " Adj. Tax Basis "};
 constexpr const char* kEmptyMonthYear = "__/____";
 
@@ -25,11 +23,12 @@ void WriteRow(Grid& grid, const ScheduleRow& row) {
 void Depr::SetGridHeadings() {
     Grid& grid = window_.ScheduleGrid();
     grid.SetRow(0);
-    grid.SetColWidth(0, 0);
+    const auto widths = ScheduleColumnWidths();
+    for (int col = 0; col < kGridCols; ++col) {
+        grid.SetColWidth(col, widths[static_cast<std::size_t>(col)]);
+    }
     for (int col = 1; col < kGridCols; ++col) {
-        const int kind = (col - 1) % 3;
-        grid.SetColWidth(col, kind == 0 ? kYearWidth : kAmountWidth);
-        grid.SetTextMatrix(0, col, kHeadings[kind]);
+        grid.SetTextMatrix(0, col, kHeadings[(col - 1) % 3]);
     }
     for (int col = 1; col < kGridCols; ++col) {
         grid.SetColAlignment(col, CellAlignment::RightCenter);

@@ -6,7 +6,6 @@ namespace pellory {
 
 namespace {
 
-constexpr int kInvalidRow = 30009;
 constexpr int kInvalidCol = 30010;
 
 }  // namespace
@@ -20,7 +19,7 @@ Grid::Grid(int rows, int cols)
 
 std::size_t Grid::Index(int row, int col) const {
     if (row < 0 || row >= rows_) {
-        throw RuntimeError(kInvalidRow, "Invalid Row value");
+        throw RuntimeError(kGridInvalidRow, "Invalid Row value");
     }
     CheckCol(col);
     return static_cast<std::size_t>(row * cols_ + col);

@@ -5,6 +5,9 @@
 
 namespace pellory {
 
+// The run-time error of a row outside the grid.
+inline constexpr int kGridInvalidRow = 30009;
+
 enum class CellAlignment { LeftCenter, RightCenter };
 
 // The schedule grid: cells of text addressed by row and column, per-column width (twips) and

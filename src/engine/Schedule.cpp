@@ -14,6 +14,14 @@ GridPlace GridPlaceOf(int recoveryYear) {
     return {recoveryYear - group * kYearsPerGroup, group * 3 + 1};
 }
 
+std::array<int, kGridCols> ScheduleColumnWidths() {
+    std::array<int, kGridCols> widths{};
+    for (std::size_t col = 1; col < widths.size(); ++col) {
+        widths[col] = (col - 1) % 3 == 0 ? 460 : 1280;
+    }
+    return widths;
+}
+
 std::string YearText(const ScheduleRow& row) {
     return std::to_string(row.calendarYear);
 }

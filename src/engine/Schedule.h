@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -23,6 +24,10 @@ struct GridPlace {
     int firstCol;
 };
 GridPlace GridPlaceOf(int recoveryYear);
+
+// The widths of the grid's columns in twips: none for the first, then Year, Depreciation and Adj.
+// Tax Basis in each group.
+std::array<int, kGridCols> ScheduleColumnWidths();
 
 // One recovery year entered in the schedule, as its grid row shows it.
 struct ScheduleRow {

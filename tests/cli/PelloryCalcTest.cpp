@@ -16,6 +16,7 @@
 
 #include <unistd.h>
 
+#include "app/AutoLimitTables.h"
 #include "classes/Catalogue.h"
 #include "cli/Batch.h"
 #include "cli/CalcDriver.h"
@@ -41,7 +42,7 @@ fs::path LimitTablesFolder(const std::string& name) {
 std::string Calc(
     const std::vector<std::string>& args, bool json = true,
     const fs::path& folder = fs::temp_directory_path(),
-    const std::function<void(const FrmViewDepr&, const CollectingPlatform&)>& inspect = {}) {
+    const std::function<void(const CalcResult&, const CollectingPlatform&)>& inspect = {}) {
     const auto refusal = [](const UsageError& e) {
         return "{\"error\":" + JsonString(e.message) + "}\n";
     };
@@ -50,16 +51,18 @@ std::string Calc(
         return refusal(*error);
     }
     CollectingPlatform platform(folder);
-    FrmViewDepr window(platform);
-    window.dataFile.UseFolder(folder);
-    window.Load();
-    if (const auto refused = Drive(window, std::get<CalcOptions>(parsed))) {
+    auto entered = EnterOptions(std::get<CalcOptions>(parsed), platform.Today());
+    if (const auto* refused = std::get_if<UsageError>(&entered)) {
         return refusal(*refused);
     }
+    DataFile data(platform);
+    data.UseFolder(folder);
+    AutoLimitTables limits(data);
+    const CalcResult result = Calculate(AssetOf(std::get<EntryForm>(entered)), {platform, &limits});
     if (inspect) {
-        inspect(window, platform);
+        inspect(result, platform);
     }
-    return json ? JsonReport(window, platform.messages) : PlainReport(window, platform.messages);
+    return json ? JsonReport(result, platform.messages) : PlainReport(result, platform.messages);
 }
 
 TEST(PelloryCalc, ReportTexts) {
@@ -248,12 +251,12 @@ TEST(PelloryCalc, NoScheduleRecoversMoreThanItsBusinessBasisAndNoRunIsSilent) {
         if (c[5] == "0" || HasOddText(c)) {
             continue;  // a division by zero, or a text whose cents are not read here
         }
-        Calc(Options(c), true, folder, [&](const FrmViewDepr& w, const CollectingPlatform& p) {
+        Calc(Options(c), true, folder, [&](const CalcResult& w, const CollectingPlatform& p) {
             const std::string trace = std::to_string(run) + ": " + JsonReport(w, p.messages);
             ASSERT_TRUE(p.messages.empty()) << trace;
-            const std::vector<ScheduleRow>& rows = w.depr.Result().rows;
+            const std::vector<ScheduleRow>& rows = w.schedule.rows;
             if (rows.empty()) {
-                ASSERT_TRUE(w.stbMain.foreColor == kBlue || !w.stbMain.caption.empty()) << trace;
+                ASSERT_TRUE(w.statusBlue || !w.status.empty()) << trace;
                 return;
             }
             ++schedules;

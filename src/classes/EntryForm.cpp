@@ -1,0 +1,270 @@
+#include "classes/EntryForm.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "classes/Catalogue.h"
+#include "controls/Utf8.h"
+#include "engine/Numbers.h"
+
+namespace pellory {
+
+namespace {
+
+constexpr int kHalfYear = 0;
+constexpr int kMidMonth = 2;
+constexpr int kEnter = 13;
+
+struct BoxRules {
+    bool selectsOnFocus;
+    bool numberKeys;
+    int maxLength;  // 0: none
+    bool masked;
+};
+
+constexpr std::array<BoxRules, 8> kRules{{
+    {true, true, 10, false},    // Cost
+    {true, false, 0, true},     // InService
+    {false, true, 0, false},    // Life
+    {true, true, 4, false},     // Business
+    {false, false, 0, true},    // Sold
+    {true, true, 10, false},    // SalesPrice
+    {true, true, 10, false},    // AdjTaxBasis
+    {true, false, 100, false},  // Description
+}};
+
+constexpr const char* kEmptyMonth = "__/____";
+
+EditText& Box(EntryForm& form, EntryBox box) {
+    return form.boxes[static_cast<std::size_t>(box)];
+}
+
+void SetText(EntryForm& form, EntryBox box, std::string text) {
+    Box(form, box) = {std::move(text), 0, 0};
+}
+
+bool Usable(const EntryForm& form, EntryBox box) {
+    switch (box) {
+        case EntryBox::Business:
+            return form.businessOpen;
+        case EntryBox::Sold:
+            return form.soldOpen;
+        case EntryBox::SalesPrice:
+        case EntryBox::AdjTaxBasis:
+            return form.exchangeOpen;
+        default:
+            return true;
+    }
+}
+
+void Focus(EntryForm& form, EntryBox box) {
+    if (form.focus == box) {
+        return;
+    }
+    form.focus = box;
+    if (kRules[static_cast<std::size_t>(box)].selectsOnFocus) {
+        EditText& edit = Box(form, box);
+        edit.selStart = 0;
+        edit.selLength = static_cast<int>(utf8::Length(edit.text));
+    }
+}
+
+void SetBusinessUse(EntryForm& form, bool usable) {
+    form.businessOpen = usable;
+    if (!usable) {
+        SetText(form, EntryBox::Business, "");
+    }
+}
+
+void SetAllowance(EntryForm& form, bool available) {
+    if (!available) {
+        form.allowance = false;
+    }
+    form.allowanceOpen = available;
+}
+
+void EnableConvention(EntryForm& form, bool enabled) {
+    form.conventionOpen = enabled;
+    form.buttonOpen[0] = form.buttonOpen[1] = enabled;
+    form.convention = kHalfYear;
+}
+
+void SelectMidMonth(EntryForm& form, bool realProperty) {
+    form.buttonOpen = {!realProperty, !realProperty, realProperty};
+    form.convention = realProperty ? kMidMonth : kHalfYear;
+}
+
+// Choosing no class empties the Business % box.
+void NoClass(EntryForm& form) {
+    form.classIndex = -1;
+    SetText(form, EntryBox::Business, "");
+}
+
+// A life of "5" asks for the business share, with 100 and the focus; any other does not.
+void BusinessUseForLife(EntryForm& form) {
+    if (form.Text(EntryBox::Life) == "5") {
+        form.businessOpen = true;
+        SetText(form, EntryBox::Business, "100");
+        Focus(form, EntryBox::Business);
+    } else {
+        SetBusinessUse(form, false);
+    }
+}
+
+void LifeKeyUp(EntryForm& form) {
+    if (HasClasses(form.method)) {
+        NoClass(form);
+        BusinessUseForLife(form);
+    } else {
+        SetBusinessUse(form, false);
+    }
+}
+
+std::span<const AssetClass> ClassList(Method method) {
+    return method == Method::Macrs ? MacrsClasses()
+           : method == Method::Ads ? AdsClasses()
+                                   : std::span<const AssetClass>();
+}
+
+// One key in the box with the focus: its filter, the box's own edit, the key-up rule.
+void PressKey(EntryForm& form, int key, const std::string& character) {
+    const auto box = form.focus;
+    const BoxRules& rules = kRules[static_cast<std::size_t>(box)];
+    if (key == kEnter || (rules.numberKeys && IsRefusedNumberKey(key))) {
+        return;
+    }
+    EditText& edit = Box(form, box);
+    if (rules.masked) {
+        TypeMasked(edit, "##/####", '_', key, character);
+    } else {
+        TypePlain(edit, rules.maxLength, key, character);
+    }
+    if (box == EntryBox::Life) {
+        LifeKeyUp(form);
+    }
+}
+
+}  // namespace
+
+EntryForm OpenEntryForm(int month, int year) {
+    EntryForm form;
+    char today[16];
+    std::snprintf(today, sizeof today, "%02d/%04d", month, year);
+    SetText(form, EntryBox::InService, today);
+    SetText(form, EntryBox::Sold, kEmptyMonth);
+    EnableConvention(form, false);
+    return form;
+}
+
+void ChooseAssetType(EntryForm& form, AssetType type) {
+    form.type = type;
+    form.exchangeOpen = type == AssetType::Replacement;
+    if (!form.exchangeOpen) {
+        SetText(form, EntryBox::SalesPrice, "");
+        SetText(form, EntryBox::AdjTaxBasis, "");
+    }
+    form.soldOpen = type == AssetType::Relinquished;
+    if (!form.soldOpen) {
+        SetText(form, EntryBox::Sold, kEmptyMonth);
+    }
+}
+
+void ChooseMethod(EntryForm& form, Method method) {
+    form.method = method;
+    SetText(form, EntryBox::Life, "");
+    SetBusinessUse(form, false);
+    EnableConvention(form, false);
+    NoClass(form);
+    form.classOpen = HasClasses(method);
+    if (form.classOpen) {
+        EnableConvention(form, true);
+    }
+    SetAllowance(form, false);
+}
+
+bool LifeListHolds(const EntryForm& form, std::string_view life) {
+    const auto lives = LivesFor(form.method);
+    return std::ranges::find(lives, life) != lives.end();
+}
+
+void PickLife(EntryForm& form, std::string_view life) {
+    SetText(form, EntryBox::Life, std::string(life));
+    const bool classes = HasClasses(form.method);
+    if (classes) {
+        NoClass(form);
+        BusinessUseForLife(form);
+    } else {
+        SetBusinessUse(form, false);
+    }
+    const double years = Val(life);
+    SelectMidMonth(form, years > 27 && classes);
+    SetAllowance(form, form.method == Method::Macrs && years < 21);
+}
+
+int ClassIndexOf(const EntryForm& form, std::string_view label) {
+    const auto list = ClassList(form.method);
+    const auto found = std::ranges::find(list, label, &AssetClass::label);
+    return found == list.end() ? -1 : static_cast<int>(found - list.begin());
+}
+
+void PickClass(EntryForm& form, int index) {
+    if (HasClasses(form.method)) {
+        SetText(form, EntryBox::Life, "");  // opening the class list empties the life
+    }
+    form.classIndex = index;
+    SetText(form, EntryBox::Business, "");
+    const AssetClass& entry = ClassList(form.method)[static_cast<std::size_t>(index)];
+    if (entry.life == 5) {
+        if (IsListedProperty(entry.label)) {
+            form.businessOpen = true;
+            SetText(form, EntryBox::Business, "100");
+        }
+    } else {
+        SetBusinessUse(form, false);
+    }
+    SelectMidMonth(form, HasClasses(form.method) && entry.life > 27);
+    SetAllowance(form, entry.life < 21);
+}
+
+bool ConventionUsable(const EntryForm& form, int button) {
+    return form.conventionOpen && form.buttonOpen[static_cast<std::size_t>(button)];
+}
+
+void TypeInto(EntryForm& form, EntryBox box, std::string_view text) {
+    if (!Usable(form, box)) {
+        return;
+    }
+    Focus(form, box);
+    bool valid = true;
+    for (std::size_t pos = 0; pos < text.size();) {
+        const std::string_view bytes = utf8::NextCharacter(text, pos, valid);
+        // Bytes that do not form a character type the replacement character.
+        const std::string character(valid ? bytes : utf8::kReplacement);
+        PressKey(form, static_cast<int>(utf8::CodePoint(character)), character);
+        pos += bytes.size();
+    }
+}
+
+Asset AssetOf(const EntryForm& form) {
+    Asset a;
+    a.type = form.type;
+    a.cost = NumberEntry::Of(form.Text(EntryBox::Cost));
+    a.method = form.method;
+    a.inService = MonthEntry::Of(form.Text(EntryBox::InService));
+    a.life = NumberEntry::Of(form.Text(EntryBox::Life));
+    if (form.classIndex >= 0) {
+        const AssetClass& entry = ClassList(form.method)[static_cast<std::size_t>(form.classIndex)];
+        a.assetClass = ClassChoice::Of(entry.label, entry.life);
+    }
+    a.business = BusinessEntry::Of(form.Text(EntryBox::Business), form.businessOpen);
+    a.allowance = form.allowance;
+    a.convention = form.conventionOpen ? static_cast<AveragingConvention>(form.convention)
+                                       : AveragingConvention::None;
+    a.sold = MonthEntry::Of(form.Text(EntryBox::Sold));
+    a.salesPrice = NumberEntry::Of(form.Text(EntryBox::SalesPrice));
+    a.adjTaxBasis = NumberEntry::Of(form.Text(EntryBox::AdjTaxBasis));
+    a.description = form.Text(EntryBox::Description);
+    return a;
+}
+
+}  // namespace pellory

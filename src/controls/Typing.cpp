@@ -1,0 +1,107 @@
+#include "controls/Typing.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "controls/Controls.h"
+#include "controls/Utf8.h"
+
+namespace pellory {
+
+bool TypePlain(EditText& box, int maxLength, int keyAscii, const std::string& character) {
+    std::string& text = box.text;
+    int& selStart = box.selStart;
+    int& selLength = box.selLength;
+    const auto length = static_cast<int>(utf8::Length(text));
+    selStart = std::clamp(selStart, 0, length);
+    selLength = std::clamp(selLength, 0, length - selStart);
+    const auto start = static_cast<std::size_t>(selStart);
+    const auto count = static_cast<std::size_t>(selLength);
+    if (keyAscii == kKeyBackspace) {
+        if (count > 0) {
+            text = utf8::Mid(text, 0, start) + utf8::Mid(text, start + count);
+        } else if (start > 0) {
+            text = utf8::Mid(text, 0, start - 1) + utf8::Mid(text, start);
+            --selStart;
+        }
+        selLength = 0;
+        return true;
+    }
+    if (keyAscii < 32) {
+        return false;  // other control keys put nothing in a one-line box
+    }
+    if (maxLength > 0 && length - selLength + 1 > maxLength) {
+        return false;
+    }
+    text = utf8::Mid(text, 0, start) + character + utf8::Mid(text, start + count);
+    selStart += 1;
+    selLength = 0;
+    return true;
+}
+
+bool TypeMasked(EditText& box, std::string_view mask, char prompt, int keyAscii,
+                const std::string& character) {
+    std::string& text = box.text;
+    int& selStart = box.selStart;
+    int& selLength = box.selLength;
+    const auto size = static_cast<int>(mask.size());
+    selStart = std::clamp(selStart, 0, size);
+    selLength = std::clamp(selLength, 0, size - selStart);
+    const auto isSlot = [&](int i) { return mask[static_cast<std::size_t>(i)] == '#'; };
+    if (keyAscii == kKeyBackspace) {
+        int from = selStart;
+        int to = selStart + selLength;
+        if (selLength == 0) {
+            from = selStart - 1;
+            while (from >= 0 && !isSlot(from)) {
+                --from;
+            }
+            if (from < 0) {
+                return true;
+            }
+            to = from + 1;
+        }
+        for (int i = from; i < to; ++i) {
+            if (isSlot(i)) {
+                text[static_cast<std::size_t>(i)] = prompt;
+            }
+        }
+        selStart = from;
+        selLength = 0;
+        return true;
+    }
+    if (keyAscii < 32 || character.size() != 1) {
+        return false;
+    }
+    const char c = character[0];
+    // Typing over a selection first blanks it.
+    for (int i = selStart; i < selStart + selLength; ++i) {
+        if (isSlot(i)) {
+            text[static_cast<std::size_t>(i)] = prompt;
+        }
+    }
+    selLength = 0;
+    int pos = selStart;
+    if (pos < size && !isSlot(pos) && c == mask[static_cast<std::size_t>(pos)]) {
+        selStart = pos + 1;  // typing the literal steps over it
+        return true;
+    }
+    if (pos > 0 && !isSlot(pos - 1) && c == mask[static_cast<std::size_t>(pos - 1)]) {
+        return true;  // the caret already stepped over that literal
+    }
+    while (pos < size && !isSlot(pos)) {
+        ++pos;
+    }
+    if (pos >= size || std::isdigit(static_cast<unsigned char>(c)) == 0) {
+        return false;
+    }
+    text[static_cast<std::size_t>(pos)] = c;
+    ++pos;
+    while (pos < size && !isSlot(pos)) {
+        ++pos;
+    }
+    selStart = pos;
+    return true;
+}
+
+}  // namespace pellory

@@ -1,0 +1,44 @@
+#include "engine/Asset.h"
+
+#include "engine/EngineValues.h"
+#include "engine/Numbers.h"
+#include "platform/RuntimeError.h"
+
+namespace pellory {
+
+double NumberEntry::Value() const {
+    if (overflow) {
+        Raise(err::kOverflow);
+    }
+    return value;
+}
+
+NumberEntry NumberEntry::Of(std::string_view text) {
+    NumberEntry entry{0.0, text.empty(), IsPlainNumber(text)};
+    try {
+        entry.value = Val(text);
+    } catch (const RuntimeError&) {
+        entry.overflow = true;  // only a box without a length limit takes so many digits
+    }
+    return entry;
+}
+
+MonthEntry MonthEntry::Of(std::string_view text) {
+    return {text == "__/____", ReadMonthYear(text)};
+}
+
+BusinessEntry BusinessEntry::Of(std::string_view text, bool asked) {
+    return {NumberEntry::Of(text), BusinessFractionOf(text), asked};
+}
+
+ClassChoice ClassChoice::Of(std::string_view label, int life) {
+    AutoTable table = AutoTable::None;
+    if (label.starts_with("Automobiles ")) {
+        table = AutoTable::Ordinary;
+    } else if (label.starts_with("Automobiles, Clean Fuel")) {
+        table = AutoTable::CleanFuel;
+    }
+    return {std::string(label), life, table};
+}
+
+}  // namespace pellory

@@ -1,0 +1,75 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "engine/Method.h"
+#include "engine/MonthYear.h"
+
+namespace pellory {
+
+enum class AssetType { Regular, Relinquished, Replacement };
+
+// A number box's text read once: its value as the calculation reads it, and what the checks ask
+// of the text. A box takes any number of decimals, and the schedule computes from all of them,
+// so an amount is kept as the number its text spells rather than in cents.
+struct NumberEntry {
+    double value = 0.0;  // the number the leading characters spell; 0 for none
+    bool empty = true;
+    bool plain = false;     // digits with at most one decimal point
+    bool overflow = false;  // too large a number: reading it raises "Overflow" every time
+
+    // The value, raising "Overflow" for a number too large.
+    double Value() const;
+    static NumberEntry Of(std::string_view text);
+};
+
+// A month/year box: empty (only the prompt), or the date it holds when it holds a whole one.
+struct MonthEntry {
+    bool empty = true;
+    std::optional<MonthYear> date;  // nothing for a partly typed or impossible date
+
+    static MonthEntry Of(std::string_view text);
+};
+
+// The Business % box: its number, and the share of business use it stands for.
+struct BusinessEntry {
+    NumberEntry number;
+    double fraction = 1.0;
+    bool asked = false;  // the box is open: the method, life or class ask for the share
+
+    static BusinessEntry Of(std::string_view text, bool asked);
+};
+
+// Where a capped automobile schedule finds its yearly limits.
+enum class AutoTable { None, Ordinary, CleanFuel };
+
+// A class picked from the class list: its label, recovery period and automobile table.
+struct ClassChoice {
+    std::string label;
+    int life = 0;
+    AutoTable autoTable = AutoTable::None;
+
+    static ClassChoice Of(std::string_view label, int life);
+};
+
+// One asset as the user entered it: every input as a value, read once.
+struct Asset {
+    AssetType type = AssetType::Regular;
+    NumberEntry cost;
+    Method method = Method::None;
+    MonthEntry inService;
+    NumberEntry life;  // the Life box, typed or picked
+    std::optional<ClassChoice> assetClass;
+    BusinessEntry business;
+    bool allowance = false;  // the special allowance is ticked
+    // The chosen button, or None when the convention frame is closed.
+    AveragingConvention convention = AveragingConvention::None;
+    MonthEntry sold;
+    NumberEntry salesPrice;
+    NumberEntry adjTaxBasis;
+    std::string description;
+};
+
+}  // namespace pellory

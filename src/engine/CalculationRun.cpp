@@ -1,0 +1,199 @@
+#include "engine/CalculationRun.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "engine/EngineValues.h"
+#include "engine/Grid.h"
+#include "engine/Numbers.h"
+
+namespace pellory {
+
+namespace {
+
+bool IsWholeNumber(double value) {
+    return std::floor(value) == value;
+}
+
+}  // namespace
+
+CalcResult Compute(const CheckedAsset& asset, const CalcServices& services) {
+    return CalculationRun(asset.asset(), services).Run();
+}
+
+// An asset whose checks were cut short by a run-time error: the calculation goes on with it.
+struct Unchecked {
+    static CheckedAsset Of(const Asset& asset) { return CheckedAsset(asset); }
+};
+
+CalcResult Calculate(const Asset& asset, const CalcServices& services) {
+    std::optional<std::variant<InputFault, CheckedAsset>> checked;
+    std::vector<ReportedError> faults;
+    ErrorReport::Engine(services.platform, "Calculation Error").KeepingIn(faults)([&] {
+        checked = CheckAsset(asset);
+    });
+    if (!checked) {
+        CalcResult result = Compute(Unchecked::Of(asset), services);
+        auto& kept = result.schedule.faults;
+        kept.insert(kept.begin(), faults.begin(), faults.end());
+        return result;
+    }
+    if (auto* fault = std::get_if<InputFault>(&*checked)) {
+        CalcResult result;
+        result.status = fault->message;
+        result.fault = std::move(*fault);
+        return result;
+    }
+    return Compute(std::get<CheckedAsset>(*checked), services);
+}
+
+CalculationRun::CalculationRun(const Asset& asset, const CalcServices& services)
+    : a_(asset), services_(services), businessFraction_(asset.business.fraction) {
+    if (a_.inService.date) {
+        placedMonth_ = a_.inService.date->month;
+        placedYear_ = a_.inService.date->year;
+    }
+    result_.schedule.rows.reserve(kMaxRecoveryYears);
+}
+
+ErrorReport CalculationRun::Report(std::string_view title) {
+    ErrorReport report = ErrorReport::Engine(services_.platform, title);
+    report.KeepingIn(result_.schedule.faults);
+    return report;
+}
+
+void CalculationRun::ShowMethodLine() {
+    result_.statusBlue = true;
+    result_.schedule.methodLine = methodText_;
+    Status(methodText_);
+}
+
+CalcResult CalculationRun::Run() && {
+    const ErrorReport step = Report("Calculation Error");
+    Span span;
+    span.cost = ScheduleCost(step);
+    if (!ScheduleLength(span, step)) {
+        Status("Please select a life or a class.");
+        return std::move(result_);
+    }
+    ScheduleConvention(span, step);
+    if (RunLuxuryAuto(span, step)) {
+        return std::move(result_);
+    }
+    if (a_.allowance && HasClasses(a_.method)) {
+        span.cost = span.cost * 0.7;  // the allowance itself is added to year 1
+    }
+    RunYears(span, step);
+    ShowMethodLine();
+    return std::move(result_);
+}
+
+double CalculationRun::ScheduleCost(const ErrorReport& step) {
+    double cost = 0.0;
+    step([&] {
+        if (!a_.salesPrice.empty && !a_.cost.empty && !a_.adjTaxBasis.empty) {
+            result_.adjCost = PlainText(a_.cost.value - a_.salesPrice.value + a_.adjTaxBasis.value);
+            cost = Val(result_.adjCost);
+        }
+    });
+    if (a_.salesPrice.empty) {
+        cost = a_.cost.value;
+    }
+    return cost;
+}
+
+bool CalculationRun::ScheduleLength(Span& span, const ErrorReport& step) const {
+    if (!a_.life.empty) {
+        step([&] {
+            span.life = a_.life.Value();
+            span.years = ToInt16(span.life);
+            span.fractionalLife = IsStraightLine(a_.method) && !IsWholeNumber(span.life);
+            if (span.fractionalLife) {
+                // Far enough for the last part year to recover what is left of the cost.
+                span.years = ToInt16(std::ceil(span.life));
+            }
+        });
+    } else if (!a_.assetClass) {
+        return false;
+    } else {
+        span.life = a_.assetClass->life;
+        span.years = ToInt16(span.life);
+    }
+    span.years += 1;
+    return true;
+}
+
+void CalculationRun::ScheduleConvention(Span& span, const ErrorReport& step) {
+    result_.convention = a_.convention;
+    if (a_.convention == AveragingConvention::MidQuarter) {
+        step([&] {
+            const int month = placedMonth_;
+            span.quarter =
+                static_cast<std::int16_t>(month >= 1 && month <= 12 ? (month + 2) / 3 : 0);
+        });
+    }
+}
+
+void CalculationRun::RunYears(const Span& span, const ErrorReport& step) {
+    const std::optional<MonthYear>& soldOn = a_.sold.date;
+    // A year whose computation failed or that no method covers keeps the amount before it.
+    double amount = 0.0;
+    for (int year = 1; year <= span.years; ++year) {
+        const auto recoveryYear = static_cast<std::int16_t>(year);
+        step([&] {
+            if (const std::optional<double> computed = YearAmount(span, recoveryYear)) {
+                amount = *computed;
+            }
+        });
+        const bool sold = soldOn && placedYear_ + (year - 1) == soldOn->year;
+        if (sold) {
+            amount = ProrateSaleYear(amount, result_.convention, soldOn->month);
+        }
+        FillGrid(recoveryYear, amount);
+        if (sold) {
+            break;
+        }
+    }
+}
+
+double CalculationRun::BusinessCost() const {
+    const double adjustedCost = Val(result_.adjCost);
+    const double cost = adjustedCost > 0 ? adjustedCost : a_.cost.value;
+    // The same reading of the box as the business-use share, so amounts and basis agree.
+    return a_.business.number.empty ? cost : Multiply(cost, businessFraction_);
+}
+
+std::int64_t CalculationRun::FillGrid(std::int16_t year, double amount) {
+    std::int64_t cents = 0;
+    Report("Fill Grid Error")([&] { cents = EnterYear(year, amount); });
+    return cents;
+}
+
+std::int64_t CalculationRun::EnterYear(std::int16_t year, double amount) {
+    const int baseYear = placedYear_ != 0 ? placedYear_ - 1 : 0;
+    const double businessCost = BusinessCost();
+    const std::int64_t businessCents = ScaledRound(businessCost, 2);
+    if (const GridPlace place = GridPlaceOf(year); place.row < 0 || place.row >= kGridRows) {
+        throw RuntimeError(kGridInvalidRow, "Invalid Row value");  // below the grid
+    }
+    if (year == 1 && a_.allowance && !allowanceInCaps_) {
+        amount += Multiply(0.3, businessCost);
+    }
+    // No year takes more than the cents entered so far leave of the business basis: the year
+    // that reaches it takes exactly what is left, the years after it nothing.
+    std::int64_t cents = ScaledRound(amount, 2);
+    const std::int64_t left = businessCents - totalCents_;
+    if (cents > left) {
+        cents = std::max<std::int64_t>(left, 0);
+    }
+    totalCents_ += cents;
+    // Less than a dollar of basis left shows as none.
+    const std::int64_t basisCents = left - cents < 100 ? 0 : left - cents;
+    result_.adjustedBasis = static_cast<double>(basisCents) / 100.0;
+    if (cents > 0) {
+        result_.schedule.Enter({year, baseYear + year, cents, basisCents});
+    }
+    return cents;
+}
+
+}  // namespace pellory

@@ -1,0 +1,78 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string_view>
+
+#include "engine/Calculation.h"
+#include "engine/RateTables.h"
+#include "platform/ErrorReport.h"
+
+namespace pellory {
+
+// One calculation under way: the asset, the values it derives and the result it builds. Each
+// amount function returns one recovery year's depreciation, unrounded.
+class CalculationRun {
+  public:
+    CalculationRun(const Asset& asset, const CalcServices& services);
+
+    CalcResult Run() &&;
+
+  private:
+    // The length and convention of the schedule, as the steps read them.
+    struct Span {
+        double cost = 0.0;
+        double life = 0.0;
+        int years = 0;
+        std::int16_t quarter = 0;
+        bool fractionalLife = false;
+    };
+
+    ErrorReport Report(std::string_view title);
+    void Status(std::string text) { result_.status = std::move(text); }
+    void ShowMethodLine();
+
+    // The steps of a calculation; a run-time error in one is reported and the next one runs.
+    double ScheduleCost(const ErrorReport& step);
+    bool ScheduleLength(Span& span, const ErrorReport& step) const;
+    void ScheduleConvention(Span& span, const ErrorReport& step);
+    bool RunLuxuryAuto(const Span& span, const ErrorReport& step);
+    void RunYears(const Span& span, const ErrorReport& step);
+    std::optional<double> YearAmount(const Span& span, std::int16_t year);
+
+    // Enters one recovery year: the year-1 allowance, the running total in cents, the adjusted
+    // basis and, for an amount of a cent or more, the year's row. Returns the cents entered (0
+    // when the year could not be entered).
+    std::int64_t FillGrid(std::int16_t year, double amount);
+    std::int64_t EnterYear(std::int16_t year, double amount);
+    double BusinessCost() const;
+
+    // The amount functions.
+    double MacrsLookup(MacrsTable table, const char* errorTitle, double cost, double life,
+                       std::int16_t year);
+    double MacrsAmount(MacrsTable table, double cost, double life, std::int16_t year);
+    double RealProperty(double (*rate)(int, int), double cost, std::int16_t year);
+    double AdsStraightLine(double cost, double life, std::int16_t year, std::int16_t quarter);
+    std::optional<double> StraightLineYear(double cost, double life, std::int16_t year) const;
+    double StraightLineFractionalYear(double cost, double life, std::int16_t year) const;
+
+    // The capped schedule of a passenger automobile.
+    void LuxuryAuto(double cost, std::int16_t quarter);
+    std::optional<std::array<double, 5>> LuxuryAutoCaps();
+    bool LuxuryAutoYears(double businessCost, const std::array<double, 5>& caps,
+                         std::span<const double> rates);
+
+    const Asset& a_;
+    const CalcServices& services_;
+    CalcResult result_;
+    std::string methodText_;
+    double businessFraction_;
+    int placedMonth_ = 0;
+    int placedYear_ = 0;
+    bool allowanceInCaps_ = false;  // the capped schedule adds the allowance itself
+    std::int64_t totalCents_ = 0;
+};
+
+}  // namespace pellory
