@@ -27,7 +27,6 @@ FrmViewDepr::FrmViewDepr(Platform& platform)
     NameControls();
     ArrangeControls();
     BuildMenus();
-    depr.autoLimits = &autoLimitTables;
     WireFields();
     WireCommands();
 }
@@ -131,7 +130,7 @@ void FrmViewDepr::OpenAutoMaxEditor(bool cleanFuel) {
 }
 
 void FrmViewDepr::CopySchedule() {
-    const std::string text = ScheduleText(depr.Result());
+    const std::string text = ScheduleText(Result());
     if (!text.empty()) {
         services_->CopyToClipboard(text);
     }
@@ -205,7 +204,7 @@ void FrmViewDepr::WriteToday() {
 void FrmViewDepr::Load() {
     const ErrorReport step = ErrorReport::Engine(platform(), "Load Error");
     step([this] { helpFilePath = (platform().ProgramFolder() / kHelpFileName).string(); });
-    step([this] { depr.SetGridHeadings(); });
+    step([this] { HeadScheduleGrid(grdDepr); });
     step([this] {
         for (const Method method : kMethodList) {
             cboMethod.AddItem(std::string(MethodName(method)));
@@ -252,8 +251,8 @@ void FrmViewDepr::ShowAssetType(int assetType) {
     lblSalesPrice.enabled = replacement;
     lblAdjTaxBasis.enabled = replacement;
     lbladjustedCost.enabled = replacement;
-    if (replacement && depr.values.AdjustedBasis > 0) {
-        txtAdjTaxBasis.SetText(PlainText(depr.values.AdjustedBasis));
+    if (replacement && adjustedBasis_ > 0) {
+        txtAdjTaxBasis.SetText(PlainText(adjustedBasis_));
     }
     if (!relinquished) {
         mskSold.SetText(mskSold.EmptyText());

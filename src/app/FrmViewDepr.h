@@ -14,16 +14,15 @@
 #include "classes/ClassSelection.h"
 #include "controls/Controls.h"
 #include "controls/Window.h"
-#include "engine/Depr.h"
+#include "engine/Calculation.h"
 #include "engine/Grid.h"
 #include "engine/Method.h"
-#include "engine/ScheduleWindow.h"
 
 namespace pellory {
 
 // The main window: every input of the one asset, the schedule grid, the status line and the
 // command buttons, with the handlers that run when the user works them.
-class FrmViewDepr : public Window, public ScheduleWindow {
+class FrmViewDepr : public Window {
   public:
     explicit FrmViewDepr(Platform& platform);
 
@@ -36,23 +35,18 @@ class FrmViewDepr : public Window, public ScheduleWindow {
     void Clear();
     void ShowAssetType(int assetType);
 
-    // Field rules and the check before a calculation.
-    void ValidateInput();
-    void GetBusinessPercent();
-    void ShowStatus(const std::string& text) override;
-    void EnableConvention(bool enabled) { selection.EnableConvention(enabled); }
+    // The inputs as Calculate reads them from the boxes.
+    Asset ReadAsset() const;
+    // The last calculation: its schedule, method line and faults (the check's among them).
+    const CalcResult& LastRun() const { return lastRun_; }
+    const Schedule& Result() const { return lastRun_.schedule; }
+    // The method line the report shows: the last schedule's, else the chosen method's.
+    std::string ReportMethodLine();
+    double AdjustedBasis() const { return adjustedBasis_; }
 
-    // What the engine reads and writes on this window.
-    std::string InServiceText() const override { return txtInService.Text(); }
-    std::string SoldText() const override { return mskSold.Text(); }
-    std::string CostText() const override { return txtCost.Text(); }
-    std::string AdjCostText() const override { return lblAdjCost.caption; }
-    std::string BusinessPercentText() const override { return txtBusinessPercent.Text(); }
-    bool BonusTicked() const override { return chkBonus.value == 1; }
-    Grid& ScheduleGrid() override { return grdDepr; }
-    void EnablePrint() override { cmdPrint.enabled = true; }
-    void SetStatusStyle(Color color, bool bold) override;
-    void SetAutoBusinessLabelColor(Color color) override { lblAutoBusiness.foreColor = color; }
+    void ShowStatus(const std::string& text);
+    void SetStatusStyle(Color color, bool bold);
+    void EnableConvention(bool enabled) { selection.EnableConvention(enabled); }
 
     // What the window asks of the desktop around it: pop-up menus, printing, the clipboard, help,
     // About, the limit editor and the drop-down width. None (null) does nothing at all.
@@ -119,48 +113,32 @@ class FrmViewDepr : public Window, public ScheduleWindow {
     Menu mnuhelp;
     Menu mnuTools;
 
-    // The record files of automobile caps, the depreciation engine with its shared values, and
-    // the method, life and class rules.
+    // The record files of automobile caps, and the method, life and class rules.
     DataFile dataFile{platform()};
     AutoLimitTables autoLimitTables{dataFile};
-    Depr depr{*this, platform()};
     ClassSelection selection;
 
     // Every control that takes the focus, in tab order.
     std::vector<Control*> TabOrder();
 
   private:
-    struct ScheduleRun;
-    // The steps of Calculate; a run-time error in one is reported and the next one runs.
-    double ScheduleCost(const ErrorReport& step);
-    // False when neither a life nor a class is given.
-    bool ScheduleLength(ScheduleRun& run, const ErrorReport& step);
-    void ScheduleConvention(ScheduleRun& run, const ErrorReport& step);
-    // True when the class is an automobile's, whose capped schedule has then run.
-    bool RunLuxuryAuto(const ScheduleRun& run, const ErrorReport& step);
-    // The engine's amount of one year for the method; nothing when none applies.
-    std::optional<double> YearAmount(const ScheduleRun& run, std::int16_t year);
-    void RunYears(const ScheduleRun& run, const ErrorReport& step);
-
-    // The checks of ValidateInput, in order; each is false when it found the fault.
-    bool CheckCostAndMethod(Method method);
-    bool CheckInServiceAndLife(Method method);
-    bool CheckBusinessShare(Method method);
-    bool CheckDateSold();
-    bool CheckExchange();
+    // Calculate's outcome shown: a fault's message, red label and focus, or the schedule.
+    void ShowFault(const InputFault& fault);
+    void ShowResult();
+    void ClearSchedule();
 
     void NameControls();
     void ArrangeControls();
     void BuildMenus();
     void WireFields();
     void WireCommands();
-    // A validation fault: the message in the status line, the label red, the focus in the field.
-    // Always false.
-    bool Fault(Control* field, Label* label, const std::string& message);
     void NumberFilter(int& keyAscii);
     void NumberEcho(const TextBox& box);
     void WriteToday();
 
+    CalcResult lastRun_;
+    std::string methodText_;      // the last run's method line; the report may fill it in
+    double adjustedBasis_ = 0.0;  // what the last year entered left of the basis
     NoServices noServices_;
     MainWindowServices* services_ = &noServices_;
     std::filesystem::path pdfFolder_;  // where the last PDF was saved; empty before the first

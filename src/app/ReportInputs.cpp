@@ -4,11 +4,14 @@
 
 namespace pellory {
 
-ReportInputs ReportInputsOf(FrmViewDepr& w) {
-    std::string& methodText = w.depr.values.MethodText;
-    if (methodText.empty()) {
-        methodText = "Method: " + w.cboMethod.Text();
+std::string FrmViewDepr::ReportMethodLine() {
+    if (methodText_.empty()) {
+        methodText_ = "Method: " + cboMethod.Text();
     }
+    return methodText_;
+}
+
+ReportInputs ReportInputsOf(FrmViewDepr& w) {
     ReportInputs in;
     in.today = w.platform().Today();
     const int assetType = w.optAssetType.Selected();
@@ -16,9 +19,9 @@ ReportInputs ReportInputsOf(FrmViewDepr& w) {
         in.assetType = w.optAssetType[assetType].caption;
     }
     in.description = w.txtDescription.Text();
-    in.methodLine = methodText;
+    in.methodLine = w.ReportMethodLine();
     in.cost = w.txtCost.Text();
-    in.convention = w.depr.values.Convention;
+    in.convention = w.LastRun().convention;
     in.inService = w.txtInService.Text();
     in.life = w.cboLife.Text();
     in.assetClass = w.cboClass.Text();
@@ -33,7 +36,7 @@ ReportInputs ReportInputsOf(FrmViewDepr& w) {
     for (int col = 0; col < kGridCols; ++col) {
         in.columnWidths[static_cast<std::size_t>(col)] = w.grdDepr.ColWidth(col);
     }
-    in.rows = w.depr.Result().rows;
+    in.rows = w.Result().rows;
     return in;
 }
 

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "classes/Catalogue.h"
+#include "controls/Typing.h"
 #include "engine/Numbers.h"
 
 namespace pellory {
@@ -134,10 +135,7 @@ void ClassSelection::LifeChosen() {
 }
 
 void ClassSelection::LifeKeyPress(int& keyAscii) {
-    if (keyAscii < 32 || keyAscii == '.') {
-        return;
-    }
-    if (keyAscii < '0' || keyAscii > '9') {
+    if (IsRefusedNumberKey(keyAscii)) {
         keyAscii = 0;
         window_.platform().Beep();
     }

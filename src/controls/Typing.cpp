@@ -39,6 +39,34 @@ bool TypePlain(EditText& box, int maxLength, int keyAscii, const std::string& ch
     return true;
 }
 
+namespace {
+
+// Backspace in a masked box: the selection's places blanked, or the place before the caret.
+void EraseMasked(EditText& box, std::string_view mask, char prompt) {
+    const auto isSlot = [&](int i) { return mask[static_cast<std::size_t>(i)] == '#'; };
+    int from = box.selStart;
+    int to = box.selStart + box.selLength;
+    if (box.selLength == 0) {
+        from = box.selStart - 1;
+        while (from >= 0 && !isSlot(from)) {
+            --from;
+        }
+        if (from < 0) {
+            return;
+        }
+        to = from + 1;
+    }
+    for (int i = from; i < to; ++i) {
+        if (isSlot(i)) {
+            box.text[static_cast<std::size_t>(i)] = prompt;
+        }
+    }
+    box.selStart = from;
+    box.selLength = 0;
+}
+
+}  // namespace
+
 bool TypeMasked(EditText& box, std::string_view mask, char prompt, int keyAscii,
                 const std::string& character) {
     std::string& text = box.text;
@@ -49,25 +77,7 @@ bool TypeMasked(EditText& box, std::string_view mask, char prompt, int keyAscii,
     selLength = std::clamp(selLength, 0, size - selStart);
     const auto isSlot = [&](int i) { return mask[static_cast<std::size_t>(i)] == '#'; };
     if (keyAscii == kKeyBackspace) {
-        int from = selStart;
-        int to = selStart + selLength;
-        if (selLength == 0) {
-            from = selStart - 1;
-            while (from >= 0 && !isSlot(from)) {
-                --from;
-            }
-            if (from < 0) {
-                return true;
-            }
-            to = from + 1;
-        }
-        for (int i = from; i < to; ++i) {
-            if (isSlot(i)) {
-                text[static_cast<std::size_t>(i)] = prompt;
-            }
-        }
-        selStart = from;
-        selLength = 0;
+        EraseMasked(box, mask, prompt);
         return true;
     }
     if (keyAscii < 32 || character.size() != 1) {

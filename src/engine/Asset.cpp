@@ -13,6 +13,13 @@ double NumberEntry::Value() const {
     return value;
 }
 
+double NumberEntry::Strict() const {
+    if (!plain) {
+        Raise(err::kTypeMismatch);
+    }
+    return Value();
+}
+
 NumberEntry NumberEntry::Of(std::string_view text) {
     NumberEntry entry{0.0, text.empty(), IsPlainNumber(text)};
     try {

@@ -22,6 +22,8 @@ struct NumberEntry {
 
     // The value, raising "Overflow" for a number too large.
     double Value() const;
+    // The value of a text that is a number as a whole, raising "Type mismatch" for any other.
+    double Strict() const;
     static NumberEntry Of(std::string_view text);
 };
 

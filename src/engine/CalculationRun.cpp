@@ -92,13 +92,16 @@ double CalculationRun::ScheduleCost(const ErrorReport& step) {
     double cost = 0.0;
     step([&] {
         if (!a_.salesPrice.empty && !a_.cost.empty && !a_.adjTaxBasis.empty) {
-            result_.adjCost = PlainText(a_.cost.value - a_.salesPrice.value + a_.adjTaxBasis.value);
+            result_.adjCost =
+                PlainText(a_.cost.Strict() - a_.salesPrice.Strict() + a_.adjTaxBasis.Strict());
             cost = Val(result_.adjCost);
         }
     });
-    if (a_.salesPrice.empty) {
-        cost = a_.cost.value;
-    }
+    step([&] {
+        if (a_.salesPrice.empty) {
+            cost = a_.cost.Strict();
+        }
+    });
     return cost;
 }
 
@@ -158,7 +161,7 @@ void CalculationRun::RunYears(const Span& span, const ErrorReport& step) {
 
 double CalculationRun::BusinessCost() const {
     const double adjustedCost = Val(result_.adjCost);
-    const double cost = adjustedCost > 0 ? adjustedCost : a_.cost.value;
+    const double cost = adjustedCost > 0 ? adjustedCost : a_.cost.Strict();
     // The same reading of the box as the business-use share, so amounts and basis agree.
     return a_.business.number.empty ? cost : Multiply(cost, businessFraction_);
 }

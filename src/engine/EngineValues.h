@@ -1,23 +1,10 @@
 #pragma once
 
-#include <cstdint>
-#include <string>
 #include <string_view>
 
 #include "engine/Method.h"
 
 namespace pellory {
-
-// The values the main window and the engine share for the whole run.
-struct EngineValues {
-    std::string MethodText;
-    double BusinessFraction = 0.0;
-    AveragingConvention Convention = AveragingConvention::HalfYear;
-    double AdjustedBasis = 0.0;
-    bool ResetTotal = false;
-    bool BonusIncluded = false;
-    bool InputError = false;
-};
 
 // The business-use share a Business % text stands for: a text whose first or second character
 // is "." is the fraction it spells (.75, 0.75); an empty text is 100%; any other text is a

@@ -1,14 +1,13 @@
 #include <algorithm>
 
-#include "engine/Depr.h"
 #include "engine/Numbers.h"
+#include "engine/Schedule.h"
 
 namespace pellory {
 
 namespace {
 
 constexpr const char* kHeadings[3] = {" Year ", "  Depreciation  ", " Adj. Tax Basis "};
-constexpr const char* kEmptyMonthYear = "__/____";
 
 // The row's three cells, in the row and column group of its recovery year.
 void WriteRow(Grid& grid, const ScheduleRow& row) {
@@ -20,8 +19,7 @@ void WriteRow(Grid& grid, const ScheduleRow& row) {
 
 }  // namespace
 
-void Depr::SetGridHeadings() {
-    Grid& grid = window_.ScheduleGrid();
+void HeadScheduleGrid(Grid& grid) {
     grid.SetRow(0);
     const auto widths = ScheduleColumnWidths();
     for (int col = 0; col < kGridCols; ++col) {
@@ -35,92 +33,10 @@ void Depr::SetGridHeadings() {
     }
 }
 
-void Depr::ClearSchedule() {
-    window_.ScheduleGrid().Clear();
-    schedule_.rows.clear();
-    schedule_.methodLine.clear();
-    schedule_.faults.clear();
-    SetGridHeadings();
-}
-
-std::int16_t Depr::ReadBaseYear() const {
-    const std::string inService = window_.InServiceText();
-    int base = 0;
-    if (inService != kEmptyMonthYear) {
-        const std::string last4 =
-            inService.size() >= 4 ? inService.substr(inService.size() - 4) : inService;
-        base = ToInt16(Val(last4));
-    } else {
-        base = platform_.Today().year;
-    }
-    if (base != 0) {
-        base -= 1;
-    }
-    return static_cast<std::int16_t>(base);
-}
-
-double Depr::BusinessCost() const {
-    const double adjustedCost = Val(window_.AdjCostText());
-    const double cost = adjustedCost > 0 ? adjustedCost : StrictNumber(window_.CostText());
-    const std::string percent = window_.BusinessPercentText();
-    // The same reading of the box as the business-use share, so amounts and basis agree.
-    return percent.empty() ? cost : Multiply(cost, BusinessFractionOf(percent));
-}
-
-std::int64_t Depr::FillGrid(std::int16_t year, double amount) {
-    std::int64_t cents = 0;
-    Report("Fill Grid Error")([&] { cents = EnterYear(year, amount); });
-    return cents;
-}
-
-std::int64_t Depr::EnterYear(std::int16_t year, double amount) {
-    baseYear_ = ReadBaseYear();
-    const double businessCost = BusinessCost();
-    const std::int64_t businessCents = ScaledRound(businessCost, 2);
-
-    Grid& grid = window_.ScheduleGrid();
-    const GridPlace place = GridPlaceOf(year);
-    grid.SetRow(place.row);  // a year above 44 lies below the grid and raises here
-    grid.SetCol(place.firstCol);
-
-    if (year == 1 && window_.BonusTicked() && !values.BonusIncluded) {
-        amount += Multiply(0.3, businessCost);
-    }
-    if (values.ResetTotal) {
-        values.ResetTotal = false;
-        totalCents_ = 0;
-    }
-    // No year takes more than the cents entered so far leave of the business basis: the year
-    // that reaches it takes exactly what is left, the years after it nothing.
-    std::int64_t cents = ScaledRound(amount, 2);
-    const std::int64_t left = businessCents - totalCents_;
-    if (cents > left) {
-        cents = std::max<std::int64_t>(left, 0);
-    }
-    totalCents_ += cents;
-    // Less than a dollar of basis left shows as none.
-    const std::int64_t basisCents = left - cents < 100 ? 0 : left - cents;
-    values.AdjustedBasis = static_cast<double>(basisCents) / 100.0;
-
-    if (cents > 0) {
-        const ScheduleRow row{year, baseYear_ + year, cents, basisCents};
-        schedule_.Enter(row);
+void WriteScheduleGrid(Grid& grid, const Schedule& schedule) {
+    for (const ScheduleRow& row : schedule.rows) {
         WriteRow(grid, row);
-        window_.EnablePrint();
     }
-    return cents;
-}
-
-void Depr::ShowMethodLine() {
-    window_.SetStatusStyle(kBlue, false);
-    schedule_.methodLine = values.MethodText;
-    window_.ShowStatus(values.MethodText);
-}
-
-ErrorReport Depr::Report(std::string_view title) {
-    ErrorReport report = ErrorReport::Engine(platform_, title);
-    report.KeepingIn(schedule_.faults);
-    return report;
 }
 
 }  // namespace pellory

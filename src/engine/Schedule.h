@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/Grid.h"
 #include "platform/ErrorReport.h"
 
 namespace pellory {
@@ -58,6 +59,11 @@ struct Schedule {
     const ScheduleRow* Row(int recoveryYear) const;
     void Enter(const ScheduleRow& row);
 };
+
+// Widths, heading texts and alignment of the schedule grid.
+void HeadScheduleGrid(Grid& grid);
+// Writes each row's three cells in the row and column group of its recovery year.
+void WriteScheduleGrid(Grid& grid, const Schedule& schedule);
 
 // The schedule as tab-separated lines for a spreadsheet: the headings, then one line per row with
 // the cells' texts without their trailing blanks. Empty when no row is written.

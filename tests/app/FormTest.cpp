@@ -30,7 +30,7 @@ void ExpectBlankForm(const FrmViewDepr& w) {
     EXPECT_FALSE(w.optConvention[2].enabled);
     EXPECT_FALSE(w.chkBonus.enabled);
     EXPECT_FALSE(w.cmdPrint.enabled);
-    EXPECT_TRUE(w.depr.Result().rows.empty());
+    EXPECT_TRUE(w.Result().rows.empty());
     EXPECT_EQ(w.grdDepr.TextMatrix(1, 1), "");
     EXPECT_EQ(w.stbMain.caption, "");
 }

@@ -105,7 +105,7 @@ TEST_F(ValidationTest, EachFaultInItsOrderWithFocusAndLabel) {
         } else {
             w.PressKey(kKeyEnter);
         }
-        EXPECT_TRUE(w.depr.values.InputError);
+        EXPECT_TRUE(w.LastRun().fault);
         EXPECT_EQ(w.stbMain.caption, c.message);
         EXPECT_EQ(w.stbMain.foreColor, kRed);
         EXPECT_EQ(w.Focused(), c.focus != nullptr ? c.focus : &w.txtCost);
@@ -151,8 +151,7 @@ TEST_F(ValidationTest, BoundariesThatPass) {
         if (*c.business != '\0') {
             w.Type(w.txtBusinessPercent, c.business);
         }
-        w.ValidateInput();
-        EXPECT_FALSE(w.depr.values.InputError) << w.stbMain.caption;
+        EXPECT_TRUE(std::holds_alternative<CheckedAsset>(CheckAsset(w.ReadAsset())));
     }
 }
 
@@ -162,7 +161,7 @@ TEST_F(ValidationTest, NoLifeAndNoClass) {
     w.cmdCalculate.Click();
     EXPECT_EQ(w.stbMain.caption, "Please select a life or a class.");
     EXPECT_EQ(w.stbMain.foreColor, kRed);
-    EXPECT_FALSE(w.depr.values.InputError);
+    EXPECT_FALSE(w.LastRun().fault);
 }
 
 }  // namespace

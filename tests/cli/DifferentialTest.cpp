@@ -172,7 +172,7 @@ TEST(Differential, TheWindowFreePathGivesWhatTheKeyDrivenWindowGives) {
         const auto args = RandomArgs(random);
         const auto [before, after] = BothWays(args, tables[seed % 13 == 0]);
         refused += before.starts_with("refused");
-        ASSERT_EQ(before, after) << "seed " << seed;
+        ASSERT_EQ(before, after) << "seed " << seed << ::testing::PrintToString(args);
     }
     for (const fs::path& folder : tables)
         fs::remove_all(folder);

@@ -216,7 +216,7 @@ TEST_F(ReportTest, TheMethodLineFromTheListStaysUntilTheNextCalculation) {
     Print();
     EXPECT_EQ(Text("Method: ").text, "Method: Straight Line");
     w.cmdCalculate.Click();
-    EXPECT_NE(w.depr.values.MethodText, "Method: Straight Line");
+    EXPECT_NE(w.ReportMethodLine(), "Method: Straight Line");
 }
 
 // Each failed step is reported and the report goes on; an item that cannot be formed is left out.

@@ -187,7 +187,7 @@ std::vector<std::string> TextsNotKept(const FrmViewDepr& w, const CalcOptions& o
 std::string JsonReport(const FrmViewDepr& w, const std::vector<Message>& messages) {
     std::string out = "{\"rows\":[";
     bool first = true;
-    for (const ScheduleRow& row : w.depr.Result().rows) {
+    for (const ScheduleRow& row : w.Result().rows) {
         out += first ? "" : ",";
         first = false;
         out += "{\"recovery_year\":" + std::to_string(row.recoveryYear) +

@@ -34,8 +34,8 @@ class MainWindowTest : public ::testing::Test {
         w.Type(w.txtInService, text);
     }
     // The schedule's rows, and the row of a recovery year (null when it has none).
-    const std::vector<ScheduleRow>& Rows() const { return w.depr.Result().rows; }
-    const ScheduleRow* Row(int year) const { return w.depr.Result().Row(year); }
+    const std::vector<ScheduleRow>& Rows() const { return w.Result().rows; }
+    const ScheduleRow* Row(int year) const { return w.Result().Row(year); }
     // A year's depreciation and the adjusted basis after it, in cents; -1 without a row.
     std::int64_t Amount(int year) const { return Row(year) ? Row(year)->amountCents : -1; }
     std::int64_t Basis(int year) const { return Row(year) ? Row(year)->basisCents : -1; }
