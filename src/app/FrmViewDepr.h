@@ -145,6 +145,8 @@ class FrmViewDepr : public Window, public ScheduleWindow {
     // The checks of ValidateInput, in order; each is false when it found the fault.
     bool CheckCostAndMethod(Method method);
     bool CheckInServiceAndLife(Method method);
+    // The Mid Quarter button is chosen and counts (its frame is enabled).
+    bool MidQuarterChosen() const;
     bool CheckBusinessShare(Method method);
     bool CheckDateSold();
     bool CheckExchange();
