@@ -70,6 +70,12 @@ TEST(PelloryCalc, ReportTexts) {
     // JSON strings are escaped and always UTF-8.
     EXPECT_EQ(JsonString("caf\xC3\xA9 \"a\\b\"\n\t\r\x01 caf\xE9 \xE2\x82"),
               "\"caf\xC3\xA9 \\\"a\\\\b\\\"\\n\\t\\r\\u0001 caf\xEF\xBF\xBD \xEF\xBF\xBD\"");
+    // A surrogate, a code point above U+10FFFF, an overlong form and a byte that leads nothing:
+    // one U+FFFD for each byte, as none starts a character. U+10FFFF itself is kept.
+    const std::string f = "\xEF\xBF\xBD";
+    EXPECT_EQ(
+        JsonString("\xED\xA0\x80|\xF4\xBF\x96\x8B|\xE0\x80\x80|\xF5|\xF4\x8F\xBF\xBF"),
+        "\"" + f + f + f + "|" + f + f + f + f + "|" + f + f + f + "|" + f + "|\xF4\x8F\xBF\xBF\"");
 }
 
 TEST(PelloryCalc, OptionsForABoxThatIsDisabledAreRefused) {
