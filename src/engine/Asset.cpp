@@ -21,7 +21,7 @@ double NumberEntry::Strict() const {
 }
 
 NumberEntry NumberEntry::Of(std::string_view text) {
-    NumberEntry entry{0.0, text.empty(), IsPlainNumber(text)};
+    NumberEntry entry{0.0, text.empty(), IsPlainNumber(text), false, std::string(text)};
     try {
         entry.value = Val(text);
     } catch (const RuntimeError&) {

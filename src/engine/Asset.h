@@ -19,6 +19,7 @@ struct NumberEntry {
     bool empty = true;
     bool plain = false;     // digits with at most one decimal point
     bool overflow = false;  // too large a number: reading it raises "Overflow" every time
+    std::string text;       // the box's text as entered, for the messages that quote it
 
     // The value, raising "Overflow" for a number too large.
     double Value() const;

@@ -21,11 +21,6 @@ CalcResult Compute(const CheckedAsset& asset, const CalcServices& services) {
     return CalculationRun(asset.asset(), services).Run();
 }
 
-// An asset whose checks were cut short by a run-time error: the calculation goes on with it.
-struct Unchecked {
-    static CheckedAsset Of(const Asset& asset) { return CheckedAsset(asset); }
-};
-
 CalcResult Calculate(const Asset& asset, const CalcServices& services) {
     std::optional<std::variant<InputFault, CheckedAsset>> checked;
     std::vector<ReportedError> faults;
@@ -33,10 +28,8 @@ CalcResult Calculate(const Asset& asset, const CalcServices& services) {
         checked = CheckAsset(asset);
     });
     if (!checked) {
-        CalcResult result = Compute(Unchecked::Of(asset), services);
-        auto& kept = result.schedule.faults;
-        kept.insert(kept.begin(), faults.begin(), faults.end());
-        return result;
+        // The checks were cut short by a run-time error: the calculation goes on with the asset.
+        return CalculationRun(asset, services, std::move(faults)).Run();
     }
     if (auto* fault = std::get_if<InputFault>(&*checked)) {
         CalcResult result;
@@ -47,8 +40,10 @@ CalcResult Calculate(const Asset& asset, const CalcServices& services) {
     return Compute(std::get<CheckedAsset>(*checked), services);
 }
 
-CalculationRun::CalculationRun(const Asset& asset, const CalcServices& services)
+CalculationRun::CalculationRun(const Asset& asset, const CalcServices& services,
+                               std::vector<ReportedError> faults)
     : a_(asset), services_(services), businessFraction_(asset.business.fraction) {
+    result_.schedule.faults = std::move(faults);
     if (a_.inService.date) {
         placedMonth_ = a_.inService.date->month;
         placedYear_ = a_.inService.date->year;
@@ -141,18 +136,23 @@ void CalculationRun::RunYears(const Span& span, const ErrorReport& step) {
     const std::optional<MonthYear>& soldOn = a_.sold.date;
     // A year whose computation failed or that no method covers keeps the amount before it.
     double amount = 0.0;
+    bool failed = false;
     for (int year = 1; year <= span.years; ++year) {
         const auto recoveryYear = static_cast<std::int16_t>(year);
-        step([&] {
+        const std::size_t faults = result_.schedule.faults.size();
+        failed |= !step([&] {
             if (const std::optional<double> computed = YearAmount(span, recoveryYear)) {
                 amount = *computed;
             }
         });
+        failed |= result_.schedule.faults.size() != faults;
         const bool sold = soldOn && placedYear_ + (year - 1) == soldOn->year;
         if (sold) {
             amount = ProrateSaleYear(amount, result_.convention, soldOn->month);
         }
-        FillGrid(recoveryYear, amount);
+        // The last year of a recovery that runs to its end takes what the years before it left;
+        // a schedule a fault broke off does not run to its end.
+        FillGrid(recoveryYear, amount, !sold && !failed && year == span.years);
         if (sold) {
             break;
         }
@@ -166,13 +166,13 @@ double CalculationRun::BusinessCost() const {
     return a_.business.number.empty ? cost : Multiply(cost, businessFraction_);
 }
 
-std::int64_t CalculationRun::FillGrid(std::int16_t year, double amount) {
+std::int64_t CalculationRun::FillGrid(std::int16_t year, double amount, bool closing) {
     std::int64_t cents = 0;
-    Report("Fill Grid Error")([&] { cents = EnterYear(year, amount); });
+    Report("Fill Grid Error")([&] { cents = EnterYear(year, amount, closing); });
     return cents;
 }
 
-std::int64_t CalculationRun::EnterYear(std::int16_t year, double amount) {
+std::int64_t CalculationRun::EnterYear(std::int16_t year, double amount, bool closing) {
     const int baseYear = placedYear_ != 0 ? placedYear_ - 1 : 0;
     const double businessCost = BusinessCost();
     const std::int64_t businessCents = ScaledRound(businessCost, 2);
@@ -182,16 +182,18 @@ std::int64_t CalculationRun::EnterYear(std::int16_t year, double amount) {
     if (year == 1 && a_.allowance && !allowanceInCaps_) {
         amount += Multiply(0.3, businessCost);
     }
-    // No year takes more than the cents entered so far leave of the business basis: the year
-    // that reaches it takes exactly what is left, the years after it nothing.
+    // No year takes more than the cents entered so far leave of the business basis. The closing
+    // year takes exactly what is left, so that the half cents each year rounded away are made
+    // up and the schedule recovers its basis to the cent; the years after it take nothing.
+    totalAmount_ += amount;
+    const bool reached = static_cast<double>(businessCents) - totalAmount_ * 100.0 < 0.5;
     std::int64_t cents = ScaledRound(amount, 2);
-    const std::int64_t left = businessCents - totalCents_;
-    if (cents > left) {
-        cents = std::max<std::int64_t>(left, 0);
+    const std::int64_t left = std::max<std::int64_t>(businessCents - totalCents_, 0);
+    if (cents > left || closing || (reached && amount > 0)) {
+        cents = left;
     }
     totalCents_ += cents;
-    // Less than a dollar of basis left shows as none.
-    const std::int64_t basisCents = left - cents < 100 ? 0 : left - cents;
+    const std::int64_t basisCents = left - cents;
     result_.adjustedBasis = static_cast<double>(basisCents) / 100.0;
     if (cents > 0) {
         result_.schedule.Enter({year, baseYear + year, cents, basisCents});

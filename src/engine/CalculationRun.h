@@ -16,7 +16,10 @@ namespace pellory {
 // amount function returns one recovery year's depreciation, unrounded.
 class CalculationRun {
   public:
-    CalculationRun(const Asset& asset, const CalcServices& services);
+    // `faults`: the error reports met before the run (by checks it cuts short), which the run
+    // keeps and does not show again.
+    CalculationRun(const Asset& asset, const CalcServices& services,
+                   std::vector<ReportedError> faults = {});
 
     CalcResult Run() &&;
 
@@ -43,10 +46,13 @@ class CalculationRun {
     std::optional<double> YearAmount(const Span& span, std::int16_t year);
 
     // Enters one recovery year: the year-1 allowance, the running total in cents, the adjusted
-    // basis and, for an amount of a cent or more, the year's row. Returns the cents entered (0
-    // when the year could not be entered).
-    std::int64_t FillGrid(std::int16_t year, double amount);
-    std::int64_t EnterYear(std::int16_t year, double amount);
+    // basis and, for an amount of a cent or more, the year's row. No year takes more than what
+    // the cents entered before it leave of the business basis. The closing year takes exactly
+    // what they leave: the `closing` one (the last year of a recovery not cut short by a sale or
+    // a fault), or the one whose amounts, before rounding, reach the basis. Returns the cents
+    // entered (0 when the year could not be entered).
+    std::int64_t FillGrid(std::int16_t year, double amount, bool closing = false);
+    std::int64_t EnterYear(std::int16_t year, double amount, bool closing);
     double BusinessCost() const;
 
     // The amount functions.
@@ -73,6 +79,7 @@ class CalculationRun {
     int placedYear_ = 0;
     bool allowanceInCaps_ = false;  // the capped schedule adds the allowance itself
     std::int64_t totalCents_ = 0;
+    double totalAmount_ = 0.0;  // the amounts entered, before rounding
 };
 
 }  // namespace pellory

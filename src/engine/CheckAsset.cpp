@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <array>
 #include <optional>
+#include <utility>
+
+#include "engine/RateTables.h"
 
 namespace pellory {
 
@@ -10,13 +13,18 @@ namespace {
 
 using Fault = std::optional<InputFault>;
 
-Fault At(InputBox box, const char* message) {
-    return InputFault{box, message};
+Fault At(InputBox box, std::string message) {
+    return InputFault{box, std::move(message)};
 }
 
 bool IsOneOfMacrsLives(double life) {
     constexpr std::array<double, 9> kLives{3.0, 5.0, 7.0, 10.0, 15.0, 20.0, 27.5, 31.5, 39.0};
     return std::ranges::find(kLives, life) != kLives.end();
+}
+
+bool HasMidQuarterTable(double life) {
+    return std::ranges::any_of(MacrsRows(MacrsTable::Quarter1),
+                               [life](const RateRow& row) { return row.life == life; });
 }
 
 Fault CheckCostAndMethod(const Asset& a) {
@@ -49,8 +57,16 @@ Fault CheckInServiceAndLife(const Asset& a) {
     if (life.Value() > 43) {
         return At(InputBox::Life, "Life Can't be greater than 43! ");
     }
+    if (!life.empty && life.value == 0) {
+        return At(InputBox::Life, "Life must be greater than 0! ");
+    }
     if (a.method == Method::Macrs && !life.empty && !IsOneOfMacrsLives(life.value)) {
         return At(InputBox::None, "Life must be 3,5,7,10,15,20,27.5,31.5,39! ");
+    }
+    if (a.method == Method::Macrs && !life.empty &&
+        a.convention == AveragingConvention::MidQuarter && !HasMidQuarterTable(life.value)) {
+        // Real property is recovered month by month; the mid-quarter tables have no row for it.
+        return At(InputBox::Life, "Life " + life.text + " has no Mid Quarter table! ");
     }
     return std::nullopt;
 }

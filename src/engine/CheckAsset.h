@@ -36,7 +36,6 @@ class CheckedAsset {
 
   private:
     friend std::variant<InputFault, CheckedAsset> CheckAsset(const Asset& asset);
-    friend struct Unchecked;
     explicit CheckedAsset(const Asset& asset) : asset_(asset) {}
     Asset asset_;
 };

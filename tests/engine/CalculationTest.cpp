@@ -55,7 +55,7 @@ TEST(Calculation, SchedulesOfEachMethod) {
 }
 
 // The first fault wins; a life too large to read stops the checks with a reported overflow
-// and the calculation goes on, reporting what it cannot compute.
+// and the calculation goes on, reporting what it cannot compute, each fault once.
 TEST(Calculation, FaultsAndCutShortChecks) {
     testing::FakePlatform platform;
     Asset a = Entered(Method::Macrs, "10000", "13/2002", "8");
@@ -67,8 +67,28 @@ TEST(Calculation, FaultsAndCutShortChecks) {
     const CalcResult r = Calculate(a, {platform});
     EXPECT_FALSE(r.fault);
     EXPECT_TRUE(r.schedule.rows.empty());
-    ASSERT_EQ(r.schedule.faults.size(), 4U);
+    ASSERT_EQ(r.schedule.faults.size(), 2U);  // the overflow met again in every step: once
     EXPECT_EQ(r.schedule.faults[1].number, err::kTypeMismatch);  // the exchange, never checked
+    EXPECT_EQ(platform.boxes.size(), 2U);
+}
+
+// A life that reads as 0, and a real-property life under Mid Quarter, whose tables have no row
+// for it, are refused in the Life box, the message quoting the life as typed.
+TEST(Calculation, LivesWithoutASchedule) {
+    const auto under = [](Asset a, AveragingConvention convention) {
+        a.convention = convention;
+        const auto checked = CheckAsset(a);
+        const auto* fault = std::get_if<InputFault>(&checked);
+        return fault != nullptr ? *fault : InputFault{};
+    };
+    const AveragingConvention quarter = AveragingConvention::MidQuarter;
+    EXPECT_EQ(under(Entered(Method::Amortize, "10", "03/2002", ".0"), AveragingConvention::None),
+              (InputFault{InputBox::Life, "Life must be greater than 0! "}));
+    EXPECT_EQ(under(Entered(Method::Macrs, "10", "03/2002", "27.50"), quarter),
+              (InputFault{InputBox::Life, "Life 27.50 has no Mid Quarter table! "}));
+    EXPECT_EQ(under(Entered(Method::Macrs, "10", "03/2002", "27.5"), AveragingConvention::MidMonth),
+              InputFault{});
+    EXPECT_EQ(under(Entered(Method::Macrs, "10", "03/2002", "20"), quarter), InputFault{});
 }
 
 // A capped automobile: each year at most the table's limit for the business share.

@@ -240,6 +240,26 @@ class MainWindowViewTest : public QObject {
         QCOMPARE(QApplication::focusWidget(), w.Widget(w.model.txtCost));
     }
 
+    // A real-property life typed, not picked, leaves Mid Quarter usable: Calculate refuses it
+    // with one message, before any year is computed, and puts the user back in the Life box.
+    void aTypedLifeWithoutAMidQuarterTableIsOneValidationMessage() {
+        OnScreen w;
+        w.Type(w.model.txtCost, "100000");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QTest::keyClicks(QApplication::focusWidget(), "M");
+        w.Type(w.model.txtInService, "082002");
+        w.Type(w.model.cboLife, "27.5");
+        QWidget* midQuarter = w.Widget(w.model.optConvention[1]);
+        QTest::mouseClick(midQuarter, Qt::LeftButton, {}, QPoint(8, midQuarter->height() / 2));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(w.view->status()->text(), QString("Life 27.5 has no Mid Quarter table! "));
+        QCOMPARE(TextColor(w.view->status()), QColor(255, 0, 0));
+        QCOMPARE(TextColor(w.Widget(w.model.lblLife)), QColor(255, 0, 0));
+        QCOMPARE(QApplication::focusWidget(), w.Widget(w.model.cboLife));
+        QVERIFY(w.platform.boxes.empty());
+        QVERIFY(w.model.Result().rows.empty());
+    }
+
     // At the smallest size every caption and every digit of a ten-digit cost shows whole; a
     // larger window gives its room to the grid and the description.
     void theLayoutShowsEverythingWholeAndGrows() {
