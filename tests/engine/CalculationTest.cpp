@@ -26,32 +26,135 @@ std::vector<std::int64_t> Amounts(const CalcResult& r) {
     return cents;
 }
 
-// Each method's schedule in cents, its method line and its calendar years.
-TEST(Calculation, SchedulesOfEachMethod) {
+Asset With(Asset a, AveragingConvention convention, const char* business = "") {
+    a.convention = convention;
+    a.business = BusinessEntry::Of(business, *business != '\0');
+    return a;
+}
+
+constexpr auto kHalf = AveragingConvention::HalfYear;
+constexpr auto kQuarter = AveragingConvention::MidQuarter;
+constexpr auto kMonth = AveragingConvention::MidMonth;
+
+// Each method and convention in cents, from the published tables: every row, the method line,
+// and a schedule that runs to its end recovers the business basis to the cent.
+TEST(Calculation, SchedulesOfEachMethodAndConvention) {
     testing::FakePlatform platform;
+    const std::vector<std::int64_t> tenYears(9, 100000);
     const struct {
         Asset asset;
         std::vector<std::int64_t> cents;
         const char* line;
     } cases[] = {
+        // clang-format off
         {Entered(Method::Macrs, "10000", "03/2002", "7"),
-         {142900, 244900, 174900, 124900, 89300, 89200, 89300, 44600},
+         {142900, 244900, 174900, 124900, 89300, 89200, 89300, 44600}, "Method: MACRS 200% DB"},
+        {With(Entered(Method::Macrs, "10000", "03/2002", "5"), kHalf, "60"),  // the share applies
+         {120000, 192000, 115200, 69120, 69120, 34560}, "Method: MACRS 200% DB"},
+        {With(Entered(Method::Macrs, "10000", "11/2002", "3"), kQuarter),
+         {83300, 611100, 203700, 101900}, "Method: MACRS 200% DB"},
+        // The table falls a cent short of the basis: the last year takes what is left.
+        {With(Entered(Method::Macrs, "10000", "02/2002", "7"), kQuarter),
+         {250000, 214300, 153100, 109300, 87400, 87500, 87400, 11000}, "Method: MACRS 200% DB"},
+        {With(Entered(Method::Macrs, "10000", "08/2002", "10"), kQuarter),
+         {75000, 185000, 148000, 118400, 94700, 75800, 65500, 65500, 65600, 65500, 41000},
          "Method: MACRS 200% DB"},
-        {Entered(Method::Ads, "10000", "03/2002", "5"),
-         {100000, 200000, 200000, 200000, 200000, 100000},
+        {With(Entered(Method::Macrs, "10000", "05/2002", "15"), kQuarter),
+         {62500, 93800, 84400, 75900, 68300, 61500, 59100, 59000, 59100, 59000, 59100, 59000,
+          59100, 59000, 59100, 22100}, "Method: MACRS 150% DB"},
+        {Entered(Method::Ads, "10000", "03/2002", "10"),
+         {50000, 100000, 100000, 100000, 100000, 100000, 100000, 100000, 100000, 100000, 50000},
          "Method: ADS- Straight Line"},
+        {With(Entered(Method::Ads, "9000", "02/2002", "9"), kQuarter),
+         {87480, 100000, 100000, 100000, 100000, 100000, 100000, 100000, 100000, 12520},
+         "Method: ADS- Straight Line"},
+        {With(Entered(Method::Ads, "10000", "03/2002", "5"), kHalf, "40"),
+         {40000, 80000, 80000, 80000, 80000, 40000}, "Method: ADS- Straight Line"},
+        {Entered(Method::StraightLine, "12000", "04/2002", "5"),
+         {180000, 240000, 240000, 240000, 240000, 60000}, ""},
+        {Entered(Method::StraightLine, "12000", "12/2002", "5"),
+         {20000, 240000, 240000, 240000, 240000, 220000}, ""},
+        {Entered(Method::Amortize, "12000", "01/2002", "5"),
+         {240000, 240000, 240000, 240000, 240000}, ""},
         // The closing part year takes what is left of the cost.
         {Entered(Method::StraightLine, "1000", "07/2002", "2.5"), {20000, 40000, 40000}, ""},
+        // clang-format on
     };
     for (const auto& c : cases) {
         const CalcResult r = Calculate(c.asset, {platform});
-        EXPECT_EQ(Amounts(r), c.cents) << c.line;
+        EXPECT_EQ(Amounts(r), c.cents) << c.asset.cost.text << " " << c.asset.life.text;
         EXPECT_EQ(r.schedule.methodLine, c.line);
         EXPECT_TRUE(r.statusBlue);
         EXPECT_EQ(r.schedule.rows.front().calendarYear, 2002);
         EXPECT_EQ(r.schedule.rows.back().basisCents, 0);
     }
     EXPECT_TRUE(platform.boxes.empty());
+}
+
+// Real property from the life list or the class list, under Half Year or Mid Month: chosen
+// years of the month-by-month tables, in cents of a 100,000 cost.
+TEST(Calculation, RealPropertyByMonthPlaced) {
+    testing::FakePlatform platform;
+    const struct {
+        const char* placed;
+        const char* life;
+        AveragingConvention convention;
+        std::vector<std::pair<int, std::int64_t>> years;
+        std::size_t rows;
+    } cases[] = {
+        {"03/2002", "27.5", kMonth, {{1, 287900}, {2, 363600}, {10, 363650}, {28, 257600}}, 28},
+        {"10/2002", "27.5", kHalf, {{1, 75800}, {28, 363600}, {29, 106100}}, 29},
+        {"01/2002", "39", kMonth, {{1, 246100}, {2, 256400}, {40, 10700}}, 40},
+        {"02/2002", "31.5", kMonth, {{1, 277800}, {2, 317500}, {9, 317452}, {32, 198354}}, 32},
+    };
+    for (const auto& c : cases) {
+        const CalcResult r = Calculate(
+            With(Entered(Method::Macrs, "100000", c.placed, c.life), c.convention), {platform});
+        ASSERT_EQ(r.schedule.rows.size(), c.rows) << c.placed << " " << c.life;
+        for (const auto& [year, cents] : c.years) {
+            EXPECT_EQ(r.schedule.Row(year)->amountCents, cents) << c.life << " year " << year;
+        }
+        EXPECT_EQ(r.schedule.methodLine, "Method: MACRS- Straight Line");
+    }
+}
+
+Asset Sold(Asset a, const char* sold) {
+    a.type = AssetType::Relinquished;
+    a.sold = MonthEntry::Of(sold);
+    return a;
+}
+
+// The allowance in year 1 on 70% of the cost; a sale ends the schedule with its year prorated by
+// the convention; an exchange depreciates the adjusted cost.
+TEST(Calculation, AllowanceSaleAndExchange) {
+    testing::FakePlatform platform;
+    Asset allowance = Entered(Method::Macrs, "10000", "03/2002", "5");
+    allowance.allowance = true;
+    Asset exchange = Entered(Method::Macrs, "10000", "03/2002", "7");
+    exchange.salesPrice = NumberEntry::Of("4000");
+    exchange.adjTaxBasis = NumberEntry::Of("3000");
+    const struct {
+        Asset asset;
+        std::size_t rows;
+        int year;
+        std::int64_t cents;
+        const char* adjCost;
+    } cases[] = {
+        {allowance, 6, 1, 440000, ""},  // 0.3 x 10,000 + 0.2 x 7,000
+        {Sold(Entered(Method::Macrs, "10000", "03/2002", "7"), "06/2004"), 3, 3, 87450, ""},
+        {Sold(With(Entered(Method::Macrs, "10000", "02/2002", "7"), kQuarter), "11/2004"), 3, 3,
+         133962, ""},  // 0.875 of 1,531, half a cent to the even cent
+        {Sold(With(Entered(Method::Macrs, "100000", "03/2002", "27.5"), kMonth), "06/2010"), 9, 9,
+         166650, ""},  // 5.5 of 12 months of 3,636
+        {Sold(Entered(Method::StraightLine, "10000", "03/2002", "5"), "06/2004"), 3, 3, 200000, ""},
+        {exchange, 8, 1, 128610, "9000"},
+    };
+    for (const auto& c : cases) {
+        const CalcResult r = Calculate(c.asset, {platform});
+        ASSERT_EQ(r.schedule.rows.size(), c.rows) << c.asset.life.text;
+        EXPECT_EQ(r.schedule.Row(c.year)->amountCents, c.cents) << c.asset.life.text;
+        EXPECT_EQ(r.adjCost, c.adjCost);
+    }
 }
 
 // The first fault wins; a life too large to read stops the checks with a reported overflow
