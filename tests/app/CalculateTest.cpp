@@ -55,7 +55,8 @@ class CalculateTest : public testing::MainWindowTest {
     }
 };
 
-// Each schedule is calculated twice: a second run starts from zero.
+// The boxes as Calculate reads them (the amounts of each method are pinned by the engine's
+// tests); each schedule is calculated twice: a second run starts from zero.
 TEST_F(CalculateTest, SchedulesToTheCent) {
     const struct {
         const char* name;
@@ -70,37 +71,15 @@ TEST_F(CalculateTest, SchedulesToTheCent) {
         // clang-format off
         {"the allowance", {"10000", "MACRS", "03/2002", {.life = "5", .bonus = true}},
          1, 440000, 560000, 6, 0, "Method: MACRS 200% DB", 10000},
-        {"a mid-quarter table that falls short: its last year takes the remainder",
-         {"10000", "MACRS", "01/2002", {.life = "7", .convention = 1}},
-         1, 250000, -1, 8, 0, nullptr, 10000},
         {"real property from the class",
          {"100000", "MACRS", "03/2002", {.cls = "Buildings residential 27.5)"}},
          28, 257600, -1, 28, 0, "Method: MACRS- Straight Line"},
-        {"sold: half year, third year",
-         {"10000", "MACRS", "03/2002", {.life = "5", .convention = 0, .sold = "06/2004"}},
-         3, 96000, -1, 3, -1},
-        {"sold: mid quarter, August, sold in November",
-         {"10000", "MACRS", "08/2002", {.life = "5", .convention = 1, .sold = "11/2004"}},
-         3, 178500, -1, 3, -1},
-        {"sold: mid quarter, sold in January",
-         {"10000", "MACRS", "08/2002", {.life = "5", .convention = 1, .sold = "01/2004"}},
-         3, 25500, -1, 3, -1},
         {"sold: mid month, sold in March",
          {"10000", "MACRS", "01/2002", {.life = "27.5", .sold = "03/2004"}}, 3, 7575, -1, 3, -1},
-        {"sold in the year placed in service",
-         {"10000", "MACRS", "03/2002", {.life = "5", .sold = "12/2002"}}, 1, 100000, -1, 1, -1},
-        {"straight line keeps its full amount in the sale year",
-         {"12000", "Straight Line", "04/2002", {.typed = "5", .sold = "06/2004"}},
-         3, 240000, -1, 3, -1, ""},
         {"an exchange depreciates the adjusted cost",
          {"100000", "MACRS", "01/2005",
           {.life = "7", .salesPrice = "40000", .adjTaxBasis = "25000"}},
          1, 1214650, 7285350, 0, -1, nullptr},
-        {"the allowance takes 30% and ADS the 70% left",
-         {"10000", "ADS", "01/2005", {.cls = "Desks (10)", .bonus = true}},
-         1, 335000, 665000, 0, -1, nullptr, 10000},
-        {"ADS first-year rate rounded up: the last year takes what is left",
-         {"12000", "ADS", "07/2008", {.typed = "12"}}, 13, 49960, 0, 13, 0, nullptr, 12000},
         // clang-format on
     };
     for (const auto& c : cases) {

@@ -130,6 +130,9 @@ TEST(Calculation, AllowanceSaleAndExchange) {
     testing::FakePlatform platform;
     Asset allowance = Entered(Method::Macrs, "10000", "03/2002", "5");
     allowance.allowance = true;
+    Asset adsAllowance = Entered(Method::Ads, "10000", "01/2005", "");
+    adsAllowance.assetClass = ClassChoice::Of("Desks (10)", 10);
+    adsAllowance.allowance = true;
     Asset exchange = Entered(Method::Macrs, "10000", "03/2002", "7");
     exchange.salesPrice = NumberEntry::Of("4000");
     exchange.adjTaxBasis = NumberEntry::Of("3000");
@@ -140,7 +143,13 @@ TEST(Calculation, AllowanceSaleAndExchange) {
         std::int64_t cents;
         const char* adjCost;
     } cases[] = {
-        {allowance, 6, 1, 440000, ""},  // 0.3 x 10,000 + 0.2 x 7,000
+        {allowance, 6, 1, 440000, ""},      // 0.3 x 10,000 + 0.2 x 7,000
+        {adsAllowance, 11, 1, 335000, ""},  // 0.3 x 10,000 + 0.05 x 7,000
+        // The first year's rate rounded up: the last year takes what is left.
+        {Entered(Method::Ads, "12000", "07/2008", "12"), 13, 13, 49960, ""},
+        {Sold(Entered(Method::Macrs, "10000", "03/2002", "5"), "12/2002"), 1, 1, 100000, ""},
+        {Sold(With(Entered(Method::Macrs, "10000", "08/2002", "5"), kQuarter), "01/2004"), 3, 3,
+         25500, ""},  // 0.125 of the third year
         {Sold(Entered(Method::Macrs, "10000", "03/2002", "7"), "06/2004"), 3, 3, 87450, ""},
         {Sold(With(Entered(Method::Macrs, "10000", "02/2002", "7"), kQuarter), "11/2004"), 3, 3,
          133962, ""},  // 0.875 of 1,531, half a cent to the even cent
