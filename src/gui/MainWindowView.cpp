@@ -1,5 +1,7 @@
 #include "gui/MainWindowView.h"
 
+#include <QAccessible>
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCursor>
@@ -21,6 +23,7 @@
 
 #include "classes/FitDropDownWidth.h"
 #include "gui/Colors.h"
+#include "gui/Readable.h"
 
 namespace pellory::gui {
 
@@ -37,7 +40,10 @@ int TextRoom(const QWidget& box, const QString& text) {
 }  // namespace
 
 MainWindowView::MainWindowView(FrmViewDepr& model, QWidget* parent)
-    : QWidget(parent), model_(model), binder_(model, [this] { PaintGrid(); }) {
+    : QWidget(parent), model_(model), binder_(model, [this] {
+          PaintGrid();
+          AnnounceStatus();
+      }) {
     setWindowTitle(QString::fromStdString(model_.caption));
     auto* outer = new QVBoxLayout(this);
     outer->addWidget(BuildAssetTypes());
@@ -52,6 +58,8 @@ MainWindowView::MainWindowView(FrmViewDepr& model, QWidget* parent)
     status_->setMinimumHeight(status_->fontMetrics().height() + 6);
     outer->addWidget(status_);
     FollowTabOrder();
+    binder_.TieLabels();
+    AddShortcuts();
 
     services_ = std::make_unique<DesktopServices>(*this, model_.platform());
     model_.SetServices(services_.get());
@@ -184,6 +192,7 @@ QWidget* MainWindowView::BuildExchange() {
 
 QWidget* MainWindowView::BuildGrid() {
     grid_ = new ScheduleTable(model_.grdDepr, this);
+    grid_->setAccessibleName(QStringLiteral("Schedule"));
     binder_.BindFocus(grid_, model_.grdDeprFocus);
     widgets_[&model_.grdDeprFocus] = grid_;
     grid_->onCopy = [this] { binder_.Run([this] { model_.CopySchedule(); }); };
@@ -246,8 +255,38 @@ void MainWindowView::Centre() {
          area.top() + (area.height() - frameGeometry().height()) / 2);
 }
 
+void MainWindowView::AddShortcuts() {
+    const auto add = [this](const QKeySequence& keys, std::function<void()> action) {
+        auto* shortcut = new QAction(this);
+        shortcut->setShortcut(keys);
+        QObject::connect(shortcut, &QAction::triggered, this, std::move(action));
+        addAction(shortcut);
+    };
+    add(QKeySequence::HelpContents, [this] { binder_.Run([this] { model_.ShowHelpForFocus(); }); });
+    add(QKeySequence::Print, [this] {
+        if (model_.cmdPrint.Usable()) {
+            binder_.Run([this] { model_.cmdPrint.Click(); });
+        }
+    });
+    add(QKeySequence::Quit, [this] { close(); });
+}
+
+void MainWindowView::AnnounceStatus() {
+    // A message, a method line or a saved file is news for a screen reader; the echo of an
+    // amount being typed, or the line cleared, is not.
+    const QString now = status_->text();
+    if (now == announced_) {
+        return;
+    }
+    announced_ = now;
+    if (!now.isEmpty() && !model_.StatusIsEcho()) {
+        QAccessibleEvent event(status_, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
 void MainWindowView::keyPressEvent(QKeyEvent* event) {
-    // Enter anywhere in the window presses the default button.
+    // Enter presses the focused button, anywhere else the default button.
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         binder_.Run([this] { model_.PressKey(kKeyEnter); });
         return;
@@ -256,15 +295,17 @@ void MainWindowView::keyPressEvent(QKeyEvent* event) {
 }
 
 void MainWindowView::PopUp(const Menu& menu) {
-    auto* popup = new QMenu(this);
+    auto* popup = new QMenu(QString::fromStdString(menu.caption), this);
     popup->setAttribute(Qt::WA_DeleteOnClose);
     popup->setObjectName(QString::fromStdString(menu.name));
+    QString keys;
     for (const MenuEntry& entry : menu.entries) {
         if (entry.caption == "-") {
             popup->addSeparator();
             continue;
         }
-        QAction* action = popup->addAction(QString::fromStdString(entry.caption));
+        QAction* action =
+            popup->addAction(WithAccessKey(QString::fromStdString(entry.caption), keys));
         action->setObjectName(QString::fromStdString(entry.name));
         action->setEnabled(entry.Available());
         const Handler run = entry.onClick;

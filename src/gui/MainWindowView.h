@@ -57,6 +57,10 @@ class MainWindowView : public QWidget {
     // Tab order as the window model lists it.
     void FollowTabOrder();
     void PaintGrid();
+    // F1 at the focused control's topic, Ctrl+P for Print, Ctrl+Q to quit.
+    void AddShortcuts();
+    // Tells a screen reader of news in the status line.
+    void AnnounceStatus();
     void WidenForGrid();
 
     FrmViewDepr& model_;
@@ -67,6 +71,7 @@ class MainWindowView : public QWidget {
     std::map<const Control*, QWidget*> widgets_;
     std::map<const Menu*, QWidget*> menuButtons_;
     std::unique_ptr<DesktopServices> services_;
+    QString announced_;
 };
 
 }  // namespace pellory::gui

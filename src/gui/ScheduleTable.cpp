@@ -17,7 +17,8 @@ ScheduleTable::ScheduleTable(const Grid& model, QWidget* parent)
     verticalHeader()->hide();
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::SingleSelection);
-    setFocusPolicy(Qt::ClickFocus);
+    setFocusPolicy(Qt::StrongFocus);  // reached and left by Tab like any other control
+    setTabKeyNavigation(false);
     setTextElideMode(Qt::ElideNone);
     setWordWrap(false);
     for (int row = 0; row < rowCount(); ++row) {

@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QIcon>
 #include <cstdlib>
 #include <memory>
 
@@ -25,6 +26,9 @@ int main(int argc, char** argv) {
         return *done;
     }
     QApplication::setApplicationName(kAppTitle);
+    // Docks and task bars match the window to its menu entry and show its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.pellory.Pellory"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("example.pellory.Pellory")));
     gui::QtPlatform platform;
 
     gui::FirstPaintMarker firstPaint;

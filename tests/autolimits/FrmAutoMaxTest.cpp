@@ -154,7 +154,8 @@ TEST(Editor, StepsAndCloseOfferToSaveTheTypedRecord) {
         {&F::cmdNext, MsgAnswer::Yes, "3160", true, edited + kR2, ""},
         {&F::cmdNext, MsgAnswer::Yes, "", false, kR1 + kR2, "Year amount is required."},
         {&F::cmdClose, MsgAnswer::Yes, "3160", false, edited + kR2, "", true},
-        {&F::cmdPrevious, MsgAnswer::Yes, "3160", true, kR1 + edited, ""},
+        {&F::cmdPrevious, MsgAnswer::Yes, "3160", true,
+         kR1 + RecordBytes("2002", "3160", "4900", "2950", "1775"), ""},
         {&F::cmdClose, MsgAnswer::No, "3160", true, kR1 + kR2, ""},
         {nullptr, MsgAnswer::Cancel, "3160", false, kR1 + kR2, ""},
     };
@@ -165,7 +166,7 @@ TEST(Editor, StepsAndCloseOfferToSaveTheTypedRecord) {
             e.w.cmdNext.Click();
         }
         const int start = e.data.CurrentRecord;
-        e.TypeRecord({"2001", c.amount, "4900", "2950", "1775"});
+        e.TypeRecord({start == 1 ? "2001" : "2002", c.amount, "4900", "2950", "1775"});
         e.platform.answers = {c.answer};
         if (c.saveFails) {
             e.files.FailOn(FileOp::Sync, err::kDeviceIo);
