@@ -193,6 +193,36 @@ TEST(Editor, StepsAndCloseOfferToSaveTheTypedRecord) {
     }
 }
 
+// A year the table holds in another record is refused; a record not on file (an empty
+// table's, or one Add started) is dropped without a question and never said to be deleted;
+// the editor goes to the latest year, and to a year asked for.
+TEST(Editor, OneRecordAYearAndNothingDeletedThatIsNotOnFile) {
+    Editor e(kR2 + kR1);
+    e.w.ShowLatestYear();
+    EXPECT_EQ(e.w.txtYear.Text(), "2002");
+    e.w.cmdAdd.Click();
+    e.TypeRecord({"2001", "1", "2", "3", "4"});
+    e.w.cmdSave.Click();
+    e.ExpectStatus("Year is already in the table.", kRed);
+    EXPECT_EQ(e.w.lblYear.foreColor, kRed);
+    EXPECT_EQ(e.w.Focused(), &e.w.txtYear);
+    e.w.cmdDelete.Click();
+    e.ExpectStatus("No record to delete.", kBlue);
+    EXPECT_EQ(e.data.RecordCount, 2);
+    EXPECT_EQ(e.w.txtYear.Text(), "2001");
+    e.platform.answers = {MsgAnswer::No};
+    e.w.GoToYear("2002");  // after the question about the typing
+    EXPECT_EQ(e.data.CurrentRecord, 1);
+    e.w.GoToYear("1999");
+    e.ExpectStatus("No record for that year.", kBlue);
+    EXPECT_EQ(e.Table(), kR2 + kR1);
+    EXPECT_EQ(e.Boxes(), std::vector<std::string>{"Save Changes?"});
+    Editor empty;
+    empty.w.cmdDelete.Click();
+    empty.ExpectStatus("No record to delete.", kBlue);
+    EXPECT_TRUE(empty.platform.boxes.empty());
+}
+
 TEST(Editor, EachCaptionDeletesFromItsOwnTable) {
     Editor clean(kR1 + kR2, DataFile::kCleanFuelTable, FrmAutoMax::kCleanFuelCaption);
     WriteBytes(clean.folder / "AutoMax.DAT", kR1 + kR2);
