@@ -87,12 +87,9 @@ TEST_F(StartupTest, PastedDatesAndAmountsAndEnterOnAButton) {
         const char* kept;
         int beeps;
     } cases[] = {
-        {true, "3/2025", nullptr, "03/2025", 0},
-        {true, nullptr, "11/2024", "11/2024", 0},
-        {true, nullptr, "3/2025", "03/2025", 0},
-        {false, nullptr, "$12,500.00", "12500.00", 0},
-        {false, nullptr, "12,50", "1250", 1},
-        {false, nullptr, "1a2", "12", 1},
+        {true, "3/2025", nullptr, "03/2025", 0}, {true, nullptr, "11/2024", "11/2024", 0},
+        {true, nullptr, "3/2025", "03/2025", 0}, {false, nullptr, "$12,500.00", "12500.00", 0},
+        {false, nullptr, "12,50", "1250", 1},    {false, nullptr, "1a2", "12", 1},
     };
     for (const auto& c : cases) {
         testing::FakePlatform fresh;
