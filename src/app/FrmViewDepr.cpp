@@ -257,6 +257,8 @@ void FrmViewDepr::Load() {
     step([this] { WriteToday(); });
     step([this] { cmdPrint.enabled = false; });
     step([this] { optAssetType.SetValue(0, true); });
+    // Ready for the first thing a user types: the cost, where Clear also leaves the focus.
+    step([this] { SetFocus(txtCost); });
 }
 
 void FrmViewDepr::ShowStatus(const std::string& text) {

@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "classes/FitDropDownWidth.h"
+#include "gui/AccessibleApplication.h"
 #include "gui/Colors.h"
 #include "gui/Readable.h"
 
@@ -44,6 +45,7 @@ MainWindowView::MainWindowView(FrmViewDepr& model, QWidget* parent)
           PaintGrid();
           AnnounceStatus();
       }) {
+    ShowOpenMenusToScreenReaders();
     setWindowTitle(QString::fromStdString(model_.caption));
     auto* outer = new QVBoxLayout(this);
     outer->addWidget(BuildAssetTypes());
@@ -243,6 +245,7 @@ void MainWindowView::WidenForGrid() {
 void MainWindowView::Refresh() {
     binder_.Refresh();
     PaintGrid();
+    AnnounceStatus();
 }
 
 void MainWindowView::Centre() {
@@ -272,16 +275,14 @@ void MainWindowView::AddShortcuts() {
 }
 
 void MainWindowView::AnnounceStatus() {
-    // A message, a method line or a saved file is news for a screen reader; the echo of an
-    // amount being typed, or the line cleared, is not.
+    // A message, a method line or a saved file is news for a screen reader: the status line's
+    // accessible name becomes it, which the desktop's accessibility bus passes on. The echo of
+    // an amount being typed (the user hears it in the box) and an empty line are not: the name
+    // then holds a blank, which also keeps the label from announcing each new text itself.
     const QString now = status_->text();
-    if (now == announced_) {
-        return;
-    }
-    announced_ = now;
-    if (!now.isEmpty() && !model_.StatusIsEcho()) {
-        QAccessibleEvent event(status_, QAccessible::NameChanged);
-        QAccessible::updateAccessibility(&event);
+    const QString name = now.isEmpty() || model_.StatusIsEcho() ? QStringLiteral(" ") : now;
+    if (status_->accessibleName() != name) {
+        status_->setAccessibleName(name);
     }
 }
 
@@ -298,6 +299,7 @@ void MainWindowView::PopUp(const Menu& menu) {
     auto* popup = new QMenu(QString::fromStdString(menu.caption), this);
     popup->setAttribute(Qt::WA_DeleteOnClose);
     popup->setObjectName(QString::fromStdString(menu.name));
+    popup->setWindowTitle(popup->title());  // the menu's name for a screen reader
     QString keys;
     for (const MenuEntry& entry : menu.entries) {
         if (entry.caption == "-") {

@@ -71,7 +71,6 @@ class MainWindowView : public QWidget {
     std::map<const Control*, QWidget*> widgets_;
     std::map<const Menu*, QWidget*> menuButtons_;
     std::unique_ptr<DesktopServices> services_;
-    QString announced_;
 };
 
 }  // namespace pellory::gui
