@@ -1,5 +1,4 @@
 #include <QApplication>
-#include <QIcon>
 #include <cstdlib>
 #include <memory>
 
@@ -7,6 +6,7 @@
 #include "gui/CommandLine.h"
 #include "gui/FirstPaintMarker.h"
 #include "gui/MainWindowView.h"
+#include "gui/ProgramIcon.h"
 #include "gui/QtPlatform.h"
 #include "platform/ErrorReport.h"
 
@@ -26,9 +26,7 @@ int main(int argc, char** argv) {
         return *done;
     }
     QApplication::setApplicationName(kAppTitle);
-    // Docks and task bars match the window to its menu entry and show its icon.
-    QGuiApplication::setDesktopFileName(QStringLiteral("example.pellory.Pellory"));
-    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("example.pellory.Pellory")));
+    gui::ShowProgramIdentity();
     gui::QtPlatform platform;
 
     gui::FirstPaintMarker firstPaint;

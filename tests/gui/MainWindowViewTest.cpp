@@ -20,6 +20,7 @@
 #include "app/FrmViewDepr.h"
 #include "gui/AutoMaxDialog.h"
 #include "gui/MainWindowView.h"
+#include "gui/ProgramIcon.h"
 #include "gui/QtPlatform.h"
 #include "gui/Readable.h"
 #include "help/qt/AboutDialog.h"
@@ -378,6 +379,8 @@ class MainWindowViewTest : public QObject {
     // The radio buttons are one Tab stop with the arrows inside; the grid is reached and left
     // by Tab; Ctrl+Z and Ctrl+Shift+Z undo and redo typing; Enter on a focused button presses it.
     void theKeyboardReachesEverything() {
+        gui::ShowProgramIdentity();  // no icon theme here: the program's own icon
+        QCOMPARE(QApplication::windowIcon().pixmap(48).size(), QSize(48, 48));
         OnScreen w;
         const auto key = [](Qt::Key k, Qt::KeyboardModifiers m = {}) {
             QTest::keyClick(QApplication::focusWidget(), k, m);
