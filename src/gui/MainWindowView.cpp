@@ -265,13 +265,15 @@ void MainWindowView::AddShortcuts() {
         QObject::connect(shortcut, &QAction::triggered, this, std::move(action));
         addAction(shortcut);
     };
-    add(QKeySequence::HelpContents, [this] { binder_.Run([this] { model_.ShowHelpForFocus(); }); });
-    add(QKeySequence::Print, [this] {
+    // The keys themselves, not the platform theme's standard keys: some themes (qt6ct among
+    // them) bind no key to Quit.
+    add(QKeySequence(Qt::Key_F1), [this] { binder_.Run([this] { model_.ShowHelpForFocus(); }); });
+    add(QKeySequence(Qt::CTRL | Qt::Key_P), [this] {
         if (model_.cmdPrint.Usable()) {
             binder_.Run([this] { model_.cmdPrint.Click(); });
         }
     });
-    add(QKeySequence::Quit, [this] { close(); });
+    add(QKeySequence(Qt::CTRL | Qt::Key_Q), [this] { close(); });
 }
 
 void MainWindowView::AnnounceStatus() {

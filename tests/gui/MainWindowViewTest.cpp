@@ -413,6 +413,8 @@ class MainWindowViewTest : public QObject {
         QCOMPARE(w.view->status()->text(), QString());
         key(Qt::Key_Return);  // from the cost box, where Clear leaves the focus
         QCOMPARE(Heard(w.view->status()), QString("Cost Missing! "));
+        key(Qt::Key_Q, Qt::ControlModifier);
+        QVERIFY(!w.view->isVisible());
     }
 
     // Alt+T opens the Tools menu at its button, ready for Enter; an open menu is among the
