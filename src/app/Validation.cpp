@@ -73,7 +73,7 @@ void FrmViewDepr::NumberFilter(int& keyAscii) {
 void FrmViewDepr::NumberEcho(const TextBox& box) {
     stbMain.foreColor = kBlue;
     const std::string& text = box.Text();
-    ShowStatus(IsPlainNumber(text) ? FormatWhole(Val(text)) : text);
+    ShowEcho(IsPlainNumber(text) ? FormatWhole(Val(text)) : text);
 }
 
 bool FrmViewDepr::Fault(Control* field, Label* label, const std::string& message) {
