@@ -24,11 +24,12 @@ struct AutoRun {
         limits.caps["AutoMax.DAT:2001"] = {"3060 ", "4900 ", "2950 ", "1775 "};
         limits.caps["Electric.DAT:2001"] = {"9280 ", "14800", "8850 ", "5325 "};
     }
-    void Compute(const char* fileCode = "A", std::int16_t quarter = 0) {
+    void Compute(const char* fileCode = "A", std::int16_t quarter = 0,
+                 AutoSystem system = AutoSystem::Macrs) {
         depr.values.ResetTotal = true;
         depr.ClearSchedule();
         depr.MacrsLuxuryAuto(std::stod(window.cost), 0, window.inService.substr(3), fileCode,
-                             quarter);
+                             quarter, system);
         EXPECT_FALSE(depr.values.BonusIncluded);
     }
     const std::vector<ScheduleRow>& Rows() const { return depr.Result().rows; }
@@ -44,13 +45,12 @@ struct AutoRun {
 
 class LuxuryAutoTest : public ::testing::Test, public AutoRun {};
 
-TEST_F(LuxuryAutoTest, CapsEachYearUntilTheCostIsRecovered) {
+// The schedule's years go into the grid, its method line into the status line.
+TEST_F(LuxuryAutoTest, TheScheduleInTheGridAndItsMethodLine) {
     Compute();
     ASSERT_EQ(Rows().size(), 14U);
     const ScheduleRow expected[] = {
-        {1, 2002, 306000, 2694000}, {2, 2003, 490000, 2204000}, {3, 2004, 295000, 1909000},
-        {4, 2005, 177500, 1731500}, {13, 2014, 177500, 134000}, {14, 2015, 134000, 0},
-    };
+        {1, 2002, 306000, 2694000}, {6, 2007, 172800, 1381200}, {14, 2015, 138700, 0}};
     for (const ScheduleRow& row : expected) {
         EXPECT_EQ(Rows()[static_cast<std::size_t>(row.recoveryYear - 1)], row);
     }
@@ -60,34 +60,35 @@ TEST_F(LuxuryAutoTest, CapsEachYearUntilTheCostIsRecovered) {
     EXPECT_FALSE(window.statusBold);
     EXPECT_EQ(limits.lookups, std::vector<std::string>{"AutoMax.DAT:2002"});
 
-    // A business share scales the cost and the caps alike.
-    depr.values.BusinessFraction = 0.6;
-    window.business = "60";
+    const char* const straightLine = "Method: ADS- Straight Line Luxury Auto";
+    Compute("A", 0, AutoSystem::Ads);
+    EXPECT_EQ(window.status, straightLine);
+    EXPECT_EQ(Amount(1), 300000);
+    depr.values.BusinessFraction = 0.5;
+    window.business = "50";
     Compute();
-    EXPECT_EQ(Rows().front(), (ScheduleRow{1, 2002, 183600, 1616400}));
-    EXPECT_EQ(Amount(4), 106500);
-    EXPECT_EQ(Rows().back(), (ScheduleRow{14, 2015, 80400, 0}));
+    EXPECT_EQ(window.status, straightLine);
+    EXPECT_EQ(Amount(1), 150000);
 }
 
-// The allowance counts against the first year's cap, which in 2001 it raises.
+// The ticked box claims 30% of the business basis, which raises the first year's cap of the
+// table's own kind from late 2001 on.
 TEST_F(LuxuryAutoTest, TheAllowanceAndTheFirstYearCap) {
     const struct {
         const char* fileCode;
         bool bonus;
         const char* inService;
-        const char* cost;
         std::int64_t year1;
     } cases[] = {
-        {"A", true, "06/2001", "30000", 766000},  {"E", true, "06/2001", "30000", 1500000},
-        {"A", false, "06/2001", "30000", 306000}, {"A", true, "06/2002", "30000", 306000},
-        {"E", false, "06/2001", "30000", 600000}, {"A", true, "06/2002", "10000", 306000},
+        {"A", true, "10/2001", 766000},  {"E", true, "10/2001", 1320000},
+        {"A", false, "10/2001", 306000}, {"A", true, "06/2001", 306000},
+        {"A", true, "06/2002", 766000},
     };
     for (const auto& c : cases) {
         window.bonus = c.bonus;
         window.inService = c.inService;
-        window.cost = c.cost;
         Compute(c.fileCode);
-        EXPECT_EQ(Amount(1), c.year1) << c.fileCode << c.bonus << c.inService << " " << c.cost;
+        EXPECT_EQ(Amount(1), c.year1) << c.fileCode << c.bonus << c.inService;
     }
 }
 
@@ -106,9 +107,9 @@ TEST(LuxuryAuto, SchedulesThatCannotRunSaySo) {
          ""},
         {"no business share", [](auto& t) { t.depr.values.BusinessFraction = 0; }, 0,
          "Business Percent is required.", ""},
-        // 3060 + 4900 + 2950 + 40 x 1775 is recovered in exactly 43 years, the most there are.
-        {"43 years", [](auto& t) { t.window.cost = "81910"; }, 43, kMethodLine, ""},
-        {"44 years", [](auto& t) { t.window.cost = "81910.01"; }, 43, kTooLong, ""},
+        // 7660 + 4900 + 2950 + 40 x 1775 is recovered in exactly 43 years, the most there are.
+        {"43 years", [](auto& t) { t.window.cost = "86510"; }, 43, kMethodLine, ""},
+        {"44 years", [](auto& t) { t.window.cost = "86510.01"; }, 43, kTooLong, ""},
         {"a cap of zero", [](auto& t) { t.limits.caps["AutoMax.DAT:2002"].fourth = "0"; }, 3,
          kTooLong, ""},
         {"a cost of zero", [](auto& t) { t.window.cost = "0"; }, 0, kMethodLine, ""},
@@ -132,25 +133,6 @@ TEST(LuxuryAuto, SchedulesThatCannotRunSaySo) {
             boxes += box.title + ": " + box.text;
         }
         EXPECT_EQ(boxes, c.box);
-    }
-}
-
-TEST_F(LuxuryAutoTest, TheSaleYearIsProratedAndEndsTheSchedule) {
-    const struct {
-        AveragingConvention convention;
-        const char* sold;
-        std::int64_t year3;
-    } cases[] = {
-        {AveragingConvention::HalfYear, "05/2004", 147500},
-        {AveragingConvention::MidQuarter, "11/2004", 258125},
-        {AveragingConvention::MidMonth, "03/2004", 61458},
-    };
-    for (const auto& c : cases) {
-        depr.values.Convention = c.convention;
-        window.sold = c.sold;
-        Compute();
-        EXPECT_EQ(Amount(3), c.year3) << c.sold;
-        EXPECT_EQ(Rows().size(), 3U);
     }
 }
 
