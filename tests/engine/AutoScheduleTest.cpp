@@ -51,8 +51,6 @@ TEST(CappedAutoSchedule, PublishedExamples) {
          {96000, 192000, 122000, 75000, 75000, 75000, 75000, 75000, 75000, 75000, 25000}},
         {"30% on 15,000: 7,660 x 75%, then 32% of 10,500, the sixth year, then the rest",
          Car(20000, 0.75, {10, 2001}, 0.3), {574500, 336000, 201600, 120960, 120960, 60480, 85500}},
-        {"2002 at 30%", Car(20000, 0.75, {3, 2002}, 0.3),
-         {574500, 336000, 201600, 120960, 120960, 60480, 85500}},
         {"2024 without the allowance: 5.76% in year 6, then 7,160 a year", Car(100000, 1, {6, 2024}, {}),
          {1240000, 1980000, 1190000, 716000, 716000, 576000, 716000, 716000, 716000, 716000, 716000, 2000}},
         {"100% in 2018: years 2 to 6 nothing, the rest after the recovery period", Car(60000, 1, {6, 2018}, 1.0),
@@ -90,11 +88,14 @@ TEST(CappedAutoSchedule, FirstYearCapIncrease) {
         EXPECT_EQ(AutoCapIncrease(c.placed, c.rate, c.table), c.increase)
             << c.placed.month << "/" << c.placed.year << " " << c.rate;
     }
-    // Business use of 50% or less takes neither the allowance nor its increase.
+    // Business use of 50% or less takes neither section 179, the allowance nor its increase:
+    // ADS of the fourth quarter, 2.5% in year 1, the sixth year at its cap.
     AutoAsset car = Car(20000, 0.5, {10, 2001}, 0.3);
-    EXPECT_EQ(CappedAutoSchedule(car).years.front().amountCents, 100000);
+    car.quarter = 4;
     car.section179 = 5000;
-    EXPECT_EQ(CappedAutoSchedule(car).years.front().amountCents, 100000);
+    const AutoSchedule schedule = CappedAutoSchedule(car);
+    EXPECT_EQ(schedule.years[0].amountCents, 25000);
+    EXPECT_EQ(schedule.years[5].amountCents, 88750);
 }
 
 // A sale year is prorated by the convention, after its limit, and ends the schedule; the
