@@ -189,18 +189,23 @@ void FrmViewDepr::RunYears(const ScheduleRun& run, const ErrorReport& step) {
     const std::optional<MonthYear> soldOn = ReadMonthYear(mskSold.Text());
     // A year whose computation failed or that no method covers keeps the amount before it.
     double amount = 0.0;
+    bool failed = false;
     for (int year = 1; year <= run.years; ++year) {
         const auto recoveryYear = static_cast<std::int16_t>(year);
-        step([&] {
+        const std::size_t faults = depr.Result().faults.size();
+        failed |= !step([&] {
             if (const std::optional<double> computed = YearAmount(run, recoveryYear)) {
                 amount = *computed;
             }
         });
+        failed |= depr.Result().faults.size() != faults;
         const bool sold = placed && soldOn && placed->year + (year - 1) == soldOn->year;
         if (sold) {
             amount = ProrateSaleYear(amount, depr.values.Convention, soldOn->month);
         }
-        depr.FillGrid(recoveryYear, amount);
+        // The last year of a recovery that runs to its end takes what the years before it left;
+        // a schedule a fault broke off does not run to its end.
+        depr.FillGrid(recoveryYear, amount, !sold && !failed && year == run.years);
         if (sold) {
             break;
         }

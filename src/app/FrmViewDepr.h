@@ -40,6 +40,10 @@ class FrmViewDepr : public Window, public ScheduleWindow {
     void ValidateInput();
     void GetBusinessPercent();
     void ShowStatus(const std::string& text) override;
+    // The live echo of a typed amount: shown, but no news for the user.
+    void ShowEcho(const std::string& text);
+    // Whether the status line shows the echo of an amount rather than a message.
+    bool StatusIsEcho() const { return statusEcho_; }
     void EnableConvention(bool enabled) { selection.EnableConvention(enabled); }
 
     // What the engine reads and writes on this window.
@@ -72,6 +76,9 @@ class FrmViewDepr : public Window, public ScheduleWindow {
     // the report is written there whole and the status line says where. Nothing without a
     // schedule in view or when the user cancels.
     void SaveScheduleAsPdf();
+    // F1: the help at the topic of the focused control.
+    void ShowHelpForFocus();
+    std::string HelpTopicOf(const Control* control) const;
 
     std::string caption = kAppTitle;
     std::string helpFilePath;
@@ -148,6 +155,8 @@ class FrmViewDepr : public Window, public ScheduleWindow {
     // The checks of ValidateInput, in order; each is false when it found the fault.
     bool CheckCostAndMethod(Method method);
     bool CheckInServiceAndLife(Method method);
+    // The Mid Quarter button is chosen and counts (its frame is enabled).
+    bool MidQuarterChosen() const;
     bool CheckBusinessShare(Method method);
     bool CheckAutoAllowance();
     bool CheckDateSold();
@@ -167,6 +176,7 @@ class FrmViewDepr : public Window, public ScheduleWindow {
 
     NoServices noServices_;
     MainWindowServices* services_ = &noServices_;
+    bool statusEcho_ = false;
     std::filesystem::path pdfFolder_;  // where the last PDF was saved; empty before the first
 };
 

@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "app/FrmViewDepr.h"
 #include "engine/MonthYear.h"
 #include "engine/Numbers.h"
@@ -15,7 +17,16 @@ bool IsOneOfMacrsLives(double life) {
     return false;
 }
 
+bool HasMidQuarterTable(double life) {
+    return std::ranges::any_of(MacrsRows(MacrsTable::Quarter1),
+                               [life](const RateRow& row) { return row.life == life; });
+}
+
 }  // namespace
+
+bool FrmViewDepr::MidQuarterChosen() const {
+    return fraConvention.enabled && optConvention.Selected() == 1;
+}
 
 void FrmViewDepr::WireFields() {
     const auto select = [this] { SetSelected(); };
@@ -62,7 +73,7 @@ void FrmViewDepr::NumberFilter(int& keyAscii) {
 void FrmViewDepr::NumberEcho(const TextBox& box) {
     stbMain.foreColor = kBlue;
     const std::string& text = box.Text();
-    ShowStatus(IsPlainNumber(text) ? FormatWhole(Val(text)) : text);
+    ShowEcho(IsPlainNumber(text) ? FormatWhole(Val(text)) : text);
 }
 
 bool FrmViewDepr::Fault(Control* field, Label* label, const std::string& message) {
@@ -130,8 +141,16 @@ bool FrmViewDepr::CheckInServiceAndLife(Method method) {
     if (Val(life) > 43) {
         return Fault(&cboLife, &lblLife, "Life Can't be greater than 43! ");
     }
+    if (!life.empty() && Val(life) == 0) {
+        return Fault(&cboLife, &lblLife, "Life must be greater than 0! ");
+    }
     if (method == Method::Macrs && !life.empty() && !IsOneOfMacrsLives(StrictNumber(life))) {
         return Fault(nullptr, nullptr, "Life must be 3,5,7,10,15,20,27.5,31.5,39! ");
+    }
+    if (method == Method::Macrs && !life.empty() && MidQuarterChosen() &&
+        !HasMidQuarterTable(StrictNumber(life))) {
+        // Real property is recovered month by month; the mid-quarter tables have no row for it.
+        return Fault(&cboLife, &lblLife, "Life " + life + " has no Mid Quarter table! ");
     }
     return true;
 }

@@ -126,8 +126,7 @@ bool MaskedEdit::Insert(int keyAscii, const std::string& character) {
     }
     selLength = 0;
     int pos = selStart;
-    if (pos < size && !isSlot(pos) && c == mask_[static_cast<std::size_t>(pos)]) {
-        selStart = pos + 1;  // typing the literal steps over it
+    if (StepOverLiteral(pos, c)) {
         return true;
     }
     if (pos > 0 && !isSlot(pos - 1) && c == mask_[static_cast<std::size_t>(pos - 1)]) {
@@ -145,6 +144,31 @@ bool MaskedEdit::Insert(int keyAscii, const std::string& character) {
         ++pos;
     }
     selStart = pos;
+    return true;
+}
+
+bool MaskedEdit::StepOverLiteral(int pos, char c) {
+    // "3/" in a month: the digits typed so far go to the right of their part, led by zeros, and
+    // the caret steps over the literal, as "03/".
+    const auto at = static_cast<std::size_t>(pos);
+    if (at < mask_.size() && mask_[at] != '#' && c == mask_[at]) {
+        selStart = pos + 1;  // typing the literal steps over it
+        return true;
+    }
+    const std::size_t literal = mask_.find_first_not_of('#', at);
+    if (literal == std::string::npos || mask_[literal] != c) {
+        return false;
+    }
+    const std::size_t before = mask_.find_last_not_of('#', literal - 1);
+    const std::size_t start = before == std::string::npos ? 0 : before + 1;
+    const std::size_t typed = at - start;
+    const std::string digits = text_.substr(start, typed);
+    if (typed == 0 || digits.find(prompt_) != std::string::npos ||
+        text_.find_first_not_of(prompt_, at) < literal) {
+        return false;
+    }
+    text_.replace(start, literal - start, std::string(literal - start - typed, '0') + digits);
+    selStart = static_cast<int>(literal) + 1;
     return true;
 }
 

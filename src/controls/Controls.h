@@ -55,6 +55,8 @@ class Label : public Control {
     Color foreColor = kWindowText;
     Color backColor = kWhite;
     bool bold = false;
+    // The field the label names: the label gives it its name and an access key for Alt.
+    Control* buddy = nullptr;
 };
 
 class Frame : public Control {
@@ -101,6 +103,8 @@ class EditControl : public Control {
     KeyPressHandler onKeyPress;
     KeyHandler onKeyDown;
     KeyHandler onKeyUp;
+    // What the box makes of pasted text before it is typed in; none takes it as it is.
+    std::function<std::string(const std::string&)> onPaste;
 
   protected:
     // Replaces the selection with `character` (or deletes for Backspace) in `text`.
@@ -134,6 +138,9 @@ class MaskedEdit : public EditControl {
     const std::string& Mask() const { return mask_; }
 
   private:
+    // Typing a literal after part of its digits: they fill the part from the right.
+    bool StepOverLiteral(int pos, char c);
+
     std::string mask_ = "##/####";
     char prompt_ = '_';
     std::string text_;

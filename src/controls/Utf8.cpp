@@ -52,7 +52,18 @@ std::string_view NextCharacter(std::string_view text, std::size_t pos, bool& val
         valid = false;  // a stray continuation or an invalid lead byte
         return text.substr(pos, 1);
     }
+    // The second byte's range rules out overlong forms (E0, F0), UTF-16 surrogates (ED) and
+    // code points above U+10FFFF (F4); bytes F5 to FF lead nothing.
+    const unsigned char low = lead == 0xE0U ? 0xA0U : lead == 0xF0U ? 0x90U : 0x80U;
+    const unsigned char high = lead == 0xEDU ? 0x9FU : lead == 0xF4U ? 0x8FU : 0xBFU;
     std::size_t end = pos + 1;
+    if (extra > 0 && end < text.size()) {
+        const auto second = static_cast<unsigned char>(text[end]);
+        if (second < low || second > high) {
+            valid = false;
+            return text.substr(pos, 1);
+        }
+    }
     while (end < text.size() && end <= pos + extra &&
            IsContinuation(static_cast<unsigned char>(text[end]))) {
         ++end;

@@ -20,7 +20,8 @@ std::string Mid(std::string_view text, std::size_t first, std::size_t count = st
 inline constexpr std::string_view kReplacement = "\xEF\xBF\xBD";
 
 // The bytes of the character that starts at byte `pos` (not past the end): a whole UTF-8
-// sequence, or the bytes that do not form one (a stray byte, or a sequence cut short), which
+// sequence, or the bytes that do not form one (a stray byte, a lead byte whose next byte makes
+// an overlong form, a surrogate or a code point above U+10FFFF, or a sequence cut short), which
 // stand for one U+FFFD and leave `valid` false.
 std::string_view NextCharacter(std::string_view text, std::size_t pos, bool& valid);
 

@@ -34,9 +34,11 @@ class Depr {
     void ClearSchedule();
     // Enters one recovery year: the year-1 allowance, the running total in cents, the adjusted
     // basis and, for an amount of a cent or more, the year's row. No year takes more than what
-    // the cents entered before it leave of the business basis. Returns the cents entered (0
+    // the cents entered before it leave of the business basis. The closing year takes exactly
+    // what they leave: the `closing` one (the last year of a recovery not cut short by a sale),
+    // or the one whose amounts, before rounding, reach the basis. Returns the cents entered (0
     // when the call failed).
-    std::int64_t FillGrid(std::int16_t year, double amount);
+    std::int64_t FillGrid(std::int16_t year, double amount, bool closing = false);
     // The end of a schedule: the method line in the status line, blue and not bold, kept as the
     // schedule's.
     void ShowMethodLine();
@@ -85,7 +87,7 @@ class Depr {
 
   private:
     // FillGrid's work; raises where the grid procedure reports.
-    std::int64_t EnterYear(std::int16_t year, double amount);
+    std::int64_t EnterYear(std::int16_t year, double amount, bool closing);
     // The limits of the in-service year; nothing when the table lacks the year (the status line
     // says so) or could not be opened.
     std::optional<AutoLimits> LuxuryAutoCaps(const std::string& yearText,
@@ -109,6 +111,7 @@ class Depr {
     Platform& platform_;
     Schedule schedule_;
     std::int64_t totalCents_ = 0;
+    double totalAmount_ = 0.0;  // the amounts entered since the last reset, before rounding
     std::int16_t baseYear_ = 0;
 };
 

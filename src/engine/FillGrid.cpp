@@ -68,13 +68,13 @@ double Depr::BusinessCost() const {
     return percent.empty() ? cost : Multiply(cost, BusinessFractionOf(percent));
 }
 
-std::int64_t Depr::FillGrid(std::int16_t year, double amount) {
+std::int64_t Depr::FillGrid(std::int16_t year, double amount, bool closing) {
     std::int64_t cents = 0;
-    Report("Fill Grid Error")([&] { cents = EnterYear(year, amount); });
+    Report("Fill Grid Error")([&] { cents = EnterYear(year, amount, closing); });
     return cents;
 }
 
-std::int64_t Depr::EnterYear(std::int16_t year, double amount) {
+std::int64_t Depr::EnterYear(std::int16_t year, double amount, bool closing) {
     baseYear_ = ReadBaseYear();
     const double businessCost = BusinessCost();
     const std::int64_t businessCents = ScaledRound(businessCost, 2);
@@ -90,17 +90,20 @@ std::int64_t Depr::EnterYear(std::int16_t year, double amount) {
     if (values.ResetTotal) {
         values.ResetTotal = false;
         totalCents_ = 0;
+        totalAmount_ = 0.0;
     }
-    // No year takes more than the cents entered so far leave of the business basis: the year
-    // that reaches it takes exactly what is left, the years after it nothing.
+    // No year takes more than the cents entered so far leave of the business basis. The closing
+    // year takes exactly what is left, so that the half cents each year rounded away are made
+    // up and the schedule recovers its basis to the cent; the years after it take nothing.
+    totalAmount_ += amount;
+    const bool reached = static_cast<double>(businessCents) - totalAmount_ * 100.0 < 0.5;
     std::int64_t cents = ScaledRound(amount, 2);
-    const std::int64_t left = businessCents - totalCents_;
-    if (cents > left) {
-        cents = std::max<std::int64_t>(left, 0);
+    const std::int64_t left = std::max<std::int64_t>(businessCents - totalCents_, 0);
+    if (cents > left || closing || (reached && amount > 0)) {
+        cents = left;
     }
     totalCents_ += cents;
-    // Less than a dollar of basis left shows as none.
-    const std::int64_t basisCents = left - cents < 100 ? 0 : left - cents;
+    const std::int64_t basisCents = left - cents;
     values.AdjustedBasis = static_cast<double>(basisCents) / 100.0;
 
     if (cents > 0) {

@@ -15,6 +15,8 @@ struct ReportedError {
     std::string title;
     int number = 0;
     std::string description;
+
+    bool operator==(const ReportedError&) const = default;
 };
 
 // How a procedure puts a run-time error before the user, in a box with only an OK button, and
@@ -40,7 +42,8 @@ class ErrorReport {
     ErrorReport(Platform& platform, Form form, std::string_view title, std::string_view fixedText)
         : platform_(&platform), form_(form), title_(title), fixedText_(fixedText) {}
 
-    // Also keeps every report shown in `log`, in the order shown.
+    // Also keeps every report shown in `log`, in the order shown; a report `log` already holds is
+    // not shown again.
     ErrorReport& KeepingIn(std::vector<ReportedError>& log) {
         log_ = &log;
         return *this;

@@ -61,6 +61,8 @@ TEST_F(ValidationTest, EachFaultInItsOrderWithFocusAndLabel) {
          "Life Can't be greater than 43! ", &w.cboLife, &w.lblLife},
         {"MACRS life 25", [](auto& f) { f.w.cboLife.SetText(""); f.w.Type(f.w.cboLife, "25"); },
          "Life must be 3,5,7,10,15,20,27.5,31.5,39! ", nullptr, nullptr},
+        {"amortize life .0", [](auto& f) { f.Method("Amortize"); f.w.Type(f.w.cboLife, ".0"); },
+         "Life must be greater than 0! ", &w.cboLife, &w.lblLife},
         {"MACRS business 49", [](auto& f) { f.PickLife("5"); f.w.Type(f.w.txtBusinessPercent, "49"); },
          "MACRS Buisness Percent must be between 50% and 100%. Use ADS for less then 50%.", nullptr, nullptr},
         {"MACRS business 5.5 reads as 550%",

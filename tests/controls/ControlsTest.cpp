@@ -64,6 +64,10 @@ TEST_F(Controls, TypingReplacesTheSelectionUpToTheLimit) {
     EXPECT_EQ(platform.beeps, 1);
     w.PressKey(kKeyBackspace);
     EXPECT_EQ(w.box.Text(), "123");
+    w.box.selStart = 1;
+    w.box.selLength = 1;
+    w.Type(w.box, "x");  // over a selection inside the text
+    EXPECT_EQ(w.box.Text(), "1x3");
     const int keys = pressed;
     w.PressKey(kKeyEnter);
     EXPECT_EQ(w.okClicks, 1);

@@ -90,7 +90,7 @@ TEST_F(FillGridTest, CentsHalfToEvenAndNeverPastTheBasis) {
     } years[] = {
         {0.125, 12, 99988},                     // shown as the total takes it
         {0.135, 14, 99974},   {0.004, -1, -1},  // dust: no row
-        {998.74, 99874, 100}, {0.5, 50, 0},     // below one dollar of basis
+        {998.74, 99874, 100}, {0.5, 50, 50},    // the cents left show
         {5, 50, 0},  // the year that reaches the basis takes what is left
         {5, -1, -1},
     };
