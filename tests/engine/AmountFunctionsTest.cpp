@@ -228,7 +228,6 @@ TEST(QuarterRates, AdsFractionsByQuarter) {
     for (int quarter = -1; quarter <= 5; ++quarter) {
         EXPECT_EQ(AdsFractionsFor(quarter) == nullptr, quarter < 0 || quarter > 4) << quarter;
     }
-    EXPECT_DOUBLE_EQ(AdsFractionsFor(4)->last, 0.875);
 }
 
 }  // namespace

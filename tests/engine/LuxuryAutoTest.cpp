@@ -49,11 +49,9 @@ class LuxuryAutoTest : public ::testing::Test, public AutoRun {};
 TEST_F(LuxuryAutoTest, TheScheduleInTheGridAndItsMethodLine) {
     Compute();
     ASSERT_EQ(Rows().size(), 14U);
-    const ScheduleRow expected[] = {
-        {1, 2002, 306000, 2694000}, {6, 2007, 172800, 1381200}, {14, 2015, 138700, 0}};
-    for (const ScheduleRow& row : expected) {
-        EXPECT_EQ(Rows()[static_cast<std::size_t>(row.recoveryYear - 1)], row);
-    }
+    EXPECT_EQ(Rows()[0], (ScheduleRow{1, 2002, 306000, 2694000}));
+    EXPECT_EQ(Rows()[5], (ScheduleRow{6, 2007, 172800, 1381200}));
+    EXPECT_EQ(Rows()[13], (ScheduleRow{14, 2015, 138700, 0}));
     EXPECT_EQ(window.status, kMethodLine);
     EXPECT_EQ(window.statusColor, kBlue);
     EXPECT_FALSE(window.statusBold);
@@ -66,23 +64,30 @@ TEST_F(LuxuryAutoTest, TheScheduleInTheGridAndItsMethodLine) {
     EXPECT_EQ(window.status, straightLine);
 }
 
-// The ticked box claims 30% of the business basis, which raises the first year's cap of the
-// table's own kind from late 2001 on; the quarter picks the rates.
-TEST_F(LuxuryAutoTest, TheAllowanceAndTheFirstYearCap) {
+// What the window hands the schedule: the ticked box as 30% of the business basis under the
+// raised cap of the table's own kind, the quarter, and the date sold with the convention.
+TEST_F(LuxuryAutoTest, TheWindowsEntriesReachTheSchedule) {
     const struct {
         const char* fileCode;
         const char* inService;
-        std::int64_t year1;
-        std::int16_t quarter = 0;
-    } cases[] = {{"A", "10/2001", 766000},
-                 {"E", "10/2001", 1320000},
-                 {"A", "06/2002", 766000},
-                 {"E", "11/2002", 1005000, 4}};
+        const char* sold;
+        std::int16_t quarter;
+        std::size_t year;
+        std::int64_t amount;
+    } cases[] = {
+        // clang-format off
+        {"A", "10/2001", "__/____", 0, 1, 766000}, {"E", "10/2001", "__/____", 0, 1, 1320000},
+        {"A", "06/2002", "__/____", 0, 1, 766000}, {"E", "11/2002", "__/____", 4, 1, 1005000},
+        {"A", "06/2002", "05/2004", 0, 3, 147500}, {"A", "06/2002", "01/2010", 0, 9, 88750},
+        // clang-format on
+    };
     window.bonus = true;
     for (const auto& c : cases) {
         window.inService = c.inService;
+        window.sold = c.sold;
         Compute(c.fileCode, c.quarter);
-        EXPECT_EQ(Amount(1), c.year1) << c.fileCode << c.inService;
+        EXPECT_EQ(Amount(static_cast<int>(c.year)), c.amount) << c.fileCode << c.inService;
+        EXPECT_TRUE(*c.sold == '_' || Rows().size() == c.year) << c.sold;
     }
 }
 
