@@ -117,17 +117,23 @@ void FrmViewDepr::ScheduleConvention(ScheduleRun& run, const ErrorReport& step) 
     }
 }
 
-bool FrmViewDepr::RunLuxuryAuto(const ScheduleRun& run, const ErrorReport& step) {
+const char* FrmViewDepr::AutoFileCode() const {
     if (cboClass.ListIndex() == -1) {
-        return false;
+        return nullptr;
     }
     const std::string& cls = cboClass.Text();
-    const char* fileCode = nullptr;
     if (cls.rfind("Automobiles ", 0) == 0) {
-        fileCode = "A";
-    } else if (cls.rfind("Automobiles, Clean Fuel", 0) == 0) {
-        fileCode = "E";
-    } else {
+        return "A";
+    }
+    if (cls.rfind("Automobiles, Clean Fuel", 0) == 0) {
+        return "E";
+    }
+    return nullptr;
+}
+
+bool FrmViewDepr::RunLuxuryAuto(const ScheduleRun& run, const ErrorReport& step) {
+    const char* fileCode = AutoFileCode();
+    if (fileCode == nullptr) {
         return false;
     }
     const std::string inService = txtInService.Text();
@@ -135,7 +141,8 @@ bool FrmViewDepr::RunLuxuryAuto(const ScheduleRun& run, const ErrorReport& step)
         inService.size() >= 4 ? inService.substr(inService.size() - 4) : inService;
     step([&] {
         depr.MacrsLuxuryAuto(run.cost, ToInt16(Val(cboLife.Text())), yearText, fileCode,
-                             run.quarter);
+                             run.quarter,
+                             run.method == Method::Ads ? AutoSystem::Ads : AutoSystem::Macrs);
     });
     return true;
 }

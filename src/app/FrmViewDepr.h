@@ -143,6 +143,9 @@ class FrmViewDepr : public Window, public ScheduleWindow {
     // False when neither a life nor a class is given.
     bool ScheduleLength(ScheduleRun& run, const ErrorReport& step);
     void ScheduleConvention(ScheduleRun& run, const ErrorReport& step);
+    // The limit table of an automobile class ("A" ordinary, "E" clean fuel); null for any
+    // other class or none.
+    const char* AutoFileCode() const;
     // True when the class is an automobile's, whose capped schedule has then run.
     bool RunLuxuryAuto(const ScheduleRun& run, const ErrorReport& step);
     // The engine's amount of one year for the method; nothing when none applies.
@@ -155,6 +158,7 @@ class FrmViewDepr : public Window, public ScheduleWindow {
     // The Mid Quarter button is chosen and counts (its frame is enabled).
     bool MidQuarterChosen() const;
     bool CheckBusinessShare(Method method);
+    bool CheckAutoAllowance();
     bool CheckDateSold();
     bool CheckExchange();
 

@@ -106,7 +106,8 @@ void FrmViewDepr::ValidateInput() {
     // Only the first fault found is reported: the checks stop at it.
     const Method method = MethodOf(cboMethod.Text());
     (void)(CheckCostAndMethod(method) && CheckInServiceAndLife(method) &&
-           CheckBusinessShare(method) && CheckDateSold() && CheckExchange());
+           CheckBusinessShare(method) && CheckAutoAllowance() && CheckDateSold() &&
+           CheckExchange());
 }
 
 bool FrmViewDepr::CheckCostAndMethod(Method method) {
@@ -167,6 +168,16 @@ bool FrmViewDepr::CheckBusinessShare(Method method) {
     }
     if (share > 1.0) {
         return Fault(nullptr, nullptr, "Business Percent can't be greater than 100%. ");
+    }
+    return true;
+}
+
+// A car used 50% or less for business takes no special allowance.
+bool FrmViewDepr::CheckAutoAllowance() {
+    if (chkBonus.value == 1 && AutoFileCode() != nullptr &&
+        !AutoQualifiesForAllowance(depr.values.BusinessFraction)) {
+        return Fault(&chkBonus, &lblAutoBusiness,
+                     "Special allowance requires business use over 50%.");
     }
     return true;
 }

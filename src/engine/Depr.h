@@ -1,13 +1,12 @@
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <optional>
-#include <span>
 #include <string>
 #include <string_view>
 
 #include "engine/AutoLimitSource.h"
+#include "engine/AutoSchedule.h"
 #include "engine/EngineValues.h"
 #include "engine/RateTables.h"
 #include "engine/Schedule.h"
@@ -64,11 +63,11 @@ class Depr {
     // service, then a full year each; the grid stops the schedule at the cost.
     double StraightLineFractionalYear(double cost, double life, std::int16_t year) const;
 
-    // The capped schedule of a passenger automobile: 5-year MACRS rates, each year at most the
+    // The capped schedule of a passenger automobile (CappedAutoSchedule), each year at most the
     // yearly maximum of the in-service year's record in the table of `fileCode` ("A" ordinary,
     // "E" clean fuel). Fills the grid and the status line itself.
     void MacrsLuxuryAuto(double cost, std::int16_t life, const std::string& yearText,
-                         const std::string& fileCode, std::int16_t quarter);
+                         const std::string& fileCode, std::int16_t quarter, AutoSystem system);
     // The record files of yearly maximum amounts; without them every year is missing.
     AutoLimitSource* autoLimits = nullptr;
 
@@ -89,14 +88,13 @@ class Depr {
   private:
     // FillGrid's work; raises where the grid procedure reports.
     std::int64_t EnterYear(std::int16_t year, double amount, bool closing);
-    // The five caps of the in-service year, the fourth again for year 5 and later; nothing when
-    // the table lacks the year (the status line says so) or could not be opened.
-    std::optional<std::array<double, 5>> LuxuryAutoCaps(const std::string& yearText,
-                                                        const std::string& fileCode);
-    // The capped years until the business cost is recovered or the asset sold; false when the
-    // schedule ran into the last year the grid can show.
-    bool LuxuryAutoYears(double businessCost, const std::array<double, 5>& caps,
-                         std::span<const double> rates, const std::string& yearText);
+    // The limits of the in-service year; nothing when the table lacks the year (the status line
+    // says so) or could not be opened.
+    std::optional<AutoLimits> LuxuryAutoCaps(const std::string& yearText,
+                                             const std::string& fileCode);
+    // The capped years into the grid, then the method line, or the message of a schedule that
+    // ran past the last year the grid can show.
+    void EnterAutoSchedule(const AutoSchedule& schedule);
     // A MACRS table's amount, reported under `errorTitle` (0 then).
     double MacrsLookup(MacrsTable table, const char* errorTitle, double cost, double life,
                        std::int16_t year);

@@ -1,6 +1,3 @@
-#include <algorithm>
-#include <array>
-
 #include "engine/Depr.h"
 #include "engine/MonthYear.h"
 #include "engine/Numbers.h"
@@ -9,7 +6,8 @@ namespace pellory {
 
 namespace {
 
-constexpr int kLastYear = 43;
+// The rate the special allowance box claims.
+constexpr double kTickedAllowanceRate = 0.3;
 
 // Clears the allowance flag however the schedule ends.
 class BonusIncludedScope {
@@ -26,7 +24,7 @@ class BonusIncludedScope {
 }  // namespace
 
 void Depr::MacrsLuxuryAuto(double cost, std::int16_t /*life*/, const std::string& yearText,
-                           const std::string& fileCode, std::int16_t quarter) {
+                           const std::string& fileCode, std::int16_t quarter, AutoSystem system) {
     const BonusIncludedScope scope(values.BonusIncluded);
     Report("MACRSauto Error")([&] {
         window_.SetAutoBusinessLabelColor(kBlack);
@@ -35,19 +33,30 @@ void Depr::MacrsLuxuryAuto(double cost, std::int16_t /*life*/, const std::string
             window_.ShowStatus("Business Percent is required.");
             return;
         }
-        const double businessCost = Multiply(cost, values.BusinessFraction);
-        const std::span<const double> rates = LuxuryAutoRates(quarter);
-        const std::optional<std::array<double, 5>> caps = LuxuryAutoCaps(yearText, fileCode);
-        if (!caps || !LuxuryAutoYears(businessCost, *caps, rates, yearText)) {
+        const std::optional<AutoLimits> limits = LuxuryAutoCaps(yearText, fileCode);
+        if (!limits) {
             return;
         }
-        values.MethodText = "Method: MACRS-200% DB Luxury Auto";
-        ShowMethodLine();
+        AutoAsset asset;
+        asset.businessBasis = Multiply(cost, values.BusinessFraction);
+        asset.businessFraction = values.BusinessFraction;
+        asset.placed = ReadMonthYear(window_.InServiceText())
+                           .value_or(MonthYear{1, static_cast<int>(Val(yearText))});
+        asset.quarter = quarter;
+        asset.convention = values.Convention;
+        asset.system = system;
+        asset.table = fileCode == "A" ? AutoTable::Ordinary : AutoTable::CleanFuel;
+        if (window_.BonusTicked()) {
+            asset.allowanceRate = kTickedAllowanceRate;
+        }
+        asset.limits = *limits;
+        asset.sold = ReadMonthYear(window_.SoldText());
+        EnterAutoSchedule(CappedAutoSchedule(asset));
     });
 }
 
-std::optional<std::array<double, 5>> Depr::LuxuryAutoCaps(const std::string& yearText,
-                                                          const std::string& fileCode) {
+std::optional<AutoLimits> Depr::LuxuryAutoCaps(const std::string& yearText,
+                                               const std::string& fileCode) {
     const std::string fileName = fileCode == "A" ? "AutoMax.DAT" : "Electric.DAT";
     const AutoLimitLookup lookup =
         autoLimits != nullptr ? autoLimits->FindYear(fileName, yearText) : AutoLimitLookup{};
@@ -60,46 +69,22 @@ std::optional<std::array<double, 5>> Depr::LuxuryAutoCaps(const std::string& yea
         return std::nullopt;
     }
     const AutoCaps& record = lookup.caps;
-    std::array<double, 5> caps{StrictNumber(record.first), StrictNumber(record.second),
-                               StrictNumber(record.third), StrictNumber(record.fourth), 0};
-    caps[4] = caps[3];
-    if (window_.BonusTicked() && yearText == "2001") {
-        caps[0] = std::max(caps[0], fileCode == "A" ? 7660.0 : 23080.0);
-    }
-    return caps;
+    return AutoLimits{StrictNumber(record.first), StrictNumber(record.second),
+                      StrictNumber(record.third), StrictNumber(record.fourth)};
 }
 
-bool Depr::LuxuryAutoYears(double businessCost, const std::array<double, 5>& caps,
-                           std::span<const double> rates, const std::string& yearText) {
-    const bool bonus = window_.BonusTicked();
-    const double placedYear = Val(yearText);
-    const std::optional<MonthYear> soldOn = ReadMonthYear(window_.SoldText());
-    // The grid never enters more than the business basis; the schedule ends with the year whose
-    // cents bring it there.
-    const std::int64_t basisCents = ScaledRound(businessCost, 2);
-    std::int64_t recoveredCents = 0;
-    for (std::int16_t year = 1; recoveredCents < basisCents; ++year) {
-        const auto k = static_cast<std::size_t>(std::min<int>(year, 5));
-        double amount = Multiply(businessCost, rates[k - 1]);
-        if (year == 1 && bonus) {
-            amount += Multiply(0.3, Val(window_.CostText()));
-        }
-        amount = std::min(amount, Multiply(values.BusinessFraction, caps[k - 1]));
-        const bool sold = soldOn && placedYear + year - 1 == soldOn->year;
-        if (sold) {
-            amount = ProrateSaleYear(amount, values.Convention, soldOn->month);
-        }
-        if (year > kLastYear) {
-            window_.ShowStatus("Can't display total depreciation. The life greater then 43 !");
-            values.InputError = true;
-            return false;
-        }
-        recoveredCents += FillGrid(year, amount);
-        if (sold) {
-            break;
-        }
+void Depr::EnterAutoSchedule(const AutoSchedule& schedule) {
+    for (const AutoYear& year : schedule.years) {
+        FillGrid(year.recoveryYear, static_cast<double>(year.amountCents) / 100.0);
     }
-    return true;
+    if (schedule.tooLong) {
+        window_.ShowStatus("Can't display total depreciation. The life greater then 43 !");
+        values.InputError = true;
+        return;
+    }
+    values.MethodText = schedule.straightLine ? "Method: ADS- Straight Line Luxury Auto"
+                                              : "Method: MACRS-200% DB Luxury Auto";
+    ShowMethodLine();
 }
 
 }  // namespace pellory

@@ -224,14 +224,10 @@ TEST(RealPropertyRates, ByYearAndMonthPlaced) {
     }
 }
 
-TEST(QuarterRates, AutomobileRatesAndAdsFractionsByQuarter) {
-    const double firstRates[] = {0.2, 0.35, 0.25, 0.15, 0.05, 0.2};
+TEST(QuarterRates, AdsFractionsByQuarter) {
     for (int quarter = -1; quarter <= 5; ++quarter) {
-        EXPECT_DOUBLE_EQ(LuxuryAutoRates(quarter)[0], firstRates[std::max(quarter, 0)]) << quarter;
         EXPECT_EQ(AdsFractionsFor(quarter) == nullptr, quarter < 0 || quarter > 4) << quarter;
     }
-    EXPECT_DOUBLE_EQ(LuxuryAutoRates(3)[4], 0.113);
-    EXPECT_DOUBLE_EQ(AdsFractionsFor(4)->last, 0.875);
 }
 
 }  // namespace

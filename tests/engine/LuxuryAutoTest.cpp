@@ -24,11 +24,12 @@ struct AutoRun {
         limits.caps["AutoMax.DAT:2001"] = {"3060 ", "4900 ", "2950 ", "1775 "};
         limits.caps["Electric.DAT:2001"] = {"9280 ", "14800", "8850 ", "5325 "};
     }
-    void Compute(const char* fileCode = "A", std::int16_t quarter = 0) {
+    void Compute(const char* fileCode = "A", std::int16_t quarter = 0,
+                 AutoSystem system = AutoSystem::Macrs) {
         depr.values.ResetTotal = true;
         depr.ClearSchedule();
         depr.MacrsLuxuryAuto(std::stod(window.cost), 0, window.inService.substr(3), fileCode,
-                             quarter);
+                             quarter, system);
         EXPECT_FALSE(depr.values.BonusIncluded);
     }
     const std::vector<ScheduleRow>& Rows() const { return depr.Result().rows; }
@@ -44,50 +45,49 @@ struct AutoRun {
 
 class LuxuryAutoTest : public ::testing::Test, public AutoRun {};
 
-TEST_F(LuxuryAutoTest, CapsEachYearUntilTheCostIsRecovered) {
+// The schedule's years go into the grid, its method line into the status line.
+TEST_F(LuxuryAutoTest, TheScheduleInTheGridAndItsMethodLine) {
     Compute();
     ASSERT_EQ(Rows().size(), 14U);
-    const ScheduleRow expected[] = {
-        {1, 2002, 306000, 2694000}, {2, 2003, 490000, 2204000}, {3, 2004, 295000, 1909000},
-        {4, 2005, 177500, 1731500}, {13, 2014, 177500, 134000}, {14, 2015, 134000, 0},
-    };
-    for (const ScheduleRow& row : expected) {
-        EXPECT_EQ(Rows()[static_cast<std::size_t>(row.recoveryYear - 1)], row);
-    }
-    EXPECT_EQ(depr.Result().methodLine, kMethodLine);
+    EXPECT_EQ(Rows()[0], (ScheduleRow{1, 2002, 306000, 2694000}));
+    EXPECT_EQ(Rows()[5], (ScheduleRow{6, 2007, 172800, 1381200}));
+    EXPECT_EQ(Rows()[13], (ScheduleRow{14, 2015, 138700, 0}));
     EXPECT_EQ(window.status, kMethodLine);
     EXPECT_EQ(window.statusColor, kBlue);
     EXPECT_FALSE(window.statusBold);
     EXPECT_EQ(limits.lookups, std::vector<std::string>{"AutoMax.DAT:2002"});
-
-    // A business share scales the cost and the caps alike.
-    depr.values.BusinessFraction = 0.6;
-    window.business = "60";
+    const char* const straightLine = "Method: ADS- Straight Line Luxury Auto";
+    Compute("A", 0, AutoSystem::Ads);
+    EXPECT_EQ(window.status, straightLine);
+    depr.values.BusinessFraction = 0.5;
     Compute();
-    EXPECT_EQ(Rows().front(), (ScheduleRow{1, 2002, 183600, 1616400}));
-    EXPECT_EQ(Amount(4), 106500);
-    EXPECT_EQ(Rows().back(), (ScheduleRow{14, 2015, 80400, 0}));
+    EXPECT_EQ(window.status, straightLine);
 }
 
-// The allowance counts against the first year's cap, which in 2001 it raises.
-TEST_F(LuxuryAutoTest, TheAllowanceAndTheFirstYearCap) {
+// What the window hands the schedule: the ticked box as 30% of the business basis under the
+// raised cap of the table's own kind, the quarter, and the date sold with the convention.
+TEST_F(LuxuryAutoTest, TheWindowsEntriesReachTheSchedule) {
     const struct {
         const char* fileCode;
-        bool bonus;
         const char* inService;
-        const char* cost;
-        std::int64_t year1;
+        const char* sold;
+        std::int16_t quarter;
+        std::size_t year;
+        std::int64_t amount;
     } cases[] = {
-        {"A", true, "06/2001", "30000", 766000},  {"E", true, "06/2001", "30000", 1500000},
-        {"A", false, "06/2001", "30000", 306000}, {"A", true, "06/2002", "30000", 306000},
-        {"E", false, "06/2001", "30000", 600000}, {"A", true, "06/2002", "10000", 306000},
+        // clang-format off
+        {"A", "10/2001", "__/____", 0, 1, 766000}, {"E", "10/2001", "__/____", 0, 1, 1320000},
+        {"A", "06/2002", "__/____", 0, 1, 766000}, {"E", "11/2002", "__/____", 4, 1, 1005000},
+        {"A", "06/2002", "05/2004", 0, 3, 147500}, {"A", "06/2002", "01/2010", 0, 9, 88750},
+        // clang-format on
     };
+    window.bonus = true;
     for (const auto& c : cases) {
-        window.bonus = c.bonus;
         window.inService = c.inService;
-        window.cost = c.cost;
-        Compute(c.fileCode);
-        EXPECT_EQ(Amount(1), c.year1) << c.fileCode << c.bonus << c.inService << " " << c.cost;
+        window.sold = c.sold;
+        Compute(c.fileCode, c.quarter);
+        EXPECT_EQ(Amount(static_cast<int>(c.year)), c.amount) << c.fileCode << c.inService;
+        EXPECT_TRUE(*c.sold == '_' || Rows().size() == c.year) << c.sold;
     }
 }
 
@@ -106,9 +106,9 @@ TEST(LuxuryAuto, SchedulesThatCannotRunSaySo) {
          ""},
         {"no business share", [](auto& t) { t.depr.values.BusinessFraction = 0; }, 0,
          "Business Percent is required.", ""},
-        // 3060 + 4900 + 2950 + 40 x 1775 is recovered in exactly 43 years, the most there are.
-        {"43 years", [](auto& t) { t.window.cost = "81910"; }, 43, kMethodLine, ""},
-        {"44 years", [](auto& t) { t.window.cost = "81910.01"; }, 43, kTooLong, ""},
+        // 7660 + 4900 + 2950 + 40 x 1775 is recovered in exactly 43 years, the most there are.
+        {"43 years", [](auto& t) { t.window.cost = "86510"; }, 43, kMethodLine, ""},
+        {"44 years", [](auto& t) { t.window.cost = "86510.01"; }, 43, kTooLong, ""},
         {"a cap of zero", [](auto& t) { t.limits.caps["AutoMax.DAT:2002"].fourth = "0"; }, 3,
          kTooLong, ""},
         {"a cost of zero", [](auto& t) { t.window.cost = "0"; }, 0, kMethodLine, ""},
@@ -133,33 +133,6 @@ TEST(LuxuryAuto, SchedulesThatCannotRunSaySo) {
         }
         EXPECT_EQ(boxes, c.box);
     }
-}
-
-TEST_F(LuxuryAutoTest, TheSaleYearIsProratedAndEndsTheSchedule) {
-    const struct {
-        AveragingConvention convention;
-        const char* sold;
-        std::int64_t year3;
-    } cases[] = {
-        {AveragingConvention::HalfYear, "05/2004", 147500},
-        {AveragingConvention::MidQuarter, "11/2004", 258125},
-        {AveragingConvention::MidMonth, "03/2004", 61458},
-    };
-    for (const auto& c : cases) {
-        depr.values.Convention = c.convention;
-        window.sold = c.sold;
-        Compute();
-        EXPECT_EQ(Amount(3), c.year3) << c.sold;
-        EXPECT_EQ(Rows().size(), 3U);
-    }
-}
-
-TEST_F(LuxuryAutoTest, CleanFuelUsesItsOwnTableAndQuarterRates) {
-    window.inService = "11/2002";
-    Compute("E", 4);
-    EXPECT_EQ(limits.lookups, std::vector<std::string>{"Electric.DAT:2002"});
-    EXPECT_EQ(Amount(1), 150000);  // 0.05 x 30000 under the cap
-    EXPECT_EQ(Amount(2), 1140000);
 }
 
 }  // namespace
