@@ -11,6 +11,7 @@
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QStyle>
+#include <QTemporaryDir>
 #include <QtTest>
 #include <filesystem>
 #include <fstream>
@@ -507,9 +508,8 @@ class MainWindowViewTest : public QObject {
         w.CalculateFiveYears("10000");
         QVERIFY(w.view->status()->text().startsWith("Method: MACRS"));  // the method line
         QCOMPARE(Heard(w.view->status()), w.view->status()->text());
-        const QString folder = QDir::tempPath() + "/pellory-gui-pdf";
-        QDir(folder).removeRecursively();
-        QVERIFY(QDir().mkpath(folder));
+        const QTemporaryDir scratch;  // each run its own, so that two runs never meet
+        const QString folder = scratch.path();
         const QString path = folder + "/five years.pdf";
         FileDialogAnswer dialog(path);
         QTest::mouseClick(w.Widget(w.model.cmdPrint), Qt::LeftButton);
@@ -521,19 +521,18 @@ class MainWindowViewTest : public QObject {
         QCOMPARE(Heard(w.view->status()), "Schedule saved as " + path);
         QVERIFY(Shows(w.view->status(), Qt::blue));
         QVERIFY(w.platform.boxes.empty());
-        QDir(folder).removeRecursively();
     }
 
     // Ctrl+G goes to a typed year, and says when the table has none; a refused amount shows its
     // message whole; Delete asks first, with No as the default.
     void theLimitEditorGoesToAYearAndAsksBeforeDeleting() {
+        const QTemporaryDir scratch;
         struct Platform : gui::QtPlatform {  // the desktop's own message boxes
-            std::filesystem::path folder = QDir::tempPath().toStdString() + "/pellory-editor";
+            std::filesystem::path folder;
             std::filesystem::path ProgramFolder() const override { return folder; }
         } platform;
+        platform.folder = scratch.path().toStdString();
         const std::filesystem::path folder = platform.folder;
-        std::filesystem::remove_all(folder);
-        std::filesystem::create_directories(folder);
         std::ofstream(folder / "AutoMax.DAT", std::ios::binary)
             << "20023060 4900 2950 1775 20033080 4900 2950 1775 ";
         DataFile data(platform);
@@ -583,7 +582,6 @@ class MainWindowViewTest : public QObject {
                             .arg(int(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)));
         QCOMPARE(editor.txtYear.Text(), std::string("2003"));  // No keeps the record
         data.CloseFile();
-        std::filesystem::remove_all(folder);
     }
 };
 
