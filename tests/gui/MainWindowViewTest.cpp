@@ -370,9 +370,9 @@ class MainWindowViewTest : public QObject {
                 QAccessible::RadioButton);
         }
         {
+            const QTemporaryDir scratch;
             testing::FakePlatform platform;
-            platform.folder = QDir::tempPath().toStdString() + "/pellory-dark-editor";
-            std::filesystem::create_directories(platform.folder);
+            platform.folder = scratch.path().toStdString();
             std::ofstream(platform.folder / "AutoMax.DAT", std::ios::binary)
                 << "20023060 4900 2950 1775 ";
             DataFile data(platform);
