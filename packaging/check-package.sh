@@ -22,6 +22,7 @@ expected=(
     "lrwxrwxrwx ./usr/bin/pellory-calc -> ../lib/pellory/pellory-calc"
     "-rw-r--r-- ./usr/share/applications/example.pellory.Pellory.desktop"
     "-rw-r--r-- ./usr/share/icons/hicolor/scalable/apps/example.pellory.Pellory.svg"
+    "-rw-r--r-- ./usr/share/icons/hicolor/128x128/apps/example.pellory.Pellory.png"
     "-rw-r--r-- ./usr/share/metainfo/example.pellory.Pellory.metainfo.xml"
     "-rw-r--r-- ./usr/share/man/man1/pellory.1.gz"
     "-rw-r--r-- ./usr/share/man/man1/pellory-calc.1.gz"

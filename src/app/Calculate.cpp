@@ -61,6 +61,7 @@ void FrmViewDepr::ShowFault(const InputFault& fault) {
         {InputBox::InService, &txtInService, &lblInService},
         {InputBox::Life, &cboLife, &lblLife},
         {InputBox::BusinessPercent, &txtBusinessPercent, &lblAutoBusiness},
+        {InputBox::Allowance, &chkBonus, &lblAutoBusiness},
         {InputBox::Sold, &mskSold, &lblSoldDate},
         {InputBox::SalesPrice, &txtSalesPrice, &lblSalesPrice},
         {InputBox::AdjTaxBasis, &txtAdjTaxBasis, &lblAdjTaxBasis},

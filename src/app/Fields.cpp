@@ -46,7 +46,7 @@ void FrmViewDepr::NumberFilter(int& keyAscii) {
 void FrmViewDepr::NumberEcho(const TextBox& box) {
     stbMain.foreColor = kBlue;
     const std::string& text = box.Text();
-    ShowStatus(IsPlainNumber(text) ? FormatWhole(Val(text)) : text);
+    ShowEcho(IsPlainNumber(text) ? FormatWhole(Val(text)) : text);
 }
 
 }  // namespace pellory

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <regex>
 
 #include "app/ReportInputs.h"
 #include "engine/Numbers.h"
@@ -13,6 +14,19 @@ namespace {
 constexpr const char* kHelpFileName = "Amberlot.hlp";
 // The name of a saved schedule without a description.
 constexpr const char* kDocumentTitle = "Depreciation Schedule";
+
+// A pasted amount written with thousands separators ("$12,500.00") as the box takes amounts
+// ("12500.00"); any other text as it is, for the box's own filter to judge.
+std::string UngroupedAmount(const std::string& pasted) {
+    static const std::regex grouped(R"(\s*\$?\s*(\d{1,3}(,\d{3})+(\.\d*)?)\s*)");
+    std::smatch match;
+    if (!std::regex_match(pasted, match, grouped)) {
+        return pasted;
+    }
+    std::string amount = match[1].str();
+    std::erase(amount, ',');
+    return amount;
+}
 
 }  // namespace
 
@@ -56,6 +70,21 @@ void FrmViewDepr::NameControls() {
         label->foreColor = kBlack;
     }
     stbMain.foreColor = kRed;
+    const std::pair<Label*, Control*> buddies[] = {
+        {&lblCost, &txtCost},
+        {&lblMethod, &cboMethod},
+        {&lblInService, &txtInService},
+        {&lblLife, &cboLife},
+        {&Label2, &cboClass},
+        {&lblAutoBusiness, &txtBusinessPercent},
+        {&lblSoldDate, &mskSold},
+        {&lblDescription, &txtDescription},
+        {&lblSalesPrice, &txtSalesPrice},
+        {&lblAdjTaxBasis, &txtAdjTaxBasis},
+    };
+    for (const auto& [label, field] : buddies) {
+        label->buddy = field;
+    }
 }
 
 void FrmViewDepr::ArrangeControls() {
@@ -66,6 +95,9 @@ void FrmViewDepr::ArrangeControls() {
     txtAdjTaxBasis.maxLength = 10;
     txtSalesPrice.rightAligned = true;
     txtAdjTaxBasis.rightAligned = true;
+    for (TextBox* amount : {&txtCost, &txtSalesPrice, &txtAdjTaxBasis}) {
+        amount->onPaste = UngroupedAmount;
+    }
 
     for (int i = 0; i < optAssetType.Count(); ++i) {
         optAssetType[i].container = &Frame2;
@@ -108,7 +140,8 @@ void FrmViewDepr::BuildMenus() {
          {"mnuAutoMax", "Automobile Max Amount", [this] { OpenAutoMaxEditor(false); }},
          {"munElectricAuto", "Clean Fuel Auto Max Amount", [this] { OpenAutoMaxEditor(true); }},
          {"mnuline2", "-", {}},
-         {"mnuCopySchedule", "Copy Schedule", [this] { CopySchedule(); }},
+         {"mnuCopySchedule", "Copy Schedule", [this] { CopySchedule(); },
+          [this] { return cmdPrint.enabled; }},
          {"mnuSavePdf", "Save Schedule as PDF...", [this] { SaveScheduleAsPdf(); },
           [this] { return cmdPrint.enabled; }}}};
 }
@@ -170,7 +203,7 @@ std::vector<Control*> FrmViewDepr::TabOrder() {
             &txtBusinessPercent, &chkBonus,        &optConvention[0], &optConvention[1],
             &optConvention[2],   &mskSold,         &txtDescription,   &txtSalesPrice,
             &txtAdjTaxBasis,     &cmdCalculate,    &cmdClear,         &cmdPrint,
-            &cmdTools,           &cmdHelp};
+            &cmdTools,           &cmdHelp,         &grdDeprFocus};
 }
 
 void FrmViewDepr::WireCommands() {
@@ -223,10 +256,57 @@ void FrmViewDepr::Load() {
     step([this] { WriteToday(); });
     step([this] { cmdPrint.enabled = false; });
     step([this] { optAssetType.SetValue(0, true); });
+    // Ready for the first thing a user types: the cost, where Clear also leaves the focus.
+    step([this] { SetFocus(txtCost); });
 }
 
 void FrmViewDepr::ShowStatus(const std::string& text) {
     stbMain.caption = text;
+    statusEcho_ = false;
+}
+
+void FrmViewDepr::ShowEcho(const std::string& text) {
+    stbMain.caption = text;
+    statusEcho_ = true;
+}
+
+std::string FrmViewDepr::HelpTopicOf(const Control* control) const {
+    const std::pair<const Control*, const char*> topics[] = {
+        {&txtCost, "cost"},
+        {&cboMethod, "method"},
+        {&txtInService, "in-service"},
+        {&cboLife, "life"},
+        {&cboClass, "asset-class"},
+        {&txtBusinessPercent, "business-percent"},
+        {&chkBonus, "special-allowance"},
+        {&mskSold, "date-sold"},
+        {&txtDescription, "description"},
+        {&txtSalesPrice, "exchange-panel"},
+        {&txtAdjTaxBasis, "exchange-panel"},
+        {&grdDeprFocus, "schedule-grid"},
+        {&cmdCalculate, "calculate"},
+        {&cmdPrint, "printing"},
+    };
+    for (const auto& [shown, topic] : topics) {
+        if (shown == control) {
+            return topic;
+        }
+    }
+    for (int i = 0; i < optAssetType.Count(); ++i) {
+        if (control == &optAssetType[i]) {
+            return "asset-type";
+        }
+    }
+    for (int i = 0; i < optConvention.Count(); ++i) {
+        if (control == &optConvention[i]) {
+            return "conventions";
+        }
+    }
+    return "main-window";
+}
+
+void FrmViewDepr::ShowHelpForFocus() {
+    services_->ShowHelpTopic(helpFilePath, *this, HelpTopicOf(Focused()));
 }
 
 void FrmViewDepr::SetStatusStyle(Color color, bool bold) {

@@ -43,6 +43,10 @@ class FrmViewDepr : public Window {
     // The method line the report shows: the last schedule's, else the chosen method's.
     std::string ReportMethodLine();
     double AdjustedBasis() const { return adjustedBasis_; }
+    // The live echo of a typed amount: shown, but no news for the user.
+    void ShowEcho(const std::string& text);
+    // Whether the status line shows the echo of an amount rather than a message.
+    bool StatusIsEcho() const { return statusEcho_; }
 
     void ShowStatus(const std::string& text);
     void SetStatusStyle(Color color, bool bold);
@@ -66,6 +70,9 @@ class FrmViewDepr : public Window {
     // the report is written there whole and the status line says where. Nothing without a
     // schedule in view or when the user cancels.
     void SaveScheduleAsPdf();
+    // F1: the help at the topic of the focused control.
+    void ShowHelpForFocus();
+    std::string HelpTopicOf(const Control* control) const;
 
     std::string caption = kAppTitle;
     std::string helpFilePath;
@@ -141,6 +148,7 @@ class FrmViewDepr : public Window {
     double adjustedBasis_ = 0.0;  // what the last year entered left of the basis
     NoServices noServices_;
     MainWindowServices* services_ = &noServices_;
+    bool statusEcho_ = false;
     std::filesystem::path pdfFolder_;  // where the last PDF was saved; empty before the first
 };
 

@@ -36,6 +36,9 @@ class MainWindowServices {
     // The help file at its contents, owned by `owner`, or at its keyword index, owned by none.
     virtual void ShowHelpContents(const std::string& helpFilePath, const Window& owner) = 0;
     virtual void ShowHelpSearch(const std::string& helpFilePath) = 0;
+    // The help file at the topic `id`, owned by `owner`.
+    virtual void ShowHelpTopic(const std::string& helpFilePath, const Window& owner,
+                               const std::string& id) = 0;
     virtual void ShowAbout() = 0;
     // Shows the auto limits editor modally.
     virtual void RunAutoMaxEditor(FrmAutoMax& editor) = 0;
@@ -60,6 +63,8 @@ class NoServices : public MainWindowServices {
     void CopyToClipboard(const std::string& /*text*/) override {}
     void ShowHelpContents(const std::string& /*helpFilePath*/, const Window& /*owner*/) override {}
     void ShowHelpSearch(const std::string& /*helpFilePath*/) override {}
+    void ShowHelpTopic(const std::string& /*helpFilePath*/, const Window& /*owner*/,
+                       const std::string& /*id*/) override {}
     void ShowAbout() override {}
     void RunAutoMaxEditor(FrmAutoMax& /*editor*/) override {}
     void FitDropDownWidth(ComboBox& /*list*/) override {}

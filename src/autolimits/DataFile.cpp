@@ -230,6 +230,19 @@ std::int32_t DataFile::RecordsOnFile() const {
     }
 }
 
+std::vector<std::string> DataFile::Years() const {
+    std::vector<std::string> years;
+    if (!IsOpen()) {
+        return years;
+    }
+    RecordFile& file = Channel(FileNum);
+    const std::int32_t count = RecordsOnFile();
+    for (std::int32_t number = 1; number <= count; ++number) {
+        years.push_back(ReadRecord(file, number).Year.Trimmed());
+    }
+    return years;
+}
+
 std::string DataFile::CantOpenText(const fs::path& path, const RuntimeError& error) const {
     return std::string(kCantOpen) + " " + path.string() + ": " + error.Description();
 }

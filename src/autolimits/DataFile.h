@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "autolimits/AutoLimitRecord.h"
 #include "autolimits/FileSystem.h"
@@ -74,6 +75,8 @@ class DataFile {
     bool IsOpen() const { return channels_.contains(FileNum); }
     // The records the open table's file holds now: none for an empty file.
     std::int32_t RecordsOnFile() const;
+    // The years of the records on file, trimmed, in record order.
+    std::vector<std::string> Years() const;
 
     std::int16_t FileNum = 0;
     std::int32_t CurrentRecord = 0;

@@ -19,6 +19,9 @@ const char* const kInNext = " Error in cmdNext. ";
 const char* const kInPrevious = " Error in cmdPrevious. ";
 
 const char* const kNoMoreRecords = "No more records.";
+const char* const kNothingToDelete = "No record to delete.";
+const char* const kYearHeld = "Year is already in the table.";
+const char* const kNoSuchYear = "No record for that year.";
 
 // The largest amount a record field keeps.
 constexpr std::size_t kAmountWidth = 5;
@@ -41,6 +44,11 @@ FrmAutoMax::FrmAutoMax(Platform& platform, DataFile& dataFile) : Window(platform
     lblYear3.caption = "3rd Year Max:";
     lblYear4.caption = "4th Year Max:";
 
+    lblYear.buddy = &txtYear;
+    lblYear1.buddy = &txtYear1;
+    lblYear2.buddy = &txtYear2;
+    lblYear3.buddy = &txtYear3;
+    lblYear4.buddy = &txtYear4;
     txtYear.maxLength = 4;
     int tab = 0;
     for (TextBox* box : {&txtYear, &txtYear1, &txtYear2, &txtYear3, &txtYear4}) {
@@ -155,7 +163,59 @@ void FrmAutoMax::DeleteClick() {
     }
     const ErrorReport step = ErrorReport::Procedure(platform(), kInDelete);
     step([&] { stbAuto.caption.clear(); });
+    // A record not yet saved (an empty table's blank one, or one Add started) is not on file:
+    // it is dropped without a question, and nothing is said to be deleted.
+    if (data_.CurrentRecord > data_.RecordsOnFile()) {
+        step([&] {
+            data_.RecordCount = std::max(data_.RecordsOnFile(), 1);
+            data_.CurrentRecord = std::min(data_.CurrentRecord, data_.RecordCount);
+            data_.ShowCurrentRecord(*this);
+            ShowNotice(kNothingToDelete);
+        });
+        return;
+    }
     step([&] { data_.Delete(caption_ == kDesignCaption ? "Automax.dat" : "Electric.Dat", *this); });
+}
+
+std::int32_t FrmAutoMax::RecordOfYear(const std::string& year) const {
+    const std::vector<std::string> years = data_.Years();
+    const auto found = std::find(years.begin(), years.end(), year);
+    return found == years.end() ? 0 : static_cast<std::int32_t>(found - years.begin()) + 1;
+}
+
+void FrmAutoMax::ShowLatestYear() {
+    ErrorReport::Procedure(platform(), kInNext)([&] {
+        const std::vector<std::string> years = data_.Years();
+        // Four-digit years compare as text; a blank record's empty year comes first.
+        const auto latest = std::max_element(years.begin(), years.end());
+        if (latest != years.end() && data_.CurrentRecord != latest - years.begin() + 1) {
+            data_.CurrentRecord = static_cast<std::int32_t>(latest - years.begin()) + 1;
+            data_.ShowCurrentRecord(*this);
+        }
+    });
+}
+
+void FrmAutoMax::GoToYear(const std::string& year) {
+    if (closed_) {
+        return;
+    }
+    const ErrorReport step = ErrorReport::Procedure(platform(), kInNext);
+    bool goOn = true;
+    step([&] { goOn = OfferToSave(); });
+    if (!goOn) {
+        return;
+    }
+    step([&] { ResetStatus(); });
+    step([&] {
+        const std::int32_t record = RecordOfYear(year);
+        if (record == 0) {
+            ShowNotice(kNoSuchYear);
+            return;
+        }
+        data_.RecordCount = std::max(data_.RecordsOnFile(), 1);  // an unsaved new one is dropped
+        data_.CurrentRecord = record;
+        data_.ShowCurrentRecord(*this);
+    });
 }
 
 void FrmAutoMax::CloseClick() {
@@ -275,6 +335,12 @@ bool FrmAutoMax::CheckBoxes() {
     }
     if (utf8::Length(txtYear.Text()) != 4) {
         Refuse(lblYear, txtYear, "Year must be 4 digits.");
+        return false;
+    }
+    // A second record of a year would never be used: lookups take the first.
+    if (const std::int32_t held = RecordOfYear(txtYear.Text());
+        held != 0 && held != data_.CurrentRecord) {
+        Refuse(lblYear, txtYear, kYearHeld);
         return false;
     }
     for (const auto& [label, box] : amounts) {

@@ -59,6 +59,11 @@ class FrmAutoMax : public Window, public RecordEditor {
     void DeleteClick();
     void CloseClick();
 
+    // Shows the record of the latest year on file, where the user most often works.
+    void ShowLatestYear();
+    // Offers to save, then shows the record of `year`; a notice when the table holds none.
+    void GoToYear(const std::string& year);
+
     // Save's checks of the five boxes, without writing: at the first fault its message in the
     // status line, its label red and the focus in its box, and false.
     bool CheckBoxes();
@@ -103,6 +108,8 @@ class FrmAutoMax : public Window, public RecordEditor {
     bool OfferToSave();
     void Save();
     void Refuse(Label& label, TextBox& box, const std::string& message);
+    // The record on file that holds `year`, 0 when none does.
+    std::int32_t RecordOfYear(const std::string& year) const;
 
     DataFile& data_;
     std::string caption_ = kDesignCaption;

@@ -55,6 +55,8 @@ class Label : public Control {
     Color foreColor = kWindowText;
     Color backColor = kWhite;
     bool bold = false;
+    // The field the label names: the label gives it its name and an access key for Alt.
+    Control* buddy = nullptr;
 };
 
 class Frame : public Control {
@@ -101,6 +103,8 @@ class EditControl : public Control {
     KeyPressHandler onKeyPress;
     KeyHandler onKeyDown;
     KeyHandler onKeyUp;
+    // What the box makes of pasted text before it is typed in; none takes it as it is.
+    std::function<std::string(const std::string&)> onPaste;
 
   protected:
     // Replaces the selection with `character` (or deletes for Backspace) in `text`.

@@ -65,6 +65,31 @@ void EraseMasked(EditText& box, std::string_view mask, char prompt) {
     box.selLength = 0;
 }
 
+// A literal typed where it stands steps over it. Typed after part of the digits before it ("3/"
+// in a month), it moves them to the right of their part, led by zeros, and steps over it ("03/").
+bool StepOverLiteral(EditText& box, std::string_view mask, char prompt, char c) {
+    const auto at = static_cast<std::size_t>(box.selStart);
+    if (at < mask.size() && mask[at] != '#' && c == mask[at]) {
+        box.selStart += 1;
+        return true;
+    }
+    const std::size_t literal = mask.find_first_not_of('#', at);
+    if (literal == std::string_view::npos || mask[literal] != c) {
+        return false;
+    }
+    const std::size_t before = mask.find_last_not_of('#', literal - 1);
+    const std::size_t start = before == std::string_view::npos ? 0 : before + 1;
+    const std::size_t typed = at - start;
+    const std::string digits = box.text.substr(start, typed);
+    if (typed == 0 || digits.find(prompt) != std::string::npos ||
+        box.text.find_first_not_of(prompt, at) < literal) {
+        return false;
+    }
+    box.text.replace(start, literal - start, std::string(literal - start - typed, '0') + digits);
+    box.selStart = static_cast<int>(literal) + 1;
+    return true;
+}
+
 }  // namespace
 
 bool TypeMasked(EditText& box, std::string_view mask, char prompt, int keyAscii,
@@ -91,11 +116,10 @@ bool TypeMasked(EditText& box, std::string_view mask, char prompt, int keyAscii,
         }
     }
     selLength = 0;
-    int pos = selStart;
-    if (pos < size && !isSlot(pos) && c == mask[static_cast<std::size_t>(pos)]) {
-        selStart = pos + 1;  // typing the literal steps over it
+    if (StepOverLiteral(box, mask, prompt, c)) {
         return true;
     }
+    int pos = selStart;
     if (pos > 0 && !isSlot(pos - 1) && c == mask[static_cast<std::size_t>(pos - 1)]) {
         return true;  // the caret already stepped over that literal
     }

@@ -19,7 +19,8 @@ bool TypePlain(EditText& box, int maxLength, int keyAscii, const std::string& ch
 
 // One key typed into a masked box ("#" a digit's place, any other character a literal shown as
 // is; an empty place shows `prompt`). Typing over a selection blanks it first; a literal typed
-// where it stands steps over it. False when the key cannot go in.
+// where it stands steps over it, and typed after part of its digits ("3/") fills their part from
+// the right with zeros ("03/"). False when the key cannot go in.
 bool TypeMasked(EditText& box, std::string_view mask, char prompt, int keyAscii,
                 const std::string& character);
 

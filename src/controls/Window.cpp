@@ -37,6 +37,12 @@ void Window::UserFocus(Control& control) {
 }
 
 void Window::PressKey(int keyAscii, const std::string& character) {
+    // A focused button takes Enter itself, as on every desktop.
+    if (auto* button = dynamic_cast<Button*>(focused_);
+        keyAscii == kKeyEnter && button != nullptr) {
+        button->Click();
+        return;
+    }
     if (keyAscii == kKeyEnter && defaultButton_ != nullptr && defaultButton_->Usable()) {
         defaultButton_->Click();
         return;
@@ -92,6 +98,24 @@ void Window::Type(EditControl& box, std::string_view text) {
         // Bytes that do not form a character type the replacement character, never a control key.
         const std::string character(valid ? bytes : utf8::kReplacement);
         PressKey(static_cast<int>(utf8::CodePoint(character)), character);
+        pos += bytes.size();
+    }
+}
+
+void Window::Paste(const std::string& text) {
+    auto* box = AsEdit(focused_);
+    if (box == nullptr) {
+        return;
+    }
+    const std::string pasted = box->onPaste ? box->onPaste(text) : text;
+    bool valid = true;
+    for (std::size_t pos = 0; pos < pasted.size();) {
+        const std::string_view bytes = utf8::NextCharacter(pasted, pos, valid);
+        const std::string character(valid ? bytes : utf8::kReplacement);
+        const auto code = static_cast<int>(utf8::CodePoint(character));
+        if (code >= 32) {  // a pasted line break or tab is no key of the box's
+            KeyPress(code, character);
+        }
         pos += bytes.size();
     }
 }

@@ -37,6 +37,10 @@ class Window {
     // The user clicks into a box and types `text`, one key per character.
     void Type(EditControl& box, std::string_view text);
 
+    // Text pasted into the focused box: what the box makes of it (onPaste), typed one key at a
+    // time through its filters.
+    void Paste(const std::string& text);
+
     // Selects the whole text of the focused box so that typing replaces it.
     void SetSelected();
 

@@ -39,7 +39,7 @@ BusinessEntry BusinessEntry::Of(std::string_view text, bool asked) {
 }
 
 ClassChoice ClassChoice::Of(std::string_view label, int life) {
-    AutoTable table = AutoTable::None;
+    std::optional<AutoTable> table;
     if (label.starts_with("Automobiles ")) {
         table = AutoTable::Ordinary;
     } else if (label.starts_with("Automobiles, Clean Fuel")) {

@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "engine/AutoCapIncrease.h"
 #include "engine/Method.h"
 #include "engine/MonthYear.h"
 
@@ -45,14 +46,11 @@ struct BusinessEntry {
     static BusinessEntry Of(std::string_view text, bool asked);
 };
 
-// Where a capped automobile schedule finds its yearly limits.
-enum class AutoTable { None, Ordinary, CleanFuel };
-
 // A class picked from the class list: its label, recovery period and automobile table.
 struct ClassChoice {
     std::string label;
     int life = 0;
-    AutoTable autoTable = AutoTable::None;
+    std::optional<AutoTable> autoTable;  // nothing for a class that is no automobile
 
     static ClassChoice Of(std::string_view label, int life);
 };

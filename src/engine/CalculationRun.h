@@ -1,11 +1,10 @@
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <optional>
-#include <span>
 #include <string_view>
 
+#include "engine/AutoSchedule.h"
 #include "engine/Calculation.h"
 #include "engine/RateTables.h"
 #include "platform/ErrorReport.h"
@@ -64,11 +63,13 @@ class CalculationRun {
     std::optional<double> StraightLineYear(double cost, double life, std::int16_t year) const;
     double StraightLineFractionalYear(double cost, double life, std::int16_t year) const;
 
-    // The capped schedule of a passenger automobile.
+    // The capped schedule of a passenger automobile (CappedAutoSchedule) on the limits of its
+    // in-service year: nothing when the table lacks the year (the status line says so) or
+    // could not be opened. Its years go into the schedule, then the method line, or the message
+    // of a schedule that ran past the last year the grid can show.
     void LuxuryAuto(double cost, std::int16_t quarter);
-    std::optional<std::array<double, 5>> LuxuryAutoCaps();
-    bool LuxuryAutoYears(double businessCost, const std::array<double, 5>& caps,
-                         std::span<const double> rates);
+    std::optional<AutoLimits> LuxuryAutoCaps();
+    void EnterAutoSchedule(const AutoSchedule& schedule);
 
     const Asset& a_;
     const CalcServices& services_;

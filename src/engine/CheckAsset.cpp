@@ -5,6 +5,7 @@
 #include <optional>
 #include <utility>
 
+#include "engine/AutoSchedule.h"
 #include "engine/RateTables.h"
 
 namespace pellory {
@@ -87,6 +88,15 @@ Fault CheckBusinessShare(const Asset& a) {
     return std::nullopt;
 }
 
+// A car used 50% or less for business takes no special allowance.
+Fault CheckAutoAllowance(const Asset& a) {
+    if (a.allowance && a.assetClass && a.assetClass->autoTable &&
+        !AutoQualifiesForAllowance(a.business.fraction)) {
+        return At(InputBox::Allowance, "Special allowance requires business use over 50%.");
+    }
+    return std::nullopt;
+}
+
 Fault CheckDateSold(const Asset& a) {
     if (a.sold.empty) {
         return std::nullopt;
@@ -124,7 +134,7 @@ Fault CheckExchange(const Asset& a) {
 
 std::variant<InputFault, CheckedAsset> CheckAsset(const Asset& asset) {
     for (const auto check : {CheckCostAndMethod, CheckInServiceAndLife, CheckBusinessShare,
-                             CheckDateSold, CheckExchange}) {
+                             CheckAutoAllowance, CheckDateSold, CheckExchange}) {
         if (Fault fault = check(asset)) {
             return std::move(*fault);
         }

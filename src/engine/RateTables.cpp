@@ -89,14 +89,6 @@ const std::array<RateRow, 6> kQuarter4Rows = PELLORY_TABLE_ROWS(quarter4);
 
 #undef PELLORY_TABLE_ROWS
 
-constexpr std::array<std::array<double, 5>, 5> kLuxuryAutoRates{{
-    {0.2, 0.32, 0.192, 0.1152, 0.1152},
-    {0.35, 0.26, 0.156, 0.1101, 0.1101},
-    {0.25, 0.3, 0.18, 0.1137, 0.1137},
-    {0.15, 0.34, 0.204, 0.1224, 0.113},
-    {0.05, 0.38, 0.228, 0.1368, 0.1094},
-}};
-
 using MonthRates = std::array<double, 12>;
 
 double ByMonth(const MonthRates& rates, int month) {
@@ -146,11 +138,6 @@ std::span<const RateRow> MacrsRows(MacrsTable table) {
             return kQuarter4Rows;
     }
     return {};
-}
-
-std::span<const double> LuxuryAutoRates(int quarter) {
-    const int index = quarter >= 1 && quarter <= 4 ? quarter : 0;
-    return kLuxuryAutoRates[static_cast<std::size_t>(index)];
 }
 
 double Residential275Rate(int year, int month) {

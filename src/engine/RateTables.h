@@ -15,10 +15,6 @@ enum class MacrsTable { HalfYear, Quarter1, Quarter2, Quarter3, Quarter4 };
 // The rows of a table in the order lives are looked up: 3, 5, 7, 10, 15, 20.
 std::span<const RateRow> MacrsRows(MacrsTable table);
 
-// The five rates of the capped automobile schedule for a quarter value (0 for half year); year 5
-// and every later year use the fifth.
-std::span<const double> LuxuryAutoRates(int quarter);
-
 // Real property, mid-month: the rate of a recovery year for the month placed in service
 // (0 where the table has none).
 double Residential275Rate(int year, int month);

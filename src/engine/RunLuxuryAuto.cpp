@@ -1,20 +1,20 @@
-#include <algorithm>
 #include <cstdio>
 
+#include "engine/AutoSchedule.h"
 #include "engine/CalculationRun.h"
-#include "engine/EngineValues.h"
 #include "engine/Numbers.h"
 
 namespace pellory {
 
 namespace {
 
-constexpr int kLastYear = 43;
+// The rate the special allowance box claims.
+constexpr double kTickedAllowanceRate = 0.3;
 
 }  // namespace
 
 bool CalculationRun::RunLuxuryAuto(const Span& span, const ErrorReport& step) {
-    if (!a_.assetClass || a_.assetClass->autoTable == AutoTable::None) {
+    if (!a_.assetClass || !a_.assetClass->autoTable) {
         return false;
     }
     step([&] { LuxuryAuto(span.cost, span.quarter); });
@@ -30,18 +30,28 @@ void CalculationRun::LuxuryAuto(double cost, std::int16_t quarter) {
             Status("Business Percent is required.");
             return;
         }
-        const double businessCost = Multiply(cost, businessFraction_);
-        const std::span<const double> rates = LuxuryAutoRates(quarter);
-        const std::optional<std::array<double, 5>> caps = LuxuryAutoCaps();
-        if (!caps || !LuxuryAutoYears(businessCost, *caps, rates)) {
+        const std::optional<AutoLimits> limits = LuxuryAutoCaps();
+        if (!limits) {
             return;
         }
-        methodText_ = "Method: MACRS-200% DB Luxury Auto";
-        ShowMethodLine();
+        AutoAsset car;
+        car.businessBasis = Multiply(cost, businessFraction_);
+        car.businessFraction = businessFraction_;
+        car.placed = a_.inService.date.value_or(MonthYear{1, placedYear_});
+        car.quarter = quarter;
+        car.convention = result_.convention;
+        car.system = a_.method == Method::Ads ? AutoSystem::Ads : AutoSystem::Macrs;
+        car.table = *a_.assetClass->autoTable;
+        if (a_.allowance) {
+            car.allowanceRate = kTickedAllowanceRate;
+        }
+        car.limits = *limits;
+        car.sold = a_.sold.date;
+        EnterAutoSchedule(CappedAutoSchedule(car));
     });
 }
 
-std::optional<std::array<double, 5>> CalculationRun::LuxuryAutoCaps() {
+std::optional<AutoLimits> CalculationRun::LuxuryAutoCaps() {
     const bool ordinary = a_.assetClass->autoTable == AutoTable::Ordinary;
     char yearText[16];
     std::snprintf(yearText, sizeof yearText, "%04d", placedYear_);
@@ -57,43 +67,21 @@ std::optional<std::array<double, 5>> CalculationRun::LuxuryAutoCaps() {
         return std::nullopt;
     }
     const AutoCaps& record = lookup.caps;
-    std::array<double, 5> caps{StrictNumber(record.first), StrictNumber(record.second),
-                               StrictNumber(record.third), StrictNumber(record.fourth), 0};
-    caps[4] = caps[3];
-    if (a_.allowance && placedYear_ == 2001) {
-        caps[0] = std::max(caps[0], ordinary ? 7660.0 : 23080.0);
-    }
-    return caps;
+    return AutoLimits{StrictNumber(record.first), StrictNumber(record.second),
+                      StrictNumber(record.third), StrictNumber(record.fourth)};
 }
 
-bool CalculationRun::LuxuryAutoYears(double businessCost, const std::array<double, 5>& caps,
-                                     std::span<const double> rates) {
-    const std::optional<MonthYear>& soldOn = a_.sold.date;
-    // The grid never enters more than the business basis; the schedule ends with the year whose
-    // cents bring it there.
-    const std::int64_t basisCents = ScaledRound(businessCost, 2);
-    std::int64_t recoveredCents = 0;
-    for (std::int16_t year = 1; recoveredCents < basisCents; ++year) {
-        const auto k = static_cast<std::size_t>(std::min<int>(year, 5));
-        double amount = Multiply(businessCost, rates[k - 1]);
-        if (year == 1 && a_.allowance) {
-            amount += Multiply(0.3, a_.cost.value);
-        }
-        amount = std::min(amount, Multiply(businessFraction_, caps[k - 1]));
-        const bool sold = soldOn && placedYear_ + year - 1 == soldOn->year;
-        if (sold) {
-            amount = ProrateSaleYear(amount, result_.convention, soldOn->month);
-        }
-        if (year > kLastYear) {
-            Status("Can't display total depreciation. The life greater then 43 !");
-            return false;
-        }
-        recoveredCents += FillGrid(year, amount);
-        if (sold) {
-            break;
-        }
+void CalculationRun::EnterAutoSchedule(const AutoSchedule& schedule) {
+    for (const AutoYear& year : schedule.years) {
+        FillGrid(year.recoveryYear, static_cast<double>(year.amountCents) / 100.0);
     }
-    return true;
+    if (schedule.tooLong) {
+        Status("Can't display total depreciation. The life greater then 43 !");
+        return;
+    }
+    methodText_ = schedule.straightLine ? "Method: ADS- Straight Line Luxury Auto"
+                                        : "Method: MACRS-200% DB Luxury Auto";
+    ShowMethodLine();
 }
 
 }  // namespace pellory

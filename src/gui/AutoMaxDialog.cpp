@@ -1,7 +1,9 @@
 #include "gui/AutoMaxDialog.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QGridLayout>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -55,7 +57,19 @@ AutoMaxDialog::AutoMaxDialog(FrmAutoMax& model, QWidget* parent)
     layout->addLayout(top);
     layout->addWidget(WidgetFor(model_.stbAuto));
     layout->setSizeConstraint(QLayout::SetFixedSize);  // fixed border, sized to fit
-    Refresh();
+    binder_.TieLabels();
+    // Ctrl+G asks for a year and shows its record.
+    auto* goTo = new QAction(this);
+    goTo->setShortcut(Qt::CTRL | Qt::Key_G);
+    QObject::connect(goTo, &QAction::triggered, this, [this] {
+        bool ok = false;
+        const QString year = QInputDialog::getText(
+            this, windowTitle(), QStringLiteral("Go to year:"), QLineEdit::Normal, {}, &ok);
+        if (ok && !year.trimmed().isEmpty()) {
+            binder_.Run([this, &year] { model_.GoToYear(year.trimmed().toStdString()); });
+        }
+    });
+    addAction(goTo);
 }
 
 QWidget* AutoMaxDialog::Create(const Placement& place) {
@@ -122,6 +136,7 @@ void AutoMaxDialog::Run(FrmAutoMax& model, QWidget* parent) {
         screen = ScreenSize{size.width() * 15, size.height() * 15};
     }
     model.Load(screen);
+    model.ShowLatestYear();
     AutoMaxDialog dialog(model, parent);
     dialog.move(TwipsToPixels(model.Left()), TwipsToPixels(model.Top()));
     dialog.exec();

@@ -3,9 +3,11 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -14,7 +16,9 @@
 
 #include "controls/Utf8.h"
 #include "gui/Colors.h"
+#include "gui/Readable.h"
 #include "platform/ErrorReport.h"
+#include "platform/RuntimeError.h"
 
 namespace pellory::gui {
 
@@ -24,13 +28,26 @@ QString ToQ(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-void PaintBase(QWidget* widget, Color color) {
-    QPalette palette = widget->palette();
-    const QColor base = ToQColor(color, palette);
-    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-        palette.setColor(group, QPalette::Base, base);
+// Puts the model's text into the box as one edit of the box's own, which Ctrl+Z takes back:
+// only the part that differs is replaced.
+void ShowText(QLineEdit* widget, const QString& text) {
+    const QString old = widget->text();
+    qsizetype head = 0;
+    while (head < old.size() && head < text.size() && old[head] == text[head]) {
+        ++head;
     }
-    widget->setPalette(palette);
+    qsizetype tail = 0;
+    while (tail < old.size() - head && tail < text.size() - head &&
+           old[old.size() - 1 - tail] == text[text.size() - 1 - tail]) {
+        ++tail;
+    }
+    const auto replaced = static_cast<int>(old.size() - head - tail);
+    if (replaced > 0) {
+        widget->setSelection(static_cast<int>(head), replaced);
+    } else {
+        widget->setCursorPosition(static_cast<int>(head));
+    }
+    widget->insert(text.mid(head, text.size() - head - tail));
 }
 
 bool SameItems(const QComboBox* widget, const ComboBox& combo) {
@@ -69,10 +86,10 @@ Binder::Binder(Window& model, std::function<void()> afterEvent)
 
 void Binder::Run(const std::function<void()>& action) {
     ErrorReport::Engine(model_.platform(), {})(action);
+    Refresh();
     if (afterEvent_) {
         afterEvent_();
     }
-    Refresh();
 }
 
 void Binder::Refresh() {
@@ -118,10 +135,12 @@ void Binder::Watch(QWidget* widget, Control& control) {
 }
 
 void Binder::Bind(QLabel* widget, Label& label) {
-    painters_.push_back([widget, &label] {
-        widget->setText(ToQ(label.caption));
+    labels_.emplace_back(widget, &label);
+    painters_.push_back([this, widget, &label] {
+        const auto keyed = keyedCaptions_.find(&label);
+        widget->setText(keyed != keyedCaptions_.end() ? keyed->second : ToQ(label.caption));
         QPalette palette = widget->palette();
-        const QColor text = ToQColor(label.foreColor, QPalette());
+        const QColor text = LabelColor(label.foreColor, palette, palette.color(QPalette::Window));
         palette.setColor(QPalette::Active, QPalette::WindowText, text);
         palette.setColor(QPalette::Inactive, QPalette::WindowText, text);
         widget->setPalette(palette);
@@ -154,10 +173,17 @@ void Binder::Bind(QLineEdit* widget, EditControl& box, bool masked) {
                              utf8::Length(value) > static_cast<std::size_t>(box.maxLength)) {
                              value = utf8::Mid(value, 0, static_cast<std::size_t>(box.maxLength));
                          }
-                         if (auto* t = dynamic_cast<TextBox*>(&box)) {
-                             t->SetText(value);
-                         } else if (auto* c = dynamic_cast<ComboBox*>(&box)) {
-                             c->SetText(value);
+                         try {
+                             if (auto* t = dynamic_cast<TextBox*>(&box)) {
+                                 t->SetText(value);
+                             } else if (auto* c = dynamic_cast<ComboBox*>(&box)) {
+                                 c->SetText(value);
+                             } else if (auto* m = dynamic_cast<MaskedEdit*>(&box)) {
+                                 m->SetText(value);  // Ctrl+Z: an earlier text of the mask
+                             }
+                         } catch (const RuntimeError&) {
+                             Refresh();  // a text the box cannot hold: it shows its own again
+                             return;
                          }
                          TakeSelection(edits_.at(widget));
                          Refresh();
@@ -173,12 +199,13 @@ void Binder::Bind(QLineEdit* widget, EditControl& box, bool masked) {
     QObject::connect(widget, &QLineEdit::selectionChanged, this, follow);
     painters_.push_back([this, widget, &box] {
         if (widget->text().toStdString() != box.Text()) {
-            widget->setText(ToQ(box.Text()));
+            ShowText(widget, ToQ(box.Text()));
             ShowSelection(edits_.at(widget));
         }
+        // White and enabled, or grey and disabled: as the style draws an enabled or a disabled
+        // box in the palette in use.
         if (dynamic_cast<ComboBox*>(&box) == nullptr) {
             widget->setEnabled(box.enabled);
-            PaintBase(widget, box.backColor);
         }
     });
 }
@@ -209,7 +236,6 @@ void Binder::Bind(ModelComboBox* widget, ComboBox& combo) {
             widget->view()->setMinimumWidth(combo.droppedWidth);
         }
         widget->setEnabled(combo.enabled);
-        PaintBase(widget, combo.backColor);
     });
     if (widget->isEditable()) {
         Bind(widget->lineEdit(), combo);
@@ -220,6 +246,7 @@ void Binder::Bind(ModelComboBox* widget, ComboBox& combo) {
 
 void Binder::Bind(QAbstractButton* widget, Button& button) {
     Watch(widget, button);
+    buttons_.push_back(&button);
     if (auto* push = qobject_cast<QPushButton*>(widget)) {
         push->setAutoDefault(false);
     }
@@ -243,15 +270,20 @@ void Binder::Bind(QCheckBox* widget, CheckBox& check) {
 }
 
 void Binder::Bind(QRadioButton* widget, OptionArray& options, int index) {
+    // Exclusive, as radio buttons are to the keyboard (one Tab stop, arrows move and select)
+    // and to a screen reader.
     Watch(widget, options[index]);
-    widget->setAutoExclusive(false);
     QObject::connect(widget, &QRadioButton::clicked, this, [this, &options, index] {
         Run([&options, index] { options.SetValue(index, true); });
     });
     painters_.push_back([widget, &options, index] {
         const OptionButton& button = options[index];
         widget->setText(ToQ(button.caption));
-        widget->setChecked(button.value);
+        if (widget->isChecked() != button.value) {
+            widget->setAutoExclusive(false);  // the model may leave none of them selected
+            widget->setChecked(button.value);
+            widget->setAutoExclusive(true);
+        }
         widget->setEnabled(button.enabled);
     });
 }
@@ -265,6 +297,23 @@ void Binder::Bind(QGroupBox* widget, Frame& frame) {
 
 void Binder::BindFocus(QWidget* widget, Control& control) {
     Watch(widget, control);
+}
+
+void Binder::TieLabels() {
+    QString used;
+    for (const Button* button : buttons_) {
+        WithAccessKey(ToQ(button->caption), used);
+    }
+    for (const auto& [widget, label] : labels_) {
+        const auto field = focusWidgets_.find(label->buddy);
+        if (field == focusWidgets_.end()) {
+            continue;
+        }
+        widget->setBuddy(field->second);
+        keyedCaptions_[label] = WithAccessKey(ToQ(label->caption), used);
+        field->second->setAccessibleName(ToQ(label->caption).trimmed());
+    }
+    Refresh();
 }
 
 void Binder::ShowSelection(const Edit& edit) {
@@ -367,9 +416,13 @@ bool Binder::HandleKeyPress(const Edit& edit, QKeyEvent* event) {
         return true;
     }
     Run([this, key] { model_.KeyDown(key); });
-    if (edit.masked && (key == Qt::Key_Delete || event->matches(QKeySequence::Paste) ||
-                        event->matches(QKeySequence::Cut) || event->matches(QKeySequence::Undo) ||
-                        event->matches(QKeySequence::Redo))) {
+    if (event->matches(QKeySequence::Paste)) {
+        // Pasted text is typed into the box, through its filters.
+        const std::string pasted = QGuiApplication::clipboard()->text().toStdString();
+        Run([this, &pasted] { model_.Paste(pasted); });
+        return true;
+    }
+    if (edit.masked && (key == Qt::Key_Delete || event->matches(QKeySequence::Cut))) {
         return true;  // the month/year boxes change only through their mask
     }
     return false;

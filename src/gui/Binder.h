@@ -55,6 +55,9 @@ class Binder : public QObject {
     void Bind(QGroupBox* widget, Frame& frame);
     // A widget that only takes the focus, such as the schedule grid.
     void BindFocus(QWidget* widget, Control& control);
+    // Once every widget is bound: each label with a field is its buddy, with an access key no
+    // button or other label of the window has, and names the field to a screen reader.
+    void TieLabels();
 
     // Repaints every bound widget from its control, puts the keyboard focus where the model has
     // it and shows the focused box's selection.
@@ -96,6 +99,9 @@ class Binder : public QObject {
     std::map<const Control*, QWidget*> focusWidgets_;
     std::map<QWidget*, Edit> edits_;
     std::vector<std::function<void()>> painters_;
+    std::vector<std::pair<QLabel*, Label*>> labels_;
+    std::vector<const Button*> buttons_;
+    std::map<const Label*, QString> keyedCaptions_;
 };
 
 }  // namespace pellory::gui

@@ -61,6 +61,11 @@ void DesktopServices::ShowHelpSearch(const std::string& helpFilePath) {
     help_.ShowSearch(helpFilePath);
 }
 
+void DesktopServices::ShowHelpTopic(const std::string& helpFilePath, const Window& owner,
+                                    const std::string& id) {
+    help_.ShowTopic(helpFilePath, owner, id);
+}
+
 void DesktopServices::ShowAbout() {
     help_.ShowAbout();
 }

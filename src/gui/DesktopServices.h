@@ -26,6 +26,8 @@ class DesktopServices : public MainWindowServices {
     void CopyToClipboard(const std::string& text) override;
     void ShowHelpContents(const std::string& helpFilePath, const Window& owner) override;
     void ShowHelpSearch(const std::string& helpFilePath) override;
+    void ShowHelpTopic(const std::string& helpFilePath, const Window& owner,
+                       const std::string& id) override;
     void ShowAbout() override;
     void RunAutoMaxEditor(FrmAutoMax& editor) override;
     void FitDropDownWidth(ComboBox& list) override;

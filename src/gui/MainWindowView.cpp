@@ -1,5 +1,7 @@
 #include "gui/MainWindowView.h"
 
+#include <QAccessible>
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCursor>
@@ -20,7 +22,9 @@
 #include <vector>
 
 #include "classes/FitDropDownWidth.h"
+#include "gui/AccessibleApplication.h"
 #include "gui/Colors.h"
+#include "gui/Readable.h"
 
 namespace pellory::gui {
 
@@ -37,7 +41,11 @@ int TextRoom(const QWidget& box, const QString& text) {
 }  // namespace
 
 MainWindowView::MainWindowView(FrmViewDepr& model, QWidget* parent)
-    : QWidget(parent), model_(model), binder_(model, [this] { PaintGrid(); }) {
+    : QWidget(parent), model_(model), binder_(model, [this] {
+          PaintGrid();
+          AnnounceStatus();
+      }) {
+    ShowOpenMenusToScreenReaders();
     setWindowTitle(QString::fromStdString(model_.caption));
     auto* outer = new QVBoxLayout(this);
     outer->addWidget(BuildAssetTypes());
@@ -52,6 +60,8 @@ MainWindowView::MainWindowView(FrmViewDepr& model, QWidget* parent)
     status_->setMinimumHeight(status_->fontMetrics().height() + 6);
     outer->addWidget(status_);
     FollowTabOrder();
+    binder_.TieLabels();
+    AddShortcuts();
 
     services_ = std::make_unique<DesktopServices>(*this, model_.platform());
     model_.SetServices(services_.get());
@@ -184,6 +194,7 @@ QWidget* MainWindowView::BuildExchange() {
 
 QWidget* MainWindowView::BuildGrid() {
     grid_ = new ScheduleTable(model_.grdDepr, this);
+    grid_->setAccessibleName(QStringLiteral("Schedule"));
     binder_.BindFocus(grid_, model_.grdDeprFocus);
     widgets_[&model_.grdDeprFocus] = grid_;
     grid_->onCopy = [this] { binder_.Run([this] { model_.CopySchedule(); }); };
@@ -234,6 +245,7 @@ void MainWindowView::WidenForGrid() {
 void MainWindowView::Refresh() {
     binder_.Refresh();
     PaintGrid();
+    AnnounceStatus();
 }
 
 void MainWindowView::Centre() {
@@ -246,8 +258,38 @@ void MainWindowView::Centre() {
          area.top() + (area.height() - frameGeometry().height()) / 2);
 }
 
+void MainWindowView::AddShortcuts() {
+    const auto add = [this](const QKeySequence& keys, std::function<void()> action) {
+        auto* shortcut = new QAction(this);
+        shortcut->setShortcut(keys);
+        QObject::connect(shortcut, &QAction::triggered, this, std::move(action));
+        addAction(shortcut);
+    };
+    // The keys themselves, not the platform theme's standard keys: some themes (qt6ct among
+    // them) bind no key to Quit.
+    add(QKeySequence(Qt::Key_F1), [this] { binder_.Run([this] { model_.ShowHelpForFocus(); }); });
+    add(QKeySequence(Qt::CTRL | Qt::Key_P), [this] {
+        if (model_.cmdPrint.Usable()) {
+            binder_.Run([this] { model_.cmdPrint.Click(); });
+        }
+    });
+    add(QKeySequence(Qt::CTRL | Qt::Key_Q), [this] { close(); });
+}
+
+void MainWindowView::AnnounceStatus() {
+    // A message, a method line or a saved file is news for a screen reader: the status line's
+    // accessible name becomes it, which the desktop's accessibility bus passes on. The echo of
+    // an amount being typed (the user hears it in the box) and an empty line are not: the name
+    // then holds a blank, which also keeps the label from announcing each new text itself.
+    const QString now = status_->text();
+    const QString name = now.isEmpty() || model_.StatusIsEcho() ? QStringLiteral(" ") : now;
+    if (status_->accessibleName() != name) {
+        status_->setAccessibleName(name);
+    }
+}
+
 void MainWindowView::keyPressEvent(QKeyEvent* event) {
-    // Enter anywhere in the window presses the default button.
+    // Enter presses the focused button, anywhere else the default button.
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         binder_.Run([this] { model_.PressKey(kKeyEnter); });
         return;
@@ -256,15 +298,18 @@ void MainWindowView::keyPressEvent(QKeyEvent* event) {
 }
 
 void MainWindowView::PopUp(const Menu& menu) {
-    auto* popup = new QMenu(this);
+    auto* popup = new QMenu(QString::fromStdString(menu.caption), this);
     popup->setAttribute(Qt::WA_DeleteOnClose);
     popup->setObjectName(QString::fromStdString(menu.name));
+    popup->setWindowTitle(popup->title());  // the menu's name for a screen reader
+    QString keys;
     for (const MenuEntry& entry : menu.entries) {
         if (entry.caption == "-") {
             popup->addSeparator();
             continue;
         }
-        QAction* action = popup->addAction(QString::fromStdString(entry.caption));
+        QAction* action =
+            popup->addAction(WithAccessKey(QString::fromStdString(entry.caption), keys));
         action->setObjectName(QString::fromStdString(entry.name));
         action->setEnabled(entry.Available());
         const Handler run = entry.onClick;

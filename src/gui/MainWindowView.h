@@ -57,6 +57,10 @@ class MainWindowView : public QWidget {
     // Tab order as the window model lists it.
     void FollowTabOrder();
     void PaintGrid();
+    // F1 at the focused control's topic, Ctrl+P for Print, Ctrl+Q to quit.
+    void AddShortcuts();
+    // Tells a screen reader of news in the status line.
+    void AnnounceStatus();
     void WidenForGrid();
 
     FrmViewDepr& model_;

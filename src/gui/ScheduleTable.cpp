@@ -17,7 +17,6 @@ ScheduleTable::ScheduleTable(const Grid& model, QWidget* parent)
     verticalHeader()->hide();
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::SingleSelection);
-    setFocusPolicy(Qt::ClickFocus);
     setTextElideMode(Qt::ElideNone);
     setWordWrap(false);
     for (int row = 0; row < rowCount(); ++row) {
@@ -36,6 +35,8 @@ ScheduleTable::ScheduleTable(const Grid& model, QWidget* parent)
     horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     horizontalHeader()->setMinimumSectionSize(1);
     Paint();
+    setFocusPolicy(Qt::StrongFocus);  // reached and left by Tab like any other control
+    setTabKeyNavigation(false);
 }
 
 void ScheduleTable::Paint() {

@@ -6,6 +6,7 @@
 #include "gui/CommandLine.h"
 #include "gui/FirstPaintMarker.h"
 #include "gui/MainWindowView.h"
+#include "gui/ProgramIcon.h"
 #include "gui/QtPlatform.h"
 #include "platform/ErrorReport.h"
 
@@ -25,6 +26,7 @@ int main(int argc, char** argv) {
         return *done;
     }
     QApplication::setApplicationName(kAppTitle);
+    gui::ShowProgramIdentity();
     gui::QtPlatform platform;
 
     gui::FirstPaintMarker firstPaint;

@@ -18,6 +18,11 @@ inline constexpr const char* kNoHelpMessage =
 void ShowHelpContents(Platform& platform, HelpViewer& viewer, const std::string& helpFilePath,
                       const Window& window);
 
+// F1: the help file at the topic `id`, owned by `window`; as Contents when the path is empty or
+// the viewer fails.
+void ShowHelpTopic(Platform& platform, HelpViewer& viewer, const std::string& helpFilePath,
+                   const Window& window, const std::string& id);
+
 // The Help menu's Search: the help file at its keyword index with an empty search field and no
 // owner window. The path goes to the viewer as it is, even when empty; a run-time error of the
 // viewer shows its description.

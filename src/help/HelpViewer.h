@@ -17,6 +17,12 @@ class HelpViewer {
     // Opens `helpFile` at its keyword index with `keyword` in the search field.
     virtual void ShowIndex(const std::string& helpFile, const Window* owner,
                            const std::string& keyword) = 0;
+    // Opens `helpFile` at the topic `id`; at its contents when the viewer knows no topics.
+    virtual void ShowTopic(const std::string& helpFile, const Window* owner,
+                           const std::string& id) {
+        (void)id;
+        ShowContents(helpFile, owner);
+    }
 };
 
 }  // namespace pellory

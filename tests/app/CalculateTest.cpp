@@ -107,14 +107,5 @@ TEST_F(CalculateTest, SchedulesToTheCent) {
     }
 }
 
-TEST_F(CalculateTest, AfterAStoppedAutoRunTheNextScheduleGetsItsAllowance) {
-    Enter({"30000", "MACRS", "06/2002", {.cls = "Automobiles (5)", .bonus = true}});
-    w.cmdCalculate.Click();
-    PickClass("Desks (7)");
-    w.chkBonus.value = 1;
-    w.cmdCalculate.Click();
-    EXPECT_EQ(Amount(1), 1200090);  // 0.1429 x 21000 + 0.3 x 30000
-}
-
 }  // namespace
 }  // namespace pellory

@@ -76,6 +76,32 @@ TEST_F(StartupTest, TypingInTheCostBoxFiltersAndEchoesIt) {
     EXPECT_EQ(w.stbMain.caption, "");
 }
 
+// A date typed "3/2025" or pasted is the month and year; a pasted amount with thousands
+// separators is the amount; anything else pasted goes through the box's filter.
+TEST_F(StartupTest, PastedDatesAndAmounts) {
+    const struct {
+        bool date;  // the in-service box, else the cost box
+        const char* typed;
+        const char* pasted;
+        const char* kept;
+        int beeps;
+    } cases[] = {
+        {true, "3/2025", nullptr, "03/2025", 0}, {true, nullptr, "11/2024", "11/2024", 0},
+        {true, nullptr, "3/2025", "03/2025", 0}, {false, nullptr, "$12,500.00", "12500.00", 0},
+        {false, nullptr, "12,50", "1250", 1},    {false, nullptr, "1a2", "12", 1},
+    };
+    for (const auto& c : cases) {
+        testing::FakePlatform fresh;
+        FrmViewDepr f(fresh);
+        f.Load();
+        EditControl& box = c.date ? static_cast<EditControl&>(f.txtInService) : f.txtCost;
+        f.UserFocus(box);
+        c.typed ? f.Type(box, c.typed) : f.Paste(c.pasted);
+        EXPECT_EQ(box.Text(), c.kept) << (c.typed ? c.typed : c.pasted);
+        EXPECT_EQ(fresh.beeps, c.beeps);
+    }
+}
+
 TEST_F(StartupTest, RelinquishedOpensTheDateSoldAndReplacementCarriesItsBasisOver) {
     w.optAssetType.SetValue(2, true);
     EXPECT_EQ(w.txtAdjTaxBasis.Text(), "") << "no basis to carry";

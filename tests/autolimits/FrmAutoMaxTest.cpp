@@ -154,7 +154,8 @@ TEST(Editor, StepsAndCloseOfferToSaveTheTypedRecord) {
         {&F::cmdNext, MsgAnswer::Yes, "3160", true, edited + kR2, ""},
         {&F::cmdNext, MsgAnswer::Yes, "", false, kR1 + kR2, "Year amount is required."},
         {&F::cmdClose, MsgAnswer::Yes, "3160", false, edited + kR2, "", true},
-        {&F::cmdPrevious, MsgAnswer::Yes, "3160", true, kR1 + edited, ""},
+        {&F::cmdPrevious, MsgAnswer::Yes, "3160", true,
+         kR1 + RecordBytes("2002", "3160", "4900", "2950", "1775"), ""},
         {&F::cmdClose, MsgAnswer::No, "3160", true, kR1 + kR2, ""},
         {nullptr, MsgAnswer::Cancel, "3160", false, kR1 + kR2, ""},
     };
@@ -165,7 +166,7 @@ TEST(Editor, StepsAndCloseOfferToSaveTheTypedRecord) {
             e.w.cmdNext.Click();
         }
         const int start = e.data.CurrentRecord;
-        e.TypeRecord({"2001", c.amount, "4900", "2950", "1775"});
+        e.TypeRecord({start == 1 ? "2001" : "2002", c.amount, "4900", "2950", "1775"});
         e.platform.answers = {c.answer};
         if (c.saveFails) {
             e.files.FailOn(FileOp::Sync, err::kDeviceIo);
@@ -190,6 +191,36 @@ TEST(Editor, StepsAndCloseOfferToSaveTheTypedRecord) {
             EXPECT_EQ(e.w.txtYear1.Text(), c.amount);
         }
     }
+}
+
+// A year the table holds in another record is refused; a record not on file (an empty
+// table's, or one Add started) is dropped without a question and never said to be deleted;
+// the editor goes to the latest year, and to a year asked for.
+TEST(Editor, OneRecordAYearAndNothingDeletedThatIsNotOnFile) {
+    Editor e(kR2 + kR1);
+    e.w.ShowLatestYear();
+    EXPECT_EQ(e.w.txtYear.Text(), "2002");
+    e.w.cmdAdd.Click();
+    e.TypeRecord({"2001", "1", "2", "3", "4"});
+    e.w.cmdSave.Click();
+    e.ExpectStatus("Year is already in the table.", kRed);
+    EXPECT_EQ(e.w.lblYear.foreColor, kRed);
+    EXPECT_EQ(e.w.Focused(), &e.w.txtYear);
+    e.w.cmdDelete.Click();
+    e.ExpectStatus("No record to delete.", kBlue);
+    EXPECT_EQ(e.data.RecordCount, 2);
+    EXPECT_EQ(e.w.txtYear.Text(), "2001");
+    e.platform.answers = {MsgAnswer::No};
+    e.w.GoToYear("2002");  // after the question about the typing
+    EXPECT_EQ(e.data.CurrentRecord, 1);
+    e.w.GoToYear("1999");
+    e.ExpectStatus("No record for that year.", kBlue);
+    EXPECT_EQ(e.Table(), kR2 + kR1);
+    EXPECT_EQ(e.Boxes(), std::vector<std::string>{"Save Changes?"});
+    Editor empty;
+    empty.w.cmdDelete.Click();
+    empty.ExpectStatus("No record to delete.", kBlue);
+    EXPECT_TRUE(empty.platform.boxes.empty());
 }
 
 TEST(Editor, EachCaptionDeletesFromItsOwnTable) {

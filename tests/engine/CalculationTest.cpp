@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "FakeAutoLimits.h"
 #include "FakePlatform.h"
 #include "engine/Calculation.h"
 
@@ -201,23 +200,6 @@ TEST(Calculation, LivesWithoutASchedule) {
     EXPECT_EQ(under(Entered(Method::Macrs, "10", "03/2002", "27.5"), AveragingConvention::MidMonth),
               InputFault{});
     EXPECT_EQ(under(Entered(Method::Macrs, "10", "03/2002", "20"), quarter), InputFault{});
-}
-
-// A capped automobile: each year at most the table's limit for the business share.
-TEST(Calculation, LuxuryAutomobileCaps) {
-    testing::FakePlatform platform;
-    testing::FakeAutoLimits limits;
-    limits.caps["AutoMax.DAT:2004"] = {"10610", "4800", "2850", "1675"};
-    Asset a = Entered(Method::Macrs, "30000", "05/2004", "");
-    a.assetClass = ClassChoice::Of("Automobiles (5)", 5);
-    a.business = BusinessEntry::Of("80", true);
-    const CalcResult r = Calculate(a, {platform, &limits});
-    EXPECT_EQ(Amounts(r)[0], 480000);  // 20% of 24,000 under 80% of 10,610
-    EXPECT_EQ(Amounts(r)[1], 384000);
-    EXPECT_EQ(r.schedule.methodLine, "Method: MACRS-200% DB Luxury Auto");
-    a.inService = MonthEntry::Of("05/2005");
-    EXPECT_EQ(Calculate(a, {platform, &limits}).status,
-              "Use Tools/Automobile Max Amounts to enter the max auto depr amount for this year.");
 }
 
 }  // namespace

@@ -1,7 +1,9 @@
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -9,15 +11,20 @@
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QStyle>
+#include <QTemporaryDir>
 #include <QtTest>
 #include <filesystem>
 #include <fstream>
 
 #include "FakePlatform.h"
+#include "SysInfoFakes.h"
 #include "app/FrmViewDepr.h"
 #include "gui/AutoMaxDialog.h"
 #include "gui/MainWindowView.h"
+#include "gui/ProgramIcon.h"
 #include "gui/QtPlatform.h"
+#include "gui/Readable.h"
+#include "help/qt/AboutDialog.h"
 
 using namespace pellory;
 
@@ -132,6 +139,18 @@ QColor TextColor(const QWidget* widget) {
     return widget->palette().color(QPalette::Active, QPalette::WindowText);
 }
 
+// The label's text in the colour asked for (red, blue), readable on the window's background.
+bool Shows(const QWidget* widget, Qt::GlobalColor wanted) {
+    const QColor text = TextColor(widget);
+    return text.hsvHue() == QColor(wanted).hsvHue() &&
+           gui::Contrast(text, widget->palette().color(QPalette::Window)) >= 4.5;
+}
+
+// What a screen reader reads as the widget's name.
+QString Heard(QWidget* widget) {
+    return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
+}
+
 // A caption wider than its widget, or a wrapped text taller than it, is not shown whole.
 bool Whole(const QWidget* widget) {
     const auto* label = qobject_cast<const QLabel*>(widget);
@@ -139,6 +158,27 @@ bool Whole(const QWidget* widget) {
         return label->height() >= label->heightForWidth(label->width());
     }
     return widget->width() >= widget->sizeHint().width();
+}
+
+// Every enabled label and box text of `window` stands out from its background by 4.5:1 at
+// least, measured on a grab of the widget.
+void ExpectReadable(QWidget* window) {
+    for (QWidget* widget : window->findChildren<QWidget*>()) {
+        const QString text = widget->property("text").toString();
+        if (text.trimmed().isEmpty() || !widget->isEnabled() || !widget->isVisible() ||
+            (!qobject_cast<QLabel*>(widget) && !qobject_cast<QLineEdit*>(widget))) {
+            continue;
+        }
+        const QImage shot = widget->grab().toImage();
+        const QColor back = shot.pixelColor(shot.width() - 3, shot.height() / 2);
+        double best = 1;
+        for (int y = 0; y < shot.height(); ++y) {
+            for (int x = 3; x < shot.width() - 3; ++x) {
+                best = std::max(best, gui::Contrast(shot.pixelColor(x, y), back));
+            }
+        }
+        QVERIFY2(best >= 4.5, qPrintable(text));
+    }
 }
 
 }  // namespace
@@ -234,8 +274,8 @@ class MainWindowViewTest : public QObject {
         QTest::keyClick(QApplication::focusWidget(), altC ? Qt::Key_C : Qt::Key_Return,
                         altC ? Qt::AltModifier : Qt::NoModifier);
         QTRY_COMPARE(w.view->status()->text(), QString("Cost Missing! "));  // Alt+C animates
-        QCOMPARE(TextColor(w.view->status()), QColor(255, 0, 0));
-        QCOMPARE(TextColor(w.Widget(w.model.lblCost)), QColor(255, 0, 0));
+        QVERIFY(Shows(w.view->status(), Qt::red));
+        QVERIFY(Shows(w.Widget(w.model.lblCost), Qt::red));
         QCOMPARE(w.model.Focused(), &w.model.txtCost);
         QCOMPARE(QApplication::focusWidget(), w.Widget(w.model.txtCost));
     }
@@ -253,8 +293,8 @@ class MainWindowViewTest : public QObject {
         QTest::mouseClick(midQuarter, Qt::LeftButton, {}, QPoint(8, midQuarter->height() / 2));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QCOMPARE(w.view->status()->text(), QString("Life 27.5 has no Mid Quarter table! "));
-        QCOMPARE(TextColor(w.view->status()), QColor(255, 0, 0));
-        QCOMPARE(TextColor(w.Widget(w.model.lblLife)), QColor(255, 0, 0));
+        QVERIFY(Shows(w.view->status(), Qt::red));
+        QVERIFY(Shows(w.Widget(w.model.lblLife), Qt::red));
         QCOMPARE(QApplication::focusWidget(), w.Widget(w.model.cboLife));
         QVERIFY(w.platform.boxes.empty());
         QVERIFY(w.model.Result().rows.empty());
@@ -293,19 +333,152 @@ class MainWindowViewTest : public QObject {
         QVERIFY(w.Widget(w.model.txtDescription)->width() > description + 300);
     }
 
-    // Alt+T opens the Tools menu at its button, ready for Enter.
+    // Under a dark palette every label and box text is readable (4.5:1, measured on the screen),
+    // each field is named by its label, and radio buttons are radio buttons.
+    void aDarkWindowReadsWellAndNamesEveryField() {
+        const QPalette light = QApplication::palette();
+        QPalette dark(QColor(53, 53, 53), QColor(42, 42, 42));
+        dark.setColor(QPalette::WindowText, QColor(230, 230, 230));
+        dark.setColor(QPalette::Text, QColor(230, 230, 230));
+        QApplication::setPalette(dark);
+        {
+            OnScreen w;
+            Prepare(w.model, kReplacement);
+            w.view->Refresh();
+            w.Type(w.model.txtDescription, "Van");
+            w.Type(w.model.txtCost, "0");
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            ExpectReadable(w.view.get());
+            int named = 0;
+            for (const QLabel* label : w.view->findChildren<QLabel*>()) {
+                if (label->buddy() != nullptr) {
+                    // A list's name is its value on Linux; the label relation names it.
+                    QAccessibleInterface* field =
+                        QAccessible::queryAccessibleInterface(label->buddy());
+                    const auto labels = field->relations(QAccessible::Label);
+                    QVERIFY(!labels.isEmpty() && labels.first().first->object() == label);
+                    if (qobject_cast<QLineEdit*>(label->buddy()) != nullptr) {
+                        QCOMPARE(field->text(QAccessible::Name),
+                                 QString(label->text()).remove('&').trimmed());
+                    }
+                    ++named;
+                }
+            }
+            QCOMPARE(named, 10);
+            QCOMPARE(
+                QAccessible::queryAccessibleInterface(w.Widget(w.model.optAssetType[1]))->role(),
+                QAccessible::RadioButton);
+        }
+        {
+            const QTemporaryDir scratch;
+            testing::FakePlatform platform;
+            platform.folder = scratch.path().toStdString();
+            std::ofstream(platform.folder / "AutoMax.DAT", std::ios::binary)
+                << "20023060 4900 2950 1775 ";
+            DataFile data(platform);
+            data.OpenFile(DataFile::kOrdinaryTable);
+            FrmAutoMax editor(platform, data);
+            editor.Load();
+            gui::AutoMaxDialog dialog(editor, nullptr);
+            dialog.show();
+            editor.txtYear.SetText("20");
+            editor.cmdSave.Click();  // "Year must be 4 digits." in red, and its label
+            dialog.Refresh();
+            ExpectReadable(&dialog);
+            data.CloseFile();
+            std::filesystem::remove_all(platform.folder);
+        }
+        {
+            testing::AboutBox about;
+            helpqt::AboutDialog box(about.about);
+            box.show();
+            ExpectReadable(&box);
+        }
+        QApplication::setPalette(light);
+    }
+
+    // The radio buttons are one Tab stop with the arrows inside; the grid is reached and left
+    // by Tab; Ctrl+Z and Ctrl+Shift+Z undo and redo typing; Enter on a focused button presses it.
+    void theKeyboardReachesEverything() {
+        gui::ShowProgramIdentity();  // no icon theme here: the program's own icon
+        QCOMPARE(QApplication::windowIcon().pixmap(48).size(), QSize(48, 48));
+        OnScreen w;
+        const auto key = [](Qt::Key k, Qt::KeyboardModifiers m = {}) {
+            QTest::keyClick(QApplication::focusWidget(), k, m);
+        };
+        QCOMPARE(QApplication::focusWidget(), w.Widget(w.model.txtCost));  // typed at once
+        QTest::keyClicks(QApplication::focusWidget(), "1234");
+        QCOMPARE(w.view->status()->text(), QString("1,234"));
+        QCOMPARE(Heard(w.view->status()), QString(" "));  // the echo is no news
+        key(Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(w.model.txtCost.Text(), std::string());
+        key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(w.model.txtCost.Text(), std::string("1234"));
+        QTest::mouseClick(w.Widget(w.model.optAssetType[0]), Qt::LeftButton, {}, QPoint(6, 6));
+        key(Qt::Key_Right);
+        QVERIFY(w.model.optAssetType[1].value);
+        QCOMPARE(QApplication::focusWidget(), w.Widget(w.model.optAssetType[1]));
+        key(Qt::Key_Tab);
+        QCOMPARE(w.model.Focused(), &w.model.txtCost);
+        w.Widget(w.model.cmdHelp)->setFocus(Qt::TabFocusReason);
+        key(Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), w.view->grid());
+        key(Qt::Key_Tab);
+        QVERIFY(QApplication::focusWidget() != w.view->grid());
+        key(Qt::Key_Backtab);
+        key(Qt::Key_Backtab);
+        QCOMPARE(QApplication::focusWidget(), w.Widget(w.model.cmdHelp));
+        w.Widget(w.model.cmdClear)->setFocus(Qt::TabFocusReason);
+        key(Qt::Key_Return);
+        QCOMPARE(w.model.txtCost.Text(), std::string());  // cleared, not calculated
+        QCOMPARE(w.view->status()->text(), QString());
+        key(Qt::Key_Return);  // from the cost box, where Clear leaves the focus
+        QCOMPARE(Heard(w.view->status()), QString("Cost Missing! "));
+        key(Qt::Key_Q, Qt::ControlModifier);
+        QVERIFY(!w.view->isVisible());
+    }
+
+    // Alt+T opens the Tools menu at its button, ready for Enter; an open menu is among the
+    // application's windows for a screen reader, with its entries by name and role.
     void altTOpensToolsAtItsButtonReadyForEnter() {
         OnScreen w;
         w.view->resize(w.view->minimumSizeHint());
         w.view->move(0, 0);
-        QWidget* tools = w.Widget(w.model.cmdTools);
-        QTest::keyClick(w.view.get(), Qt::Key_T, Qt::AltModifier);
-        QTRY_VERIFY(qobject_cast<QMenu*>(QApplication::activePopupWidget()));  // animated click
-        QMenu* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        QCOMPARE(popup->objectName(), QString("mnuTools"));
-        QCOMPARE(popup->pos(), tools->mapToGlobal(QPoint(0, tools->height())));
-        QCOMPARE(popup->activeAction()->text(), QString("Automobile Max Amount"));
-        popup->close();
+        const struct {
+            Qt::Key key;
+            QString title;
+            QString entries;  // a separator has no name
+        } menus[] = {
+            {Qt::Key_T, "Tools",
+             "|Automobile Max Amount|Clean Fuel Auto Max Amount||Copy Schedule|Save Schedule as "
+             "PDF..."},
+            {Qt::Key_H, "Help", "About|Contents|Search"},
+        };
+        for (const auto& m : menus) {
+            QTest::keyClick(w.view.get(), m.key, Qt::AltModifier);
+            QTRY_VERIFY(qobject_cast<QMenu*>(QApplication::activePopupWidget()));  // animated
+            QMenu* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            QAccessibleInterface* app = QAccessible::queryAccessibleInterface(qApp);
+            QAccessibleInterface* menu = app->child(app->childCount() - 1);
+            QCOMPARE(menu->object(), popup);
+            QCOMPARE(app->indexOfChild(menu), app->childCount() - 1);
+            QCOMPARE(menu->role(), QAccessible::PopupMenu);
+            QCOMPARE(menu->text(QAccessible::Name), m.title);
+            QStringList entries;
+            for (int i = 0; i < menu->childCount(); ++i) {
+                const QAccessibleInterface* entry = menu->child(i);
+                QCOMPARE(entry->role(), entry->text(QAccessible::Name).isEmpty()
+                                            ? QAccessible::Separator
+                                            : QAccessible::MenuItem);
+                entries << entry->text(QAccessible::Name);
+            }
+            QCOMPARE(entries.join('|'), m.entries);
+            if (QWidget* tools = w.Widget(w.model.cmdTools); m.key == Qt::Key_T) {
+                QCOMPARE(popup->pos(), tools->mapToGlobal(QPoint(0, tools->height())));
+                QCOMPARE(popup->activeAction()->text(), QString("&Automobile Max Amount"));
+            }
+            popup->close();
+        }
     }
 
     // Ctrl+C in the grid copies the rows as tab-separated text, and nothing without a row.
@@ -333,9 +506,10 @@ class MainWindowViewTest : public QObject {
         QVERIFY2(QPrinterInfo::defaultPrinter().isNull(), "run with CUPS_SERVER at no server");
         OnScreen w;
         w.CalculateFiveYears("10000");
-        const QString folder = QDir::tempPath() + "/pellory-gui-pdf";
-        QDir(folder).removeRecursively();
-        QVERIFY(QDir().mkpath(folder));
+        QVERIFY(w.view->status()->text().startsWith("Method: MACRS"));  // the method line
+        QCOMPARE(Heard(w.view->status()), w.view->status()->text());
+        const QTemporaryDir scratch;  // each run its own, so that two runs never meet
+        const QString folder = scratch.path();
         const QString path = folder + "/five years.pdf";
         FileDialogAnswer dialog(path);
         QTest::mouseClick(w.Widget(w.model.cmdPrint), Qt::LeftButton);
@@ -344,27 +518,44 @@ class MainWindowViewTest : public QObject {
         QVERIFY(pdf.open(QIODevice::ReadOnly));
         QCOMPARE(pdf.read(5), QByteArray("%PDF-"));
         QCOMPARE(w.view->status()->text(), "Schedule saved as " + path);
-        QCOMPARE(TextColor(w.view->status()), QColor(0, 0, 255));
+        QCOMPARE(Heard(w.view->status()), "Schedule saved as " + path);
+        QVERIFY(Shows(w.view->status(), Qt::blue));
         QVERIFY(w.platform.boxes.empty());
-        QDir(folder).removeRecursively();
     }
 
-    // A refused amount shows its message whole; Delete asks first, with No as the default.
-    void theLimitEditorAsksBeforeDeletingAndShowsItsMessagesWhole() {
+    // Ctrl+G goes to a typed year, and says when the table has none; a refused amount shows its
+    // message whole; Delete asks first, with No as the default.
+    void theLimitEditorGoesToAYearAndAsksBeforeDeleting() {
+        const QTemporaryDir scratch;
         struct Platform : gui::QtPlatform {  // the desktop's own message boxes
-            std::filesystem::path folder = QDir::tempPath().toStdString() + "/pellory-editor";
+            std::filesystem::path folder;
             std::filesystem::path ProgramFolder() const override { return folder; }
         } platform;
+        platform.folder = scratch.path().toStdString();
         const std::filesystem::path folder = platform.folder;
-        std::filesystem::remove_all(folder);
-        std::filesystem::create_directories(folder);
-        std::ofstream(folder / "AutoMax.DAT", std::ios::binary) << "20023060 4900 2950 1775 ";
+        std::ofstream(folder / "AutoMax.DAT", std::ios::binary)
+            << "20023060 4900 2950 1775 20033080 4900 2950 1775 ";
         DataFile data(platform);
         data.OpenFile(DataFile::kOrdinaryTable);
         FrmAutoMax editor(platform, data);
         editor.Load();
         gui::AutoMaxDialog dialog(editor, nullptr);
         dialog.show();
+        QApplication::setActiveWindow(&dialog);
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        for (const char* year : {"2003", "1999"}) {
+            QApplication::setActiveWindow(&dialog);
+            QVERIFY(QTest::qWaitForWindowActive(&dialog));
+            QTimer::singleShot(0, [year] {  // inside the question's own event loop
+                auto* ask = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+                QTest::keyClicks(ask->findChild<QLineEdit*>(), year);
+                QTest::keyClick(ask->findChild<QLineEdit*>(), Qt::Key_Return);
+            });
+            QTest::keyClick(&dialog, Qt::Key_G, Qt::ControlModifier);
+        }
+        QCOMPARE(editor.txtYear.Text(), std::string("2003"));
+        QCOMPARE(qobject_cast<QLabel*>(dialog.WidgetFor(editor.stbAuto))->text(),
+                 QString("No record for that year."));
         QApplication::setActiveWindow(&dialog);
         QVERIFY(QTest::qWaitForWindowActive(&dialog));
         QTest::mouseClick(dialog.WidgetFor(editor.txtYear3), Qt::LeftButton);
@@ -389,9 +580,8 @@ class MainWindowViewTest : public QObject {
         QCOMPARE(asked, QString("Delete current record?|%1|%2|No")
                             .arg(kAppTitle)
                             .arg(int(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)));
-        QCOMPARE(editor.txtYear.Text(), std::string("2002"));  // No keeps the record
+        QCOMPARE(editor.txtYear.Text(), std::string("2003"));  // No keeps the record
         data.CloseFile();
-        std::filesystem::remove_all(folder);
     }
 };
 

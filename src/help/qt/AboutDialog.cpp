@@ -150,7 +150,10 @@ void AboutDialog::Refresh() {
     for (const auto& [label, widget] : labels_) {
         widget->setText(Text(label->caption));
         QPalette palette = widget->palette();
-        palette.setColor(QPalette::WindowText, ToQColor(label->foreColor, this->palette()));
+        // The links' blue, and any other colour, kept readable on the palette in use.
+        const QColor wanted = ToQColor(label->foreColor, this->palette());
+        palette.setColor(QPalette::WindowText,
+                         ReadableOn(wanted, this->palette().color(QPalette::Window)));
         widget->setPalette(palette);
         widget->setEnabled(label->enabled);
         widget->setVisible(label->visible);

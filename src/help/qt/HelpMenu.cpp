@@ -16,6 +16,11 @@ void HelpMenu::ShowContents(const std::string& helpFilePath, const Window& owner
     ShowHelpContents(platform_, viewer_, helpFilePath, owner);
 }
 
+void HelpMenu::ShowTopic(const std::string& helpFilePath, const Window& owner,
+                         const std::string& id) {
+    ShowHelpTopic(platform_, viewer_, helpFilePath, owner, id);
+}
+
 void HelpMenu::ShowSearch(const std::string& helpFilePath) {
     ShowHelpSearch(platform_, viewer_, helpFilePath);
 }

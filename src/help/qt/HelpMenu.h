@@ -20,6 +20,7 @@ class HelpMenu {
     void ShowAbout();
     void ShowContents(const std::string& helpFilePath, const Window& owner);
     void ShowSearch(const std::string& helpFilePath);
+    void ShowTopic(const std::string& helpFilePath, const Window& owner, const std::string& id);
 
     QtHelpViewer& viewer() { return viewer_; }
 

@@ -16,4 +16,11 @@ inline QColor ToQColor(Color color, const QPalette& palette) {
                   static_cast<int>((color >> 16U) & 0xFFU));
 }
 
+// The contrast ratio of two colours as the accessibility guidelines measure it: 1 to 21.
+double Contrast(const QColor& a, const QColor& b);
+
+// `wanted`, darkened or lightened as little as needed to be read on `background`: a contrast
+// of at least 4.5 to 1.
+QColor ReadableOn(const QColor& wanted, const QColor& background);
+
 }  // namespace pellory::helpqt

@@ -39,4 +39,11 @@ void QtHelpViewer::ShowIndex(const std::string& helpFile, const Window* owner,
     }
 }
 
+void QtHelpViewer::ShowTopic(const std::string& helpFile, const Window* owner,
+                             const std::string& id) {
+    if (Present(helpFile, owner) && !window_->ShowTopic(id)) {
+        window_->ShowContents();
+    }
+}
+
 }  // namespace pellory::helpqt

@@ -23,6 +23,8 @@ class QtHelpViewer : public HelpViewer {
     void ShowContents(const std::string& helpFile, const Window* owner) override;
     void ShowIndex(const std::string& helpFile, const Window* owner,
                    const std::string& keyword) override;
+    void ShowTopic(const std::string& helpFile, const Window* owner,
+                   const std::string& id) override;
 
     // The help window; null before the first request.
     HelpWindow* helpWindow() const { return window_.get(); }
