@@ -77,6 +77,8 @@ TEST(Calculation, SchedulesOfEachMethodAndConvention) {
          {240000, 240000, 240000, 240000, 240000}, ""},
         // The closing part year takes what is left of the cost.
         {Entered(Method::StraightLine, "1000", "07/2002", "2.5"), {20000, 40000, 40000}, ""},
+        // The year whose amounts reach the basis takes the cent the rounding left.
+        {Entered(Method::StraightLine, "1000.01", "07/2002", "2.5"), {20000, 40000, 40001}, ""},
         // clang-format on
     };
     for (const auto& c : cases) {
@@ -105,10 +107,14 @@ TEST(Calculation, RealPropertyByMonthPlaced) {
         {"10/2002", "27.5", kHalf, {{1, 75800}, {28, 363600}, {29, 106100}}, 29},
         {"01/2002", "39", kMonth, {{1, 246100}, {2, 256400}, {40, 10700}}, 40},
         {"02/2002", "31.5", kMonth, {{1, 277800}, {2, 317500}, {9, 317452}, {32, 198354}}, 32},
+        {"02/2002", "", kHalf, {{1, 277800}, {32, 198354}}, 32},  // the class's 32 years
     };
     for (const auto& c : cases) {
-        const CalcResult r = Calculate(
-            With(Entered(Method::Macrs, "100000", c.placed, c.life), c.convention), {platform});
+        Asset a = With(Entered(Method::Macrs, "100000", c.placed, c.life), c.convention);
+        if (*c.life == '\0') {
+            a.assetClass = ClassChoice::Of("Buildings pre 5/13/93 (31.5)", 32);
+        }
+        const CalcResult r = Calculate(a, {platform});
         ASSERT_EQ(r.schedule.rows.size(), c.rows) << c.placed << " " << c.life;
         for (const auto& [year, cents] : c.years) {
             EXPECT_EQ(r.schedule.Row(year)->amountCents, cents) << c.life << " year " << year;
@@ -147,8 +153,16 @@ TEST(Calculation, AllowanceSaleAndExchange) {
         // The first year's rate rounded up: the last year takes what is left.
         {Entered(Method::Ads, "12000", "07/2008", "12"), 13, 13, 49960, ""},
         {Sold(Entered(Method::Macrs, "10000", "03/2002", "5"), "12/2002"), 1, 1, 100000, ""},
+        // 0.125, 0.375, 0.625 of the third year by the quarter sold
         {Sold(With(Entered(Method::Macrs, "10000", "08/2002", "5"), kQuarter), "01/2004"), 3, 3,
-         25500, ""},  // 0.125 of the third year
+         25500, ""},
+        {Sold(With(Entered(Method::Macrs, "10000", "08/2002", "5"), kQuarter), "05/2004"), 3, 3,
+         76500, ""},
+        {Sold(With(Entered(Method::Macrs, "10000", "08/2002", "5"), kQuarter), "08/2004"), 3, 3,
+         127500, ""},
+        // A sale in the last part year takes its share of that year's own amount.
+        {Sold(Entered(Method::Ads, "10000", "03/2002", "10"), "06/2012"), 11, 11, 25000, ""},
+        {Sold(Entered(Method::StraightLine, "12000", "04/2002", "5"), "06/2007"), 6, 6, 60000, ""},
         {Sold(Entered(Method::Macrs, "10000", "03/2002", "7"), "06/2004"), 3, 3, 87450, ""},
         {Sold(With(Entered(Method::Macrs, "10000", "02/2002", "7"), kQuarter), "11/2004"), 3, 3,
          133962, ""},  // 0.875 of 1,531, half a cent to the even cent
@@ -162,6 +176,18 @@ TEST(Calculation, AllowanceSaleAndExchange) {
         ASSERT_EQ(r.schedule.rows.size(), c.rows) << c.asset.life.text;
         EXPECT_EQ(r.schedule.Row(c.year)->amountCents, c.cents) << c.asset.life.text;
         EXPECT_EQ(r.adjCost, c.adjCost);
+    }
+}
+
+// The Business % box: a whole percentage, or a fraction when a point is its first or second
+// character ("5.5" is 550%, which the checks refuse); an empty box is the whole cost.
+TEST(Calculation, TheBusinessShareAsTheBoxReadsIt) {
+    const std::pair<const char*, double> cases[] = {
+        {"", 1.0},     {"80", 0.8},  {"100", 1.0},    {"5.5", 5.5},
+        {".75", 0.75}, {"0.6", 0.6}, {"12.5", 0.125}, {"abc", 0.0},
+    };
+    for (const auto& [text, fraction] : cases) {
+        EXPECT_DOUBLE_EQ(BusinessEntry::Of(text, true).fraction, fraction) << text;
     }
 }
 
@@ -181,6 +207,13 @@ TEST(Calculation, FaultsAndCutShortChecks) {
     ASSERT_EQ(r.schedule.faults.size(), 2U);  // the overflow met again in every step: once
     EXPECT_EQ(r.schedule.faults[1].number, err::kTypeMismatch);  // the exchange, never checked
     EXPECT_EQ(platform.boxes.size(), 2U);
+    // A year the table cannot give is reported, and the schedule it broke off takes no
+    // remainder in its last year.
+    a = Entered(Method::Macrs, "10000", "03/2002", std::string(400, '9').c_str());
+    const CalcResult broken = Calculate(a, {platform});
+    EXPECT_TRUE(broken.schedule.rows.empty());
+    ASSERT_EQ(broken.schedule.faults.size(), 2U);
+    EXPECT_EQ(broken.schedule.faults[1].title, "MACRS Error");
 }
 
 // A life that reads as 0, and a real-property life under Mid Quarter, whose tables have no row
