@@ -6,28 +6,13 @@
 #include <cstdint>
 
 #include "engine/Schedule.h"
+#include "formats/CsvWriter.h"
 
 namespace pellory::cli {
 
 namespace {
 
 // Each appends to `out`, whose growth is kept between rows.
-
-// A CSV field, quoted when it holds a comma, a quote or a line break.
-void CsvField(std::string& out, std::string_view text) {
-    if (text.find_first_of(",\"\r\n") == std::string_view::npos) {
-        out += text;
-        return;
-    }
-    out += '"';
-    for (const char c : text) {
-        if (c == '"') {
-            out += '"';
-        }
-        out += c;
-    }
-    out += '"';
-}
 
 // A whole number, in decimal.
 template <std::integral Whole>
@@ -55,13 +40,13 @@ void CsvStatus(std::string& out, const CalcResult& result, const std::vector<Mes
     for (const Message& m : messages) {
         status += (status.empty() ? "" : "\n") + m.title + ": " + m.text;
     }
-    CsvField(out, status);
+    AppendCsvField(out, status);
 }
 
 // The id and line that start each of a row's records.
 std::string CsvStart(long line, std::string_view id) {
     std::string start;
-    CsvField(start, id);
+    AppendCsvField(start, id);
     return start + ',' + std::to_string(line) + ',';
 }
 
@@ -119,7 +104,7 @@ void WriteRefused(std::string& out, BatchFormat format, long line, std::string_v
         out += "}\n";
     } else {
         out += CsvStart(line, id) + ",,,,";
-        CsvField(out, reason);
+        AppendCsvField(out, reason);
         out += '\n';
     }
 }
