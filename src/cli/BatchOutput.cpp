@@ -14,24 +14,50 @@ namespace {
 
 // Each appends to `out`, whose growth is kept between rows.
 
-// A whole number, in decimal.
+// The most characters a whole number or a plain amount takes.
+constexpr std::size_t kNumberChars = 24;
+
+// A whole number in decimal, written at `at`; its end.
 template <std::integral Whole>
-void Number(std::string& out, Whole value) {
-    std::array<char, 24> digits;
-    out.append(digits.data(), std::to_chars(digits.begin(), digits.end(), value).ptr);
+char* PutNumber(char* at, Whole value) {
+    return std::to_chars(at, at + kNumberChars, value).ptr;
 }
 
-// An amount in cents as a plain number: 4400.00, 0.00, -12.50.
-void PlainAmount(std::string& out, std::int64_t cents) {
+// An amount in cents as a plain number (4400.00, 0.00, -12.50), written at `at`; its end.
+char* PutPlainAmount(char* at, std::int64_t cents) {
     const std::uint64_t magnitude =
         cents < 0 ? 0 - static_cast<std::uint64_t>(cents) : static_cast<std::uint64_t>(cents);
     if (cents < 0) {
-        out += '-';
+        *at++ = '-';
     }
-    Number(out, magnitude / 100);
-    out += '.';
-    out += static_cast<char>('0' + magnitude % 100 / 10);
-    out += static_cast<char>('0' + magnitude % 10);
+    at = PutNumber(at, magnitude / 100);
+    *at++ = '.';
+    *at++ = static_cast<char>('0' + magnitude % 100 / 10);
+    *at++ = static_cast<char>('0' + magnitude % 10);
+    return at;
+}
+
+// A whole number, in decimal.
+template <std::integral Whole>
+void Number(std::string& out, Whole value) {
+    std::array<char, kNumberChars> digits;
+    out.append(digits.data(),
+               static_cast<std::size_t>(PutNumber(digits.data(), value) - digits.data()));
+}
+
+// A schedule row's recovery year, year, amount and basis, each followed by a comma.
+void CsvRowFields(std::string& out, const ScheduleRow& row) {
+    std::array<char, 4 * (kNumberChars + 1)> fields;
+    char* at = fields.data();
+    at = PutNumber(at, row.recoveryYear);
+    *at++ = ',';
+    at = PutNumber(at, row.calendarYear);
+    *at++ = ',';
+    at = PutPlainAmount(at, row.amountCents);
+    *at++ = ',';
+    at = PutPlainAmount(at, row.basisCents);
+    *at++ = ',';
+    out.append(fields.data(), static_cast<std::size_t>(at - fields.data()));
 }
 
 // The status line, then each message box as "title: text", a line each.
@@ -79,14 +105,7 @@ void WriteComputed(std::string& out, BatchFormat format, long line, std::string_
     const std::vector<ScheduleRow>& rows = result.schedule.rows;
     for (const ScheduleRow& row : rows) {
         out += start;
-        Number(out, row.recoveryYear);
-        out += ',';
-        Number(out, row.calendarYear);
-        out += ',';
-        PlainAmount(out, row.amountCents);
-        out += ',';
-        PlainAmount(out, row.basisCents);
-        out += ',';
+        CsvRowFields(out, row);
         out += status;
         out += '\n';
     }

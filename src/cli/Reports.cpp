@@ -52,7 +52,8 @@ void AppendJsonReport(std::string& out, const CalcResult& result,
     for (const ScheduleRow& row : result.schedule.rows) {
         out += separator;
         separator = ",";
-        out.append(line.data(), PutJsonRow(line.data(), row));
+        out.append(line.data(),
+                   static_cast<std::size_t>(PutJsonRow(line.data(), row) - line.data()));
     }
     out += "],\"status\":";
     AppendJsonString(out, result.status);

@@ -210,7 +210,8 @@ char* PutGroupedBefore(char* end, std::uint64_t whole) {
 
 void AppendGrouped(std::string& out, std::int64_t whole) {
     std::array<char, 32> buffer;
-    out.append(PutGroupedBefore(buffer.end(), static_cast<std::uint64_t>(whole)), buffer.end());
+    const char* first = PutGroupedBefore(buffer.end(), static_cast<std::uint64_t>(whole));
+    out.append(first, static_cast<std::size_t>(buffer.end() - first));
 }
 
 // "###,###.00" of an amount in cents, with the trailing blank when asked, written backwards so
@@ -236,7 +237,8 @@ char* PutCentsBefore(char* end, std::int64_t cents, bool trailingBlank) {
 
 void AppendCents(std::string& out, std::int64_t cents, bool trailingBlank) {
     std::array<char, kAmountChars> buffer;
-    out.append(PutCentsBefore(buffer.end(), cents, trailingBlank), buffer.end());
+    const char* first = PutCentsBefore(buffer.end(), cents, trailingBlank);
+    out.append(first, static_cast<std::size_t>(buffer.end() - first));
 }
 
 std::string FormatCents(std::int64_t cents, bool trailingBlank) {
