@@ -3,16 +3,13 @@
 #include <utility>
 
 #include "classes/Catalogue.h"
+#include "classes/SelectionRules.h"
 #include "controls/Typing.h"
 #include "engine/Numbers.h"
 
 namespace pellory {
 
 namespace {
-
-constexpr int kHalfYearButton = 0;
-constexpr int kMidQuarterButton = 1;
-constexpr int kMidMonthButton = 2;
 
 void LoadClasses(ComboBox& list, std::span<const AssetClass> classes) {
     list.Clear();
@@ -49,7 +46,7 @@ void ClassSelection::SetAllowance(bool available) {
 }
 
 void ClassSelection::BusinessUseForLife() {
-    if (c_.cboLife.Text() == "5") {
+    if (LifeAsksBusinessUse(c_.cboLife.Text())) {
         c_.txtBusinessPercent.enabled = true;
         c_.txtBusinessPercent.SetText("100");
         c_.lblAutoBusiness.enabled = true;
@@ -107,18 +104,16 @@ void ClassSelection::ClassChosen() {
         return;
     }
     const int life = c_.cboClass.ItemData(index);
-    if (life == 5) {
-        if (IsListedProperty(c_.cboClass.Text())) {
-            c_.txtBusinessPercent.enabled = true;
-            c_.txtBusinessPercent.backColor = kWhite;
-            c_.lblAutoBusiness.enabled = true;
-            c_.txtBusinessPercent.SetText("100");
-        }
-    } else {
+    if (ClassAsksBusinessUse(c_.cboClass.Text(), life)) {
+        c_.txtBusinessPercent.enabled = true;
+        c_.txtBusinessPercent.backColor = kWhite;
+        c_.lblAutoBusiness.enabled = true;
+        c_.txtBusinessPercent.SetText("100");
+    } else if (life != 5) {  // an unlisted 5-year class leaves the box as it is
         SetBusinessUse(false);
     }
-    SelectMidMonth(HasClasses(ChosenMethod()) && life > 27);
-    SetAllowance(life < 21);
+    SelectMidMonth(IsRealProperty(ChosenMethod(), life));
+    SetAllowance(AllowanceForClass(life));
 }
 
 void ClassSelection::LifeChosen() {
@@ -130,8 +125,8 @@ void ClassSelection::LifeChosen() {
         SetBusinessUse(false);
     }
     const double life = Val(c_.cboLife.Text());
-    SelectMidMonth(life > 27 && HasClasses(method));
-    SetAllowance(method == Method::Macrs && life < 21);
+    SelectMidMonth(IsRealProperty(method, life));
+    SetAllowance(AllowanceForLife(method, life));
 }
 
 void ClassSelection::LifeKeyPress(int& keyAscii) {
@@ -161,24 +156,26 @@ void ClassSelection::EnableConvention(bool enabled) {
 }
 
 void ClassSelection::SelectMidMonth(bool realProperty) {
-    c_.optConvention.SetValue(kMidMonthButton, realProperty);
-    c_.optConvention[kMidMonthButton].enabled = realProperty;
+    const ConventionButtons buttons = ConventionFor(realProperty);
+    c_.optConvention.SetValue(kMidMonthButton, buttons.selected == kMidMonthButton);
+    c_.optConvention[kMidMonthButton].enabled =
+        buttons.usable[static_cast<std::size_t>(kMidMonthButton)];
     for (const int i : {kHalfYearButton, kMidQuarterButton}) {
         c_.optConvention.SetValue(i, false);
-        c_.optConvention[i].enabled = !realProperty;
+        c_.optConvention[i].enabled = buttons.usable[static_cast<std::size_t>(i)];
     }
-    c_.optConvention.SetValue(kHalfYearButton, !realProperty);
+    c_.optConvention.SetValue(kHalfYearButton, buttons.selected == kHalfYearButton);
 }
 
 void ClassSelection::LoadMacrsClasses() {
-    LoadClasses(c_.cboClass, MacrsClasses());
+    LoadClasses(c_.cboClass, ClassListFor(Method::Macrs));
     if (fitDropDown_) {
         fitDropDown_(c_.cboClass);
     }
 }
 
 void ClassSelection::LoadAdsClasses() {
-    LoadClasses(c_.cboClass, AdsClasses());
+    LoadClasses(c_.cboClass, ClassListFor(Method::Ads));
     if (fitDropDown_) {
         fitDropDown_(c_.cboClass);
     }

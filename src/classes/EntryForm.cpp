@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "classes/Catalogue.h"
+#include "classes/SelectionRules.h"
 #include "controls/Utf8.h"
 #include "engine/Numbers.h"
 
@@ -11,8 +12,6 @@ namespace pellory {
 
 namespace {
 
-constexpr int kHalfYear = 0;
-constexpr int kMidMonth = 2;
 constexpr int kEnter = 13;
 
 struct BoxRules {
@@ -86,12 +85,13 @@ void SetAllowance(EntryForm& form, bool available) {
 void EnableConvention(EntryForm& form, bool enabled) {
     form.conventionOpen = enabled;
     form.buttonOpen[0] = form.buttonOpen[1] = enabled;
-    form.convention = kHalfYear;
+    form.convention = kHalfYearButton;
 }
 
 void SelectMidMonth(EntryForm& form, bool realProperty) {
-    form.buttonOpen = {!realProperty, !realProperty, realProperty};
-    form.convention = realProperty ? kMidMonth : kHalfYear;
+    const ConventionButtons buttons = ConventionFor(realProperty);
+    form.buttonOpen = buttons.usable;
+    form.convention = buttons.selected;
 }
 
 // Choosing no class empties the Business % box.
@@ -102,7 +102,7 @@ void NoClass(EntryForm& form) {
 
 // A life of "5" asks for the business share, with 100 and the focus; any other does not.
 void BusinessUseForLife(EntryForm& form) {
-    if (form.Text(EntryBox::Life) == "5") {
+    if (LifeAsksBusinessUse(form.Text(EntryBox::Life))) {
         form.businessOpen = true;
         SetText(form, EntryBox::Business, "100");
         Focus(form, EntryBox::Business);
@@ -118,12 +118,6 @@ void LifeKeyUp(EntryForm& form) {
     } else {
         SetBusinessUse(form, false);
     }
-}
-
-std::span<const AssetClass> ClassList(Method method) {
-    return method == Method::Macrs ? MacrsClasses()
-           : method == Method::Ads ? AdsClasses()
-                                   : std::span<const AssetClass>();
 }
 
 // One key in the box with the focus: its filter, the box's own edit, the key-up rule.
@@ -197,12 +191,12 @@ void PickLife(EntryForm& form, std::string_view life) {
         SetBusinessUse(form, false);
     }
     const double years = Val(life);
-    SelectMidMonth(form, years > 27 && classes);
-    SetAllowance(form, form.method == Method::Macrs && years < 21);
+    SelectMidMonth(form, IsRealProperty(form.method, years));
+    SetAllowance(form, AllowanceForLife(form.method, years));
 }
 
 int ClassIndexOf(const EntryForm& form, std::string_view label) {
-    const auto list = ClassList(form.method);
+    const auto list = ClassListFor(form.method);
     const auto found = std::ranges::find(list, label, &AssetClass::label);
     return found == list.end() ? -1 : static_cast<int>(found - list.begin());
 }
@@ -213,17 +207,15 @@ void PickClass(EntryForm& form, int index) {
     }
     form.classIndex = index;
     SetText(form, EntryBox::Business, "");
-    const AssetClass& entry = ClassList(form.method)[static_cast<std::size_t>(index)];
-    if (entry.life == 5) {
-        if (IsListedProperty(entry.label)) {
-            form.businessOpen = true;
-            SetText(form, EntryBox::Business, "100");
-        }
-    } else {
+    const AssetClass& entry = ClassListFor(form.method)[static_cast<std::size_t>(index)];
+    if (ClassAsksBusinessUse(entry.label, entry.life)) {
+        form.businessOpen = true;
+        SetText(form, EntryBox::Business, "100");
+    } else if (entry.life != 5) {  // an unlisted 5-year class leaves the box as it is
         SetBusinessUse(form, false);
     }
-    SelectMidMonth(form, HasClasses(form.method) && entry.life > 27);
-    SetAllowance(form, entry.life < 21);
+    SelectMidMonth(form, IsRealProperty(form.method, entry.life));
+    SetAllowance(form, AllowanceForClass(entry.life));
 }
 
 bool ConventionUsable(const EntryForm& form, int button) {
@@ -253,7 +245,8 @@ Asset AssetOf(const EntryForm& form) {
     a.inService = MonthEntry::Of(form.Text(EntryBox::InService));
     a.life = NumberEntry::Of(form.Text(EntryBox::Life));
     if (form.classIndex >= 0) {
-        const AssetClass& entry = ClassList(form.method)[static_cast<std::size_t>(form.classIndex)];
+        const AssetClass& entry =
+            ClassListFor(form.method)[static_cast<std::size_t>(form.classIndex)];
         a.assetClass = ClassChoice::Of(entry.label, entry.life);
     }
     a.business = BusinessEntry::Of(form.Text(EntryBox::Business), form.businessOpen);

@@ -14,7 +14,7 @@
 #include "app/AutoLimitTables.h"
 #include "cli/BatchOutput.h"
 #include "cli/CalcDriver.h"
-#include "cli/CsvReader.h"
+#include "formats/CsvReader.h"
 
 namespace pellory::cli {
 
@@ -90,15 +90,16 @@ bool IsTick(std::string_view text) {
                                });
 }
 
-// The options a row's cells give, parsed as a single run's command line is; or why the row is
-// refused.
-std::variant<CalcOptions, UsageError> RowOptions(const CsvRecord& row, const Header& header) {
+// The options a row's cells give, each set as a single run's command line sets it, into
+// `options`; or why the row is refused.
+std::optional<UsageError> RowOptions(const CsvRecord& row, const Header& header,
+                                     CalcOptions& options) {
     if (row.fields.size() != header.width) {
         return UsageError{"the row has " + std::to_string(row.fields.size()) +
                           " cells where the header names " + std::to_string(header.width) +
                           " columns"};
     }
-    std::vector<std::string> args;
+    options = CalcOptions{};
     for (std::size_t column = kId + 1; column < kColumns.size(); ++column) {
         const std::size_t cell = header.cellOf[column];
         if (cell == kNoCell || row.fields[cell].empty()) {
@@ -111,13 +112,12 @@ std::variant<CalcOptions, UsageError> RowOptions(const CsvRecord& row, const Hea
                                   "\" is not a tick; the bonus column takes 1, yes, true or x, "
                                   "or nothing"};
             }
-            args.emplace_back("--bonus");
-            continue;
+            options.bonus = true;
+        } else if (auto refused = SetOption(options, kColumns[column].option, text)) {
+            return refused;
         }
-        args.emplace_back(kColumns[column].option);
-        args.push_back(text);
     }
-    return ParseOptions(args);
+    return std::nullopt;
 }
 
 class Batch {
@@ -134,6 +134,7 @@ class Batch {
         if (settings.dataDir) {
             dataFile_.UseFolder(*settings.dataDir);
         }
+        opened_ = OpenEntryForm(today_.month, today_.year);
         WriteHeader(pending_, settings.format);
     }
 
@@ -142,18 +143,16 @@ class Batch {
         const std::size_t idCell = header.cellOf[kId];
         const std::string_view id =
             idCell < row.fields.size() ? std::string_view(row.fields[idCell]) : std::string_view();
-        auto options = RowOptions(row, header);
-        if (const auto* fault = std::get_if<UsageError>(&options)) {
+        if (const auto fault = RowOptions(row, header, options_)) {
             Refused(row.number, id, fault->message);
             return;
         }
-        const CalcOptions& given = std::get<CalcOptions>(options);
-        auto entered = EnterOptions(given, today_);
-        if (const auto* fault = std::get_if<UsageError>(&entered)) {
+        const CalcOptions& given = options_;
+        EntryForm& form = form_ = opened_;
+        if (const auto fault = EnterOptionsInto(form, given)) {
             Refused(row.number, id, fault->message);
             return;
         }
-        const EntryForm& form = std::get<EntryForm>(entered);
         for (const std::string& note : TextsNotKept(form, given)) {
             Say(row.number, note);
         }
@@ -212,6 +211,9 @@ class Batch {
     DataFile dataFile_;
     AutoLimitTables limits_;
     std::string pending_;
+    CalcOptions options_;  // the row being computed
+    EntryForm opened_;     // the window as every row's opens
+    EntryForm form_;       // the row's entries, made into a copy of it
     int refused_ = 0;
 };
 

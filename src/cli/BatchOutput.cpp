@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "engine/Schedule.h"
+#include "formats/CsvWriter.h"
 
 namespace pellory::cli {
 
@@ -13,40 +14,50 @@ namespace {
 
 // Each appends to `out`, whose growth is kept between rows.
 
-// A CSV field, quoted when it holds a comma, a quote or a line break.
-void CsvField(std::string& out, std::string_view text) {
-    if (text.find_first_of(",\"\r\n") == std::string_view::npos) {
-        out += text;
-        return;
+// The most characters a whole number or a plain amount takes.
+constexpr std::size_t kNumberChars = 24;
+
+// A whole number in decimal, written at `at`; its end.
+template <std::integral Whole>
+char* PutNumber(char* at, Whole value) {
+    return std::to_chars(at, at + kNumberChars, value).ptr;
+}
+
+// An amount in cents as a plain number (4400.00, 0.00, -12.50), written at `at`; its end.
+char* PutPlainAmount(char* at, std::int64_t cents) {
+    const std::uint64_t magnitude =
+        cents < 0 ? 0 - static_cast<std::uint64_t>(cents) : static_cast<std::uint64_t>(cents);
+    if (cents < 0) {
+        *at++ = '-';
     }
-    out += '"';
-    for (const char c : text) {
-        if (c == '"') {
-            out += '"';
-        }
-        out += c;
-    }
-    out += '"';
+    at = PutNumber(at, magnitude / 100);
+    *at++ = '.';
+    *at++ = static_cast<char>('0' + magnitude % 100 / 10);
+    *at++ = static_cast<char>('0' + magnitude % 10);
+    return at;
 }
 
 // A whole number, in decimal.
 template <std::integral Whole>
 void Number(std::string& out, Whole value) {
-    std::array<char, 24> digits;
-    out.append(digits.data(), std::to_chars(digits.begin(), digits.end(), value).ptr);
+    std::array<char, kNumberChars> digits;
+    out.append(digits.data(),
+               static_cast<std::size_t>(PutNumber(digits.data(), value) - digits.data()));
 }
 
-// An amount in cents as a plain number: 4400.00, 0.00, -12.50.
-void PlainAmount(std::string& out, std::int64_t cents) {
-    const std::uint64_t magnitude =
-        cents < 0 ? 0 - static_cast<std::uint64_t>(cents) : static_cast<std::uint64_t>(cents);
-    if (cents < 0) {
-        out += '-';
-    }
-    Number(out, magnitude / 100);
-    out += '.';
-    out += static_cast<char>('0' + magnitude % 100 / 10);
-    out += static_cast<char>('0' + magnitude % 10);
+// A schedule row's recovery year, year, amount and basis, each followed by a comma.
+void CsvRowFields(std::string& out, const ScheduleRow& row) {
+    std::array<char, 4 * (kNumberChars + 1)> fields;
+    char* at = fields.data();
+    at = PutNumber(at, row.recoveryYear);
+    *at++ = ',';
+    at = PutNumber(at, row.calendarYear);
+    *at++ = ',';
+    at = PutPlainAmount(at, row.amountCents);
+    *at++ = ',';
+    at = PutPlainAmount(at, row.basisCents);
+    *at++ = ',';
+    out.append(fields.data(), static_cast<std::size_t>(at - fields.data()));
 }
 
 // The status line, then each message box as "title: text", a line each.
@@ -55,13 +66,13 @@ void CsvStatus(std::string& out, const CalcResult& result, const std::vector<Mes
     for (const Message& m : messages) {
         status += (status.empty() ? "" : "\n") + m.title + ": " + m.text;
     }
-    CsvField(out, status);
+    AppendCsvField(out, status);
 }
 
 // The id and line that start each of a row's records.
 std::string CsvStart(long line, std::string_view id) {
     std::string start;
-    CsvField(start, id);
+    AppendCsvField(start, id);
     return start + ',' + std::to_string(line) + ',';
 }
 
@@ -94,14 +105,7 @@ void WriteComputed(std::string& out, BatchFormat format, long line, std::string_
     const std::vector<ScheduleRow>& rows = result.schedule.rows;
     for (const ScheduleRow& row : rows) {
         out += start;
-        Number(out, row.recoveryYear);
-        out += ',';
-        Number(out, row.calendarYear);
-        out += ',';
-        PlainAmount(out, row.amountCents);
-        out += ',';
-        PlainAmount(out, row.basisCents);
-        out += ',';
+        CsvRowFields(out, row);
         out += status;
         out += '\n';
     }
@@ -119,7 +123,7 @@ void WriteRefused(std::string& out, BatchFormat format, long line, std::string_v
         out += "}\n";
     } else {
         out += CsvStart(line, id) + ",,,,";
-        CsvField(out, reason);
+        AppendCsvField(out, reason);
         out += '\n';
     }
 }

@@ -158,6 +158,10 @@ std::variant<EntryForm, UsageError> EnterOptions(const CalcOptions& options, Cal
     return form;
 }
 
+std::optional<UsageError> EnterOptionsInto(EntryForm& form, const CalcOptions& options) {
+    return EnterAll(form, options);
+}
+
 std::vector<std::string> TextsNotKept(const EntryForm& form, const CalcOptions& o) {
     const struct {
         const std::optional<std::string>& given;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <variant>
 #include <vector>
@@ -8,6 +9,7 @@
 #include "classes/EntryForm.h"
 #include "cli/CalcOptions.h"
 #include "engine/Calculation.h"
+#include "formats/JsonWriter.h"
 #include "platform/Platform.h"
 #include "print/ReportInputs.h"
 
@@ -39,6 +41,8 @@ class CollectingPlatform : public Platform {
 // in a window opened on `today`; or why an option is refused: its box cannot be used at that
 // point, or its list does not hold the value.
 std::variant<EntryForm, UsageError> EnterOptions(const CalcOptions& options, CalendarDate today);
+// The same entries made into `form`, a window just opened (OpenEntryForm); why not, as above.
+std::optional<UsageError> EnterOptionsInto(EntryForm& form, const CalcOptions& options);
 
 // A line for each amount or text that its box did not keep as given (cut at the box's length, or
 // keys the box refuses), as "--cost: the box kept ...": the schedule is of what the box kept.
@@ -46,10 +50,6 @@ std::vector<std::string> TextsNotKept(const EntryForm& form, const CalcOptions& 
 
 // What the printed schedule shows of the entries and their calculation on `today`.
 ReportInputs ReportInputsOf(const EntryForm& form, const CalcResult& result, CalendarDate today);
-
-// A JSON string literal of `text`, added to `out`; bytes that are not UTF-8 become U+FFFD.
-void AppendJsonString(std::string& out, std::string_view text);
-std::string JsonString(std::string_view text);
 
 // The plain report: a line per written row (year, depreciation, basis), the status line, then
 // each message box as "title: text".

@@ -31,7 +31,7 @@ namespace {
 using TextOption = std::optional<std::string> CalcOptions::*;
 using FlagOption = bool CalcOptions::*;
 
-const std::map<std::string, TextOption> kTexts{
+const std::map<std::string, TextOption, std::less<>> kTexts{
     {"--cost", &CalcOptions::cost},
     {"--method", &CalcOptions::method},
     {"--in-service", &CalcOptions::inService},
@@ -46,23 +46,39 @@ const std::map<std::string, TextOption> kTexts{
     {"--pdf", &CalcOptions::pdf},
     {"--batch", &CalcOptions::batch},
 };
-const std::map<std::string, FlagOption> kFlags{
+const std::map<std::string, FlagOption, std::less<>> kFlags{
     {"--json", &CalcOptions::json},       {"--bonus", &CalcOptions::bonus},
     {"--help", &CalcOptions::help},       {"-h", &CalcOptions::help},
     {"--version", &CalcOptions::version},
 };
-const std::map<std::string, int> kAssetTypes{
+const std::map<std::string, int, std::less<>> kAssetTypes{
     {"regular", 0}, {"relinquished", 1}, {"replacement", 2}};
-const std::map<std::string, int> kConventions{
+const std::map<std::string, int, std::less<>> kConventions{
     {"half-year", 0}, {"mid-quarter", 1}, {"mid-month", 2}};
-const std::map<std::string, BatchFormat> kFormats{{"jsonl", BatchFormat::Jsonl},
-                                                  {"csv", BatchFormat::Csv}};
+const std::map<std::string, BatchFormat, std::less<>> kFormats{{"jsonl", BatchFormat::Jsonl},
+                                                               {"csv", BatchFormat::Csv}};
 // What --batch may go with: the register's columns give each asset, --format the output.
 const std::set<std::string> kBatchOptions{"--batch", "--format", "--data-dir",
                                           "--help",  "-h",       "--version"};
 
-// An option that takes a value, given its value.
-std::optional<UsageError> SetOption(CalcOptions& o, const std::string& name,
+// The options of a single run that make no sense for a register, whose rows give the asset.
+std::optional<UsageError> CheckBatch(const CalcOptions& o, const std::vector<std::string>& given) {
+    if (o.format && !o.batch) {
+        return UsageError{"--format is for --batch only"};
+    }
+    for (const std::string& name : given) {
+        if (o.batch && kBatchOptions.count(name) == 0) {
+            return UsageError{name +
+                              " cannot be used with --batch: the register's columns give each "
+                              "asset, --format the output"};
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<UsageError> SetOption(CalcOptions& o, std::string_view name,
                                     const std::string& value) {
     if (const auto text = kTexts.find(name); text != kTexts.end()) {
         o.*(text->second) = value;
@@ -85,27 +101,10 @@ std::optional<UsageError> SetOption(CalcOptions& o, const std::string& name,
         }
         o.format = found->second;
     } else {
-        return UsageError{"unknown option " + name};
+        return UsageError{"unknown option " + std::string(name)};
     }
     return std::nullopt;
 }
-
-// The options of a single run that make no sense for a register, whose rows give the asset.
-std::optional<UsageError> CheckBatch(const CalcOptions& o, const std::vector<std::string>& given) {
-    if (o.format && !o.batch) {
-        return UsageError{"--format is for --batch only"};
-    }
-    for (const std::string& name : given) {
-        if (o.batch && kBatchOptions.count(name) == 0) {
-            return UsageError{name +
-                              " cannot be used with --batch: the register's columns give each "
-                              "asset, --format the output"};
-        }
-    }
-    return std::nullopt;
-}
-
-}  // namespace
 
 std::variant<CalcOptions, UsageError> ParseOptions(const std::vector<std::string>& args) {
     CalcOptions o;

@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <variant>
 #include <vector>
 
@@ -38,6 +39,11 @@ struct UsageError {
 };
 
 std::variant<CalcOptions, UsageError> ParseOptions(const std::vector<std::string>& args);
+
+// One option that takes a value (`name` as "--cost"), set as ParseOptions sets it; why not when
+// the value is not one the option knows.
+std::optional<UsageError> SetOption(CalcOptions& options, std::string_view name,
+                                    const std::string& value);
 
 extern const char* const kUsage;
 

@@ -1,47 +1,11 @@
 #include <array>
 #include <charconv>
-#include <cstdio>
+#include <cstring>
 
 #include "cli/CalcDriver.h"
-#include "controls/Utf8.h"
 #include "engine/Numbers.h"
 
 namespace pellory::cli {
-
-void AppendJsonString(std::string& out, std::string_view text) {
-    out += '"';
-    std::size_t copied = 0;  // the bytes before it are in `out`
-    bool valid = true;
-    for (std::size_t i = 0; i < text.size();) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        const std::size_t size = c < 0x80 ? 1 : utf8::NextCharacter(text, i, valid).size();
-        if (c < 0x80 ? c >= 0x20 && c != '"' && c != '\\' : valid) {
-            i += size;  // as it stands
-            continue;
-        }
-        out.append(text, copied, i - copied);
-        i += size;
-        copied = i;
-        if (c >= 0x80) {
-            out += utf8::kReplacement;  // JSON is UTF-8 whatever bytes it is given
-        } else if (c == '"' || c == '\\') {
-            out += '\\';
-            out += static_cast<char>(c);
-        } else {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
-            out += c == '\n' ? "\\n" : c == '\r' ? "\\r" : c == '\t' ? "\\t" : escaped;
-        }
-    }
-    out.append(text, copied);
-    out += '"';
-}
-
-std::string JsonString(std::string_view text) {
-    std::string out;
-    AppendJsonString(out, text);
-    return out;
-}
 
 std::string PlainReport(const CalcResult& result, const std::vector<Message>& messages) {
     std::string out;
@@ -55,26 +19,41 @@ std::string PlainReport(const CalcResult& result, const std::vector<Message>& me
     return out;
 }
 
+namespace {
+
+// A literal's characters written at `at`; their end.
+template <std::size_t N>
+char* Put(char* at, const char (&text)[N]) {
+    std::memcpy(at, text, N - 1);
+    return at + N - 1;
+}
+
+// One row's JSON object, written at `at`; its end.
+char* PutJsonRow(char* at, const ScheduleRow& row) {
+    at = Put(at, "{\"recovery_year\":");
+    at = std::to_chars(at, at + 12, row.recoveryYear).ptr;
+    at = Put(at, ",\"year\":\"");
+    at = std::to_chars(at, at + 12, row.calendarYear).ptr;
+    at = Put(at, "\",\"depreciation\":\"");
+    at = PutAmountCents(at, row.amountCents);
+    at = Put(at, "\",\"basis\":\"");
+    at = PutAmountCents(at, row.basisCents);
+    return Put(at, "\"}");
+}
+
+}  // namespace
+
 void AppendJsonReport(std::string& out, const CalcResult& result,
                       const std::vector<Message>& messages) {
-    std::array<char, 24> digits;
-    const auto number = [&](int value) {
-        out.append(digits.data(), std::to_chars(digits.begin(), digits.end(), value).ptr);
-    };
+    // Room for a row's names and punctuation, two whole numbers and two amounts.
+    std::array<char, 64 + 2 * 12 + 2 * kAmountChars> line;
     out += "\"rows\":[";
     const char* separator = "";
     for (const ScheduleRow& row : result.schedule.rows) {
         out += separator;
         separator = ",";
-        out += "{\"recovery_year\":";
-        number(row.recoveryYear);
-        out += ",\"year\":\"";
-        number(row.calendarYear);
-        out += "\",\"depreciation\":\"";
-        out += FormatAmountCents(row.amountCents);
-        out += "\",\"basis\":\"";
-        out += FormatAmountCents(row.basisCents);
-        out += "\"}";
+        out.append(line.data(),
+                   static_cast<std::size_t>(PutJsonRow(line.data(), row) - line.data()));
     }
     out += "],\"status\":";
     AppendJsonString(out, result.status);

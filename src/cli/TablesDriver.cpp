@@ -1,5 +1,6 @@
 #include "cli/TablesDriver.h"
 
+#include <algorithm>
 #include <array>
 #include <fstream>
 #include <map>
@@ -9,6 +10,8 @@
 #include "autolimits/DataFile.h"
 #include "autolimits/FrmAutoMax.h"
 #include "controls/Utf8.h"
+#include "formats/CsvReader.h"
+#include "formats/CsvWriter.h"
 
 namespace pellory::tables {
 
@@ -31,74 +34,53 @@ struct CsvRow {
     RecordTexts texts;
 };
 
-std::string Trim(std::string text) {
+// A cell without the blanks around it.
+std::string Trim(const std::string& text) {
     const auto first = text.find_first_not_of(" \t\r");
     if (first == std::string::npos) {
         return {};
     }
-    text = text.substr(first, text.find_last_not_of(" \t\r") - first + 1);
-    if (text.size() >= 2 && text.front() == '"' && text.back() == '"') {
-        text = text.substr(1, text.size() - 2);
-    }
-    return text;
-}
-
-std::vector<std::string> Fields(const std::string& line) {
-    std::vector<std::string> fields;
-    std::size_t from = 0;
-    for (std::size_t comma = line.find(','); comma != std::string::npos;
-         from = comma + 1, comma = line.find(',', from)) {
-        fields.push_back(Trim(line.substr(from, comma - from)));
-    }
-    fields.push_back(Trim(line.substr(from)));
-    return fields;
-}
-
-std::string CsvField(const std::string& text) {
-    if (text.find_first_of(",\"\n") == std::string::npos) {
-        return text;
-    }
-    std::string quoted = "\"";
-    for (const char c : text) {
-        quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
-    }
-    return quoted + "\"";
+    return text.substr(first, text.find_last_not_of(" \t\r") - first + 1);
 }
 
 // The rows of an import file: a header whose first five columns are year, first, second,
-// third and later (more columns are ignored), then one record a line; blank lines are skipped.
+// third and later (more columns are ignored), then one record each; blank lines are skipped.
 std::variant<std::vector<CsvRow>, std::string> ReadRows(const std::string& file) {
     std::ifstream in(file, std::ios::binary);
     if (!in) {
         return file + ": cannot be read";
     }
+    CsvReader reader(in);
+    CsvRecord record;
     std::vector<CsvRow> rows;
-    std::string line;
-    int number = 0;
     bool header = false;
-    while (std::getline(in, line)) {
-        ++number;
-        std::vector<std::string> fields = Fields(line);
-        if (fields.size() == 1 && fields[0].empty()) {
+    for (CsvReader::Result read; (read = reader.Next(record)) != CsvReader::Result::End;) {
+        if (read == CsvReader::Result::Malformed) {
+            return file + " " + reader.Problem();
+        }
+        std::vector<std::string>& fields = record.fields;
+        if (fields.size() == 1 && Trim(fields[0]).empty()) {
             continue;
         }
+        const std::string line = file + " line " + std::to_string(record.number) + ": ";
         if (fields.size() < 5) {
-            return file + " line " + std::to_string(number) + ": five columns are needed";
+            return line + "five columns are needed";
         }
         fields.resize(5);
+        std::ranges::transform(fields, fields.begin(), Trim);
         if (!header) {
             std::string names;
             for (const auto& field : fields) {
                 names += (names.empty() ? "" : ",") + field;
             }
             if (names != kHeader) {
-                return file + " line " + std::to_string(number) + ": the header must be " + kHeader;
+                return line + "the header must be " + kHeader;
             }
             header = true;
             continue;
         }
-        CsvRow row{number, {}};
-        std::copy(fields.begin(), fields.end(), row.texts.begin());
+        CsvRow row{static_cast<int>(record.number), {}};
+        std::ranges::copy(fields, row.texts.begin());
         rows.push_back(row);
     }
     if (!header) {
@@ -272,11 +254,12 @@ bool Session::List(FrmAutoMax& form, bool csv) {
             }
             out_ << '\n';
         } else if (texts != RecordTexts{}) {  // a blank record holds nothing to export
-            out_ << CsvField(texts[0]);
-            for (std::size_t i = 1; i < texts.size(); ++i) {
-                out_ << ',' << CsvField(texts[i]);
+            std::string line;
+            for (std::size_t i = 0; i < texts.size(); ++i) {
+                line += i > 0 ? "," : "";
+                AppendCsvField(line, texts[i]);
             }
-            out_ << '\n';
+            out_ << line << '\n';
         }
     }
     return platform_.messages.empty();

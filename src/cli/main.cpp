@@ -10,19 +10,7 @@
 #include "cli/CalcOptions.h"
 #include "cli/PdfOutput.h"
 #include "help/Version.h"
-
-namespace {
-
-std::filesystem::path ExecutableFolder(const char* argv0) {
-    std::error_code ec;
-    const auto self = std::filesystem::read_symlink("/proc/self/exe", ec);
-    if (!ec) {
-        return self.parent_path();
-    }
-    return std::filesystem::absolute(argv0).parent_path();
-}
-
-}  // namespace
+#include "platform/ProgramFolder.h"
 
 int main(int argc, char** argv) {
     using namespace pellory;
@@ -39,9 +27,7 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (options.version) {
-        const ProgramVersion version = ThisProgramVersion();
-        std::cout << "pellory-calc " << version.majorNumber << '.' << version.minorNumber << '.'
-                  << version.revision << "\n";
+        std::cout << "pellory-calc " << VersionNumber(ThisProgramVersion()) << "\n";
         return 0;
     }
     if (options.batch) {

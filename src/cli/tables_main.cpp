@@ -7,19 +7,7 @@
 #include "cli/TablesCommand.h"
 #include "cli/TablesDriver.h"
 #include "help/Version.h"
-
-namespace {
-
-std::filesystem::path ExecutableFolder(const char* argv0) {
-    std::error_code ec;
-    const auto self = std::filesystem::read_symlink("/proc/self/exe", ec);
-    if (!ec) {
-        return self.parent_path();
-    }
-    return std::filesystem::absolute(argv0).parent_path();
-}
-
-}  // namespace
+#include "platform/ProgramFolder.h"
 
 int main(int argc, char** argv) {
     using namespace pellory::tables;
@@ -34,10 +22,9 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (command.version) {
-        const pellory::ProgramVersion version = pellory::ThisProgramVersion();
-        std::cout << "pellory-tables " << version.majorNumber << '.' << version.minorNumber << '.'
-                  << version.revision << "\n";
+        std::cout << "pellory-tables " << pellory::VersionNumber(pellory::ThisProgramVersion())
+                  << "\n";
         return 0;
     }
-    return RunTables(command, ExecutableFolder(argv[0]), std::cout, std::cerr);
+    return RunTables(command, pellory::ExecutableFolder(argv[0]), std::cout, std::cerr);
 }

@@ -33,7 +33,13 @@ bool TypePlain(EditText& box, int maxLength, int keyAscii, const std::string& ch
     if (maxLength > 0 && length - selLength + 1 > maxLength) {
         return false;
     }
-    text = utf8::Mid(text, 0, start) + character + utf8::Mid(text, start + count);
+    if (start + count == static_cast<std::size_t>(length) && (start == 0 || count == 0)) {
+        // The caret at the end, or the whole text selected, as typing mostly has it.
+        text.resize(start == 0 ? 0 : text.size());
+        text += character;
+    } else {
+        text = utf8::Mid(text, 0, start) + character + utf8::Mid(text, start + count);
+    }
     selStart += 1;
     selLength = 0;
     return true;

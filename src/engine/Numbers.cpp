@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <limits>
 #include <optional>
 
@@ -195,31 +196,54 @@ constexpr std::int64_t Pow10(int n) {
     return p;
 }
 
-// Appends a whole number that is not negative with a comma between each group of three digits.
-void AppendGrouped(std::string& out, std::int64_t whole) {
-    std::array<char, 32> buffer{};
-    std::size_t first = buffer.size();
-    auto rest = static_cast<std::uint64_t>(whole);
-    for (int count = 0; count == 0 || rest != 0; ++count, rest /= 10) {
+// Writes a whole number that is not negative, with a comma between each group of three digits,
+// backwards so that it ends at `end`; returns where it starts.
+char* PutGroupedBefore(char* end, std::uint64_t whole) {
+    for (int count = 0; count == 0 || whole != 0; ++count, whole /= 10) {
         if (count > 0 && count % 3 == 0) {
-            buffer[--first] = ',';
+            *--end = ',';
         }
-        buffer[--first] = static_cast<char>('0' + rest % 10);
+        *--end = static_cast<char>('0' + whole % 10);
     }
-    out.append(buffer.data() + first, buffer.size() - first);
+    return end;
 }
 
-std::string FormatCents(std::int64_t cents, bool trailingBlank) {
+void AppendGrouped(std::string& out, std::int64_t whole) {
+    std::array<char, 32> buffer;
+    const char* first = PutGroupedBefore(buffer.end(), static_cast<std::uint64_t>(whole));
+    out.append(first, static_cast<std::size_t>(buffer.end() - first));
+}
+
+// "###,###.00" of an amount in cents, with the trailing blank when asked, written backwards so
+// that it ends at `end`; returns where it starts.
+char* PutCentsBefore(char* end, std::int64_t cents, bool trailingBlank) {
     const std::int64_t magnitude = cents < 0 ? -cents : cents;
     const std::int64_t whole = magnitude / 100;
     const auto fraction = static_cast<int>(magnitude % 100);
-    std::string out = cents < 0 ? "-" : "";
-    if (whole > 0) {
-        AppendGrouped(out, whole);
+    if (trailingBlank) {
+        *--end = ' ';
     }
-    const std::array<char, 4> tail{'.', static_cast<char>('0' + fraction / 10),
-                                   static_cast<char>('0' + fraction % 10), ' '};
-    out.append(tail.data(), trailingBlank ? 4 : 3);
+    *--end = static_cast<char>('0' + fraction % 10);
+    *--end = static_cast<char>('0' + fraction / 10);
+    *--end = '.';
+    if (whole > 0) {
+        end = PutGroupedBefore(end, static_cast<std::uint64_t>(whole));
+    }
+    if (cents < 0) {
+        *--end = '-';
+    }
+    return end;
+}
+
+void AppendCents(std::string& out, std::int64_t cents, bool trailingBlank) {
+    std::array<char, kAmountChars> buffer;
+    const char* first = PutCentsBefore(buffer.end(), cents, trailingBlank);
+    out.append(first, static_cast<std::size_t>(buffer.end() - first));
+}
+
+std::string FormatCents(std::int64_t cents, bool trailingBlank) {
+    std::string out;
+    AppendCents(out, cents, trailingBlank);
     return out;
 }
 
@@ -377,6 +401,18 @@ std::string FormatAmount(double value) {
 
 std::string FormatAmountCents(std::int64_t cents) {
     return FormatCents(cents, true);
+}
+
+void AppendAmountCents(std::string& out, std::int64_t cents) {
+    AppendCents(out, cents, true);
+}
+
+char* PutAmountCents(char* at, std::int64_t cents) {
+    std::array<char, kAmountChars> buffer;
+    const char* first = PutCentsBefore(buffer.end(), cents, true);
+    const auto size = static_cast<std::size_t>(buffer.end() - first);
+    std::memcpy(at, first, size);
+    return at + size;
 }
 
 std::string FormatPrintAmount(double value) {

@@ -44,6 +44,12 @@ std::string PlainText(double value);
 std::string FormatAmount(double value);
 // The same for an amount held in cents.
 std::string FormatAmountCents(std::int64_t cents);
+// The same, added to `out`.
+void AppendAmountCents(std::string& out, std::int64_t cents);
+// The most characters an amount's text takes: sign, 19 digits, 6 commas, ".00 ".
+inline constexpr std::size_t kAmountChars = 32;
+// The same, written at `at`, which has room for kAmountChars; returns its end.
+char* PutAmountCents(char* at, std::int64_t cents);
 
 // "###,###,###,###": grouped whole number; empty for zero.
 std::string FormatWhole(double value);

@@ -34,9 +34,7 @@ std::optional<int> AnswerCommandLine(const QStringList& arguments, bool qtOption
         return 0;
     }
     if (parsed && parser.isSet(version)) {
-        const ProgramVersion v = ThisProgramVersion();
-        std::cout << "pellory " << v.majorNumber << '.' << v.minorNumber << '.' << v.revision
-                  << "\n";
+        std::cout << "pellory " << VersionNumber(ThisProgramVersion()) << "\n";
         return 0;
     }
     if (!qtOptionsTaken) {

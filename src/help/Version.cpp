@@ -10,9 +10,13 @@ ProgramVersion ThisProgramVersion() {
     return {PELLORY_VERSION_MAJOR, PELLORY_VERSION_MINOR, PELLORY_VERSION_PATCH};
 }
 
+std::string VersionNumber(const ProgramVersion& version) {
+    return std::to_string(version.majorNumber) + "." + std::to_string(version.minorNumber) + "." +
+           std::to_string(version.revision);
+}
+
 std::string VersionLine(const ProgramVersion& version) {
-    return "Version " + std::to_string(version.majorNumber) + "." +
-           std::to_string(version.minorNumber) + "." + std::to_string(version.revision);
+    return "Version " + VersionNumber(version);
 }
 
 }  // namespace pellory

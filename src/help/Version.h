@@ -14,6 +14,9 @@ struct ProgramVersion {
 // The version this program was built as.
 ProgramVersion ThisProgramVersion();
 
+// major + "." + minor + "." + revision, each as a plain decimal: "3.0.2".
+std::string VersionNumber(const ProgramVersion& version);
+
 // "Version " + major + "." + minor + "." + revision, each as a plain decimal.
 std::string VersionLine(const ProgramVersion& version);
 

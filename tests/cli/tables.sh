@@ -78,7 +78,8 @@ cp "$d/AutoMax.DAT" "$work/before"
 run "$tables" "${t[@]}" set 2 2025 1 2 3 123456
 expect 1 "" "pellory-tables: Year amount can't be more than 5 characters." "a refused set"
 cmp "$d/AutoMax.DAT" "$work/before" # and changes nothing
-printf 'year,first,second,third,later,source\n2025,9,9,9,9,x\n\n2026,8,8,8,8,y\n' >"$work/in.csv"
+# Quoted cells are read whole, line breaks and all.
+printf 'year,first,second,third,later,source\n2025,9,9,9,9,x\n\n"2026",8,8,8,8,"y\nz"\n' >"$work/in.csv"
 ok import "$work/in.csv"
 run "$tables" "${t[@]}" export
 expect 0 "year,first,second,third,later

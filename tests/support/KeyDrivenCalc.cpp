@@ -6,9 +6,9 @@
 namespace pellory::reference {
 
 using cli::CalcOptions;
-using cli::JsonString;
 using cli::Message;
 using cli::UsageError;
+using pellory::JsonString;
 
 namespace {
 

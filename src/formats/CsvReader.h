@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-namespace pellory::cli {
+namespace pellory {
 
 // One record of a CSV file: its fields and its number in the file (the first record is 1; a
 // record whose quoted field holds a line break still counts once).
@@ -37,12 +37,23 @@ class CsvReader {
   private:
     Result ReadRecord(CsvRecord& record);
     // Whether `c` ends a field (',', a line break or EOF), setting `end` to say which.
-    bool EndsField(int c, int& end);
+    bool EndsField(int c, int& end) {
+        if (c == ',' || c == std::char_traits<char>::eof()) {
+            end = c;
+            return true;
+        }
+        if (c == '\n' || c == '\r') {
+            end = LineBreak(c);
+            return true;
+        }
+        return false;
+    }
     // Reads one field into `field`; the character that ended it (',', '\n' or EOF) in `end`.
     bool ReadField(std::string& field, int& end);
     bool ReadQuoted(std::string& field, int& end);
     // Counts one more byte of the record; false, and reading ends, once it is too long.
-    bool Grow();
+    bool Grow() { return ++bytes_ <= kMaxRecordBytes || TooLong(); }
+    bool TooLong();
     bool Fail(const std::string& what);
     int Get() { return in_.sbumpc(); }
     int Peek() { return in_.sgetc(); }
@@ -56,4 +67,4 @@ class CsvReader {
     std::string problem_;
 };
 
-}  // namespace pellory::cli
+}  // namespace pellory

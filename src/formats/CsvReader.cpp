@@ -1,10 +1,10 @@
-#include "cli/CsvReader.h"
+#include "formats/CsvReader.h"
 
 #include <algorithm>
 #include <ios>
 #include <string_view>
 
-namespace pellory::cli {
+namespace pellory {
 
 namespace {
 
@@ -66,19 +66,6 @@ CsvReader::Result CsvReader::ReadRecord(CsvRecord& record) {
     return Result::Record;
 }
 
-// A comma, a line break or the end of the file ends a field; `end` is set to say which.
-bool CsvReader::EndsField(int c, int& end) {
-    if (c == ',' || c == kEof) {
-        end = c;
-        return true;
-    }
-    if (c == '\n' || c == '\r') {
-        end = LineBreak(c);
-        return true;
-    }
-    return false;
-}
-
 bool CsvReader::ReadField(std::string& field, int& end) {
     int c = Get();
     if (c == '"') {
@@ -128,9 +115,8 @@ int CsvReader::LineBreak(int c) {
     return '\n';
 }
 
-bool CsvReader::Grow() {
-    return ++bytes_ <= kMaxRecordBytes ||
-           Fail("a record longer than " + std::to_string(kMaxRecordBytes) + " bytes");
+bool CsvReader::TooLong() {
+    return Fail("a record longer than " + std::to_string(kMaxRecordBytes) + " bytes");
 }
 
 bool CsvReader::Fail(const std::string& what) {
@@ -139,4 +125,4 @@ bool CsvReader::Fail(const std::string& what) {
     return false;
 }
 
-}  // namespace pellory::cli
+}  // namespace pellory

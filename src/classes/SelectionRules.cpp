@@ -1,0 +1,36 @@
+#include "classes/SelectionRules.h"
+
+namespace pellory {
+
+std::span<const AssetClass> ClassListFor(Method method) {
+    return method == Method::Macrs ? MacrsClasses()
+           : method == Method::Ads ? AdsClasses()
+                                   : std::span<const AssetClass>();
+}
+
+bool LifeAsksBusinessUse(std::string_view life) {
+    return life == "5";
+}
+
+bool ClassAsksBusinessUse(std::string_view label, int life) {
+    return life == 5 && IsListedProperty(label);
+}
+
+bool IsRealProperty(Method method, double years) {
+    return years > 27 && HasClasses(method);
+}
+
+bool AllowanceForLife(Method method, double years) {
+    return method == Method::Macrs && years < 21;
+}
+
+bool AllowanceForClass(int life) {
+    return life < 21;
+}
+
+ConventionButtons ConventionFor(bool realProperty) {
+    return {{!realProperty, !realProperty, realProperty},
+            realProperty ? kMidMonthButton : kHalfYearButton};
+}
+
+}  // namespace pellory
