@@ -92,17 +92,23 @@ void FrmAutoMax::Load(std::optional<ScreenSize> screen) {
     data_.ShowCurrentRecord(*this);
 }
 
+bool FrmAutoMax::LeaveRecord(const ErrorReport& step) {
+    bool goOn = true;
+    step([&] { goOn = OfferToSave(); });
+    if (goOn) {
+        step([&] { ResetStatus(); });
+    }
+    return goOn;
+}
+
 void FrmAutoMax::NextClick() {
     if (closed_) {
         return;
     }
     const ErrorReport step = ErrorReport::Procedure(platform(), kInNext);
-    bool goOn = true;
-    step([&] { goOn = OfferToSave(); });
-    if (!goOn) {
+    if (!LeaveRecord(step)) {
         return;
     }
-    step([&] { ResetStatus(); });
     step([&] {
         if (data_.CurrentRecord != data_.RecordCount) {
             ++data_.CurrentRecord;
@@ -118,12 +124,9 @@ void FrmAutoMax::PreviousClick() {
         return;
     }
     const ErrorReport step = ErrorReport::Procedure(platform(), kInPrevious);
-    bool goOn = true;
-    step([&] { goOn = OfferToSave(); });
-    if (!goOn) {
+    if (!LeaveRecord(step)) {
         return;
     }
-    step([&] { ResetStatus(); });
     step([&] {
         if (data_.CurrentRecord != 1) {
             --data_.CurrentRecord;
@@ -200,12 +203,9 @@ void FrmAutoMax::GoToYear(const std::string& year) {
         return;
     }
     const ErrorReport step = ErrorReport::Procedure(platform(), kInNext);
-    bool goOn = true;
-    step([&] { goOn = OfferToSave(); });
-    if (!goOn) {
+    if (!LeaveRecord(step)) {
         return;
     }
-    step([&] { ResetStatus(); });
     step([&] {
         const std::int32_t record = RecordOfYear(year);
         if (record == 0) {

@@ -9,6 +9,7 @@
 #include "autolimits/RecordEditor.h"
 #include "controls/Controls.h"
 #include "controls/Window.h"
+#include "platform/ErrorReport.h"
 
 namespace pellory {
 
@@ -106,6 +107,9 @@ class FrmAutoMax : public Window, public RecordEditor {
     void KeyTyped(int& keyAscii);
     // Asks about unsaved typing; false when the caller must stop.
     bool OfferToSave();
+    // Moving off the current record: the offer to save it, then a cleared status line; false
+    // when the user stays on it.
+    bool LeaveRecord(const ErrorReport& step);
     void Save();
     void Refuse(Label& label, TextBox& box, const std::string& message);
     // The record on file that holds `year`, 0 when none does.
