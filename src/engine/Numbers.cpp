@@ -156,18 +156,49 @@ double ParseDouble(std::string_view number) {
     return value;
 }
 
+constexpr std::array<std::int64_t, 19> kPow10Table{1,
+                                                   10,
+                                                   100,
+                                                   1000,
+                                                   10000,
+                                                   100000,
+                                                   1000000,
+                                                   10000000,
+                                                   100000000,
+                                                   1000000000,
+                                                   10000000000,
+                                                   100000000000,
+                                                   1000000000000,
+                                                   10000000000000,
+                                                   100000000000000,
+                                                   1000000000000000,
+                                                   10000000000000000,
+                                                   100000000000000000,
+                                                   1000000000000000000};
+
+// A 128-bit whole number, which GCC and Clang both provide.
+__extension__ using Wide = unsigned __int128;
+
+constexpr std::array<std::uint64_t, 28> kPow5 = [] {
+    std::array<std::uint64_t, 28> powers{};
+    std::uint64_t p = 1;
+    for (auto& power : powers) {
+        power = p;
+        p *= 5;
+    }
+    return powers;
+}();
+
 struct Decimal {
     std::int64_t digits = 0;  // 15 significant digits
     int exponent = 0;         // value = digits x 10^(exponent - 14)
     bool negative = false;
 };
 
-Decimal ToDecimal(double value) {
-    if (!std::isfinite(value)) {
-        Raise(err::kOverflow);
-    }
+// The same read from the printed form, for any finite value.
+Decimal PrintedDecimal(double value, bool negative) {
     Decimal d;
-    d.negative = std::signbit(value) && value != 0.0;
+    d.negative = negative;
     std::array<char, 32> buffer{};
     const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(),
                                       std::fabs(value), std::chars_format::scientific, 14);
@@ -188,7 +219,68 @@ Decimal ToDecimal(double value) {
     return d;
 }
 
+// The 15 significant digits of `magnitude` (finite, above 0) as the printed decimal form gives
+// them, correctly rounded with a tie to the even digit, worked out exactly in whole numbers for
+// magnitudes from 1e-13 to 1e15 (the mantissa times a power of five fits in 128 bits); none for
+// others.
+std::optional<Decimal> ExactDecimal(double magnitude) {
+    if (!(magnitude >= 1e-13 && magnitude < 1e15)) {
+        return std::nullopt;
+    }
+    int binary = 0;
+    const double fraction = std::frexp(magnitude, &binary);  // magnitude = fraction x 2^binary
+    const auto mantissa = static_cast<std::uint64_t>(std::ldexp(fraction, 53));
+    const int twos = binary - 53;  // magnitude = mantissa x 2^twos, twos below 0 here
+    // A first guess of the decimal exponent, at most one too low; corrected below.
+    int exponent = static_cast<int>(std::floor((binary - 1) * 0.30102999566398120));
+    for (;;) {
+        const int shift = 14 - exponent;  // magnitude x 10^shift lies near [10^14, 10^15)
+        if (shift < 0 || shift > 27) {
+            return std::nullopt;
+        }
+        const Wide scaled = Wide{mantissa} * kPow5[static_cast<std::size_t>(shift)];
+        const int drop = -(shift + twos);  // bits below the point of magnitude x 10^shift
+        if (drop <= 0 || drop >= 120) {
+            return std::nullopt;
+        }
+        auto digits = static_cast<std::int64_t>(scaled >> drop);
+        if (digits >= kPow10Table[15]) {
+            ++exponent;
+            continue;
+        }
+        if (digits < kPow10Table[14]) {
+            --exponent;
+            continue;
+        }
+        const Wide rest = scaled & ((Wide{1} << drop) - 1);
+        const Wide half = Wide{1} << (drop - 1);
+        if (rest > half || (rest == half && digits % 2 != 0)) {
+            ++digits;
+        }
+        if (digits == kPow10Table[15]) {
+            digits = kPow10Table[14];
+            ++exponent;
+        }
+        return Decimal{digits, exponent, false};
+    }
+}
+
+Decimal ToDecimal(double value) {
+    if (!std::isfinite(value)) {
+        Raise(err::kOverflow);
+    }
+    const bool negative = std::signbit(value) && value != 0.0;
+    if (std::optional<Decimal> exact = ExactDecimal(std::fabs(value))) {
+        exact->negative = negative;
+        return *exact;
+    }
+    return PrintedDecimal(value, negative);
+}
+
 constexpr std::int64_t Pow10(int n) {
+    if (n >= 0 && n < static_cast<int>(kPow10Table.size())) {
+        return kPow10Table[static_cast<std::size_t>(n)];
+    }
     std::int64_t p = 1;
     for (int i = 0; i < n; ++i) {
         p *= 10;
@@ -303,10 +395,10 @@ std::int64_t ScaledRound(double value, int decimals) {
     if (decimals >= 0 && decimals <= 6) {
         const double scaled = std::fabs(value) * static_cast<double>(Pow10(decimals));
         if (scaled < 1e12) {
-            const double whole = std::floor(scaled);
-            const double fraction = scaled - whole;
+            const auto whole = static_cast<std::int64_t>(scaled);  // the floor: scaled >= 0
+            const double fraction = scaled - static_cast<double>(whole);
             if (std::fabs(fraction - 0.5) > 1e-3) {
-                const auto result = static_cast<std::int64_t>(whole) + (fraction > 0.5 ? 1 : 0);
+                const auto result = whole + (fraction > 0.5 ? 1 : 0);
                 return value < 0 ? -result : result;
             }
         }
