@@ -10,17 +10,14 @@ namespace pellory::cli {
 
 namespace {
 
-// File systems keep times to between a nanosecond and two seconds: a file changed within that
-// long of a lookup could be changed again without its times moving.
-constexpr std::time_t kTimeGrain = 2;
-
 bool SameTime(const std::timespec& a, const std::timespec& b) {
     return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec;
 }
 
 // The stamp of a file or folder that has not changed for a while; none otherwise (no such
 // file, or one just written), and then nothing is kept.
-std::optional<BatchAutoLimits::Stamp> Settled(const std::filesystem::path& path) {
+std::optional<BatchAutoLimits::Stamp> Settled(const std::filesystem::path& path,
+                                              std::time_t settledAfter) {
     struct stat status {};
     std::timespec now{};
     if (::stat(path.c_str(), &status) != 0 || ::clock_gettime(CLOCK_REALTIME, &now) != 0) {
@@ -29,7 +26,7 @@ std::optional<BatchAutoLimits::Stamp> Settled(const std::filesystem::path& path)
     const BatchAutoLimits::Stamp stamp{status.st_dev, status.st_ino, status.st_size, status.st_mtim,
                                        status.st_ctim};
     const std::time_t latest = std::max(stamp.modified.tv_sec, stamp.changed.tv_sec);
-    if (latest + kTimeGrain >= now.tv_sec) {
+    if (latest + settledAfter >= now.tv_sec) {
         return std::nullopt;
     }
     return stamp;
@@ -48,7 +45,7 @@ std::optional<BatchAutoLimits::Place> BatchAutoLimits::Locate(const std::string&
     try {
         Place place;
         place.folder = data_.Folder();
-        const std::optional<Stamp> folderStamp = Settled(place.folder);
+        const std::optional<Stamp> folderStamp = Settled(place.folder, settledAfter_);
         if (!folderStamp) {
             return std::nullopt;
         }
@@ -61,7 +58,7 @@ std::optional<BatchAutoLimits::Place> BatchAutoLimits::Locate(const std::string&
             place.table = data_.PathOf(fileName);
             located_.insert_or_assign(fileName, place);
         }
-        const std::optional<Stamp> tableStamp = Settled(place.table);
+        const std::optional<Stamp> tableStamp = Settled(place.table, settledAfter_);
         if (!tableStamp) {
             return std::nullopt;
         }

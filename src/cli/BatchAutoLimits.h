@@ -21,8 +21,11 @@ namespace pellory::cli {
 // Another program may edit a table during a run; the rows after the edit see the new amounts.
 class BatchAutoLimits : public AutoLimitSource {
   public:
-    BatchAutoLimits(DataFile& data, CollectingPlatform& platform)
-        : data_(data), platform_(platform), tables_(data) {}
+    // A file counts as settled once `settledAfter` seconds have passed since it last changed:
+    // file systems keep times to between a nanosecond and two seconds, and a file changed within
+    // that long of a lookup could be changed again without its times moving.
+    BatchAutoLimits(DataFile& data, CollectingPlatform& platform, std::time_t settledAfter = 2)
+        : data_(data), platform_(platform), tables_(data), settledAfter_(settledAfter) {}
     AutoLimitLookup FindYear(const std::string& fileName, const std::string& year) override;
 
     // What tells one state of a table file from another.
@@ -55,6 +58,7 @@ class BatchAutoLimits : public AutoLimitSource {
     DataFile& data_;
     CollectingPlatform& platform_;
     AutoLimitTables tables_;
+    std::time_t settledAfter_;
     std::map<std::string, Place> located_;
     std::map<std::pair<std::string, std::string>, Kept> kept_;
 };
