@@ -92,13 +92,39 @@ std::optional<std::string_view> PlainNumberAt(std::string_view text, std::size_t
     return number;
 }
 
+// The number at `pos` when blanks follow it that nothing after them continues ("3060 ", as the
+// record file pads an amount); Val reads it as ReadNumber would, without joining parts.
+std::optional<std::string_view> PaddedNumberAt(std::string_view text, std::size_t pos) {
+    std::size_t end = pos + (pos < text.size() && (text[pos] == '+' || text[pos] == '-') ? 1 : 0);
+    bool point = false;
+    bool digits = false;
+    for (; end < text.size() && (IsDigit(text[end]) || (text[end] == '.' && !point)); ++end) {
+        point = point || text[end] == '.';
+        digits = digits || text[end] != '.';
+    }
+    std::size_t after = end;
+    while (after < text.size() && IsBlank(text[after])) {
+        ++after;
+    }
+    if (!digits || after == end) {
+        return std::nullopt;
+    }
+    if (after < text.size()) {
+        const char c = text[after];
+        if (IsDigit(c) || c == '.' || c == 'e' || c == 'E' || c == 'd' || c == 'D') {
+            return std::nullopt;
+        }
+    }
+    return text.substr(pos, end - pos);
+}
+
 // The value of a number as ReadNumber gives it ([+-]digits[.digits][e[+-]digits]) when at
 // most 19 significant digits scaled by at most 10^22 spell it: both are then exact doubles and
 // one multiplication or division rounds their product correctly, as strtod rounds the text.
 std::optional<double> ExactlyScaled(std::string_view number) {
-    constexpr std::array<double, 23> kPow10{1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                            1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
-                                            1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    static constexpr std::array<double, 23> kPow10{1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                                   1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                                   1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
     std::size_t i = 0;
     const bool negative = !number.empty() && number[0] == '-';
     i += !number.empty() && (number[0] == '-' || number[0] == '+') ? 1 : 0;
@@ -348,6 +374,9 @@ double Val(std::string_view text) {
     }
     if (const std::optional<std::string_view> plain = PlainNumberAt(text, pos)) {
         return ParseDouble(*plain);
+    }
+    if (const std::optional<std::string_view> padded = PaddedNumberAt(text, pos)) {
+        return ParseDouble(*padded);
     }
     const std::string number = ReadNumber(text, pos, true);
     return number.empty() ? 0.0 : ParseDouble(number);
