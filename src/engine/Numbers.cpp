@@ -317,12 +317,18 @@ constexpr std::int64_t Pow10(int n) {
 // Writes a whole number that is not negative, with a comma between each group of three digits,
 // backwards so that it ends at `end`; returns where it starts.
 char* PutGroupedBefore(char* end, std::uint64_t whole) {
-    for (int count = 0; count == 0 || whole != 0; ++count, whole /= 10) {
-        if (count > 0 && count % 3 == 0) {
-            *--end = ',';
-        }
-        *--end = static_cast<char>('0' + whole % 10);
+    for (; whole >= 1000; whole /= 1000) {
+        const auto group = static_cast<unsigned>(whole % 1000);
+        *--end = static_cast<char>('0' + group % 10);
+        *--end = static_cast<char>('0' + group / 10 % 10);
+        *--end = static_cast<char>('0' + group / 100);
+        *--end = ',';
     }
+    auto lead = static_cast<unsigned>(whole);
+    do {
+        *--end = static_cast<char>('0' + lead % 10);
+        lead /= 10;
+    } while (lead != 0);
     return end;
 }
 
