@@ -11,7 +11,7 @@
 #include <system_error>
 #include <variant>
 
-#include "app/AutoLimitTables.h"
+#include "cli/BatchAutoLimits.h"
 #include "cli/BatchOutput.h"
 #include "cli/CalcDriver.h"
 #include "formats/CsvReader.h"
@@ -130,7 +130,7 @@ class Batch {
                                      : settings.programFolder),
           today_(platform_.Today()),
           dataFile_(platform_),
-          limits_(dataFile_) {
+          limits_(dataFile_, platform_) {
         if (settings.dataDir) {
             dataFile_.UseFolder(*settings.dataDir);
         }
@@ -209,7 +209,7 @@ class Batch {
     CollectingPlatform platform_;
     CalendarDate today_;
     DataFile dataFile_;
-    AutoLimitTables limits_;
+    BatchAutoLimits limits_;
     std::string pending_;
     CalcOptions options_;  // the row being computed
     EntryForm opened_;     // the window as every row's opens

@@ -92,13 +92,39 @@ std::optional<std::string_view> PlainNumberAt(std::string_view text, std::size_t
     return number;
 }
 
+// The number at `pos` when blanks follow it that nothing after them continues ("3060 ", as the
+// record file pads an amount); Val reads it as ReadNumber would, without joining parts.
+std::optional<std::string_view> PaddedNumberAt(std::string_view text, std::size_t pos) {
+    std::size_t end = pos + (pos < text.size() && (text[pos] == '+' || text[pos] == '-') ? 1 : 0);
+    bool point = false;
+    bool digits = false;
+    for (; end < text.size() && (IsDigit(text[end]) || (text[end] == '.' && !point)); ++end) {
+        point = point || text[end] == '.';
+        digits = digits || text[end] != '.';
+    }
+    std::size_t after = end;
+    while (after < text.size() && IsBlank(text[after])) {
+        ++after;
+    }
+    if (!digits || after == end) {
+        return std::nullopt;
+    }
+    if (after < text.size()) {
+        const char c = text[after];
+        if (IsDigit(c) || c == '.' || c == 'e' || c == 'E' || c == 'd' || c == 'D') {
+            return std::nullopt;
+        }
+    }
+    return text.substr(pos, end - pos);
+}
+
 // The value of a number as ReadNumber gives it ([+-]digits[.digits][e[+-]digits]) when at
 // most 19 significant digits scaled by at most 10^22 spell it: both are then exact doubles and
 // one multiplication or division rounds their product correctly, as strtod rounds the text.
 std::optional<double> ExactlyScaled(std::string_view number) {
-    constexpr std::array<double, 23> kPow10{1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                            1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
-                                            1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    static constexpr std::array<double, 23> kPow10{1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                                   1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                                   1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
     std::size_t i = 0;
     const bool negative = !number.empty() && number[0] == '-';
     i += !number.empty() && (number[0] == '-' || number[0] == '+') ? 1 : 0;
@@ -156,18 +182,49 @@ double ParseDouble(std::string_view number) {
     return value;
 }
 
+constexpr std::array<std::int64_t, 19> kPow10Table{1,
+                                                   10,
+                                                   100,
+                                                   1000,
+                                                   10000,
+                                                   100000,
+                                                   1000000,
+                                                   10000000,
+                                                   100000000,
+                                                   1000000000,
+                                                   10000000000,
+                                                   100000000000,
+                                                   1000000000000,
+                                                   10000000000000,
+                                                   100000000000000,
+                                                   1000000000000000,
+                                                   10000000000000000,
+                                                   100000000000000000,
+                                                   1000000000000000000};
+
+// A 128-bit whole number, which GCC and Clang both provide.
+__extension__ using Wide = unsigned __int128;
+
+constexpr std::array<std::uint64_t, 28> kPow5 = [] {
+    std::array<std::uint64_t, 28> powers{};
+    std::uint64_t p = 1;
+    for (auto& power : powers) {
+        power = p;
+        p *= 5;
+    }
+    return powers;
+}();
+
 struct Decimal {
     std::int64_t digits = 0;  // 15 significant digits
     int exponent = 0;         // value = digits x 10^(exponent - 14)
     bool negative = false;
 };
 
-Decimal ToDecimal(double value) {
-    if (!std::isfinite(value)) {
-        Raise(err::kOverflow);
-    }
+// The same read from the printed form, for any finite value.
+Decimal PrintedDecimal(double value, bool negative) {
     Decimal d;
-    d.negative = std::signbit(value) && value != 0.0;
+    d.negative = negative;
     std::array<char, 32> buffer{};
     const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(),
                                       std::fabs(value), std::chars_format::scientific, 14);
@@ -188,7 +245,68 @@ Decimal ToDecimal(double value) {
     return d;
 }
 
+// The 15 significant digits of `magnitude` (finite, above 0) as the printed decimal form gives
+// them, correctly rounded with a tie to the even digit, worked out exactly in whole numbers for
+// magnitudes from 1e-13 to 1e15 (the mantissa times a power of five fits in 128 bits); none for
+// others.
+std::optional<Decimal> ExactDecimal(double magnitude) {
+    if (!(magnitude >= 1e-13 && magnitude < 1e15)) {
+        return std::nullopt;
+    }
+    int binary = 0;
+    const double fraction = std::frexp(magnitude, &binary);  // magnitude = fraction x 2^binary
+    const auto mantissa = static_cast<std::uint64_t>(std::ldexp(fraction, 53));
+    const int twos = binary - 53;  // magnitude = mantissa x 2^twos, twos below 0 here
+    // A first guess of the decimal exponent, at most one too low; corrected below.
+    int exponent = static_cast<int>(std::floor((binary - 1) * 0.30102999566398120));
+    for (;;) {
+        const int shift = 14 - exponent;  // magnitude x 10^shift lies near [10^14, 10^15)
+        if (shift < 0 || shift > 27) {
+            return std::nullopt;
+        }
+        const Wide scaled = Wide{mantissa} * kPow5[static_cast<std::size_t>(shift)];
+        const int drop = -(shift + twos);  // bits below the point of magnitude x 10^shift
+        if (drop <= 0 || drop >= 120) {
+            return std::nullopt;
+        }
+        auto digits = static_cast<std::int64_t>(scaled >> drop);
+        if (digits >= kPow10Table[15]) {
+            ++exponent;
+            continue;
+        }
+        if (digits < kPow10Table[14]) {
+            --exponent;
+            continue;
+        }
+        const Wide rest = scaled & ((Wide{1} << drop) - 1);
+        const Wide half = Wide{1} << (drop - 1);
+        if (rest > half || (rest == half && digits % 2 != 0)) {
+            ++digits;
+        }
+        if (digits == kPow10Table[15]) {
+            digits = kPow10Table[14];
+            ++exponent;
+        }
+        return Decimal{digits, exponent, false};
+    }
+}
+
+Decimal ToDecimal(double value) {
+    if (!std::isfinite(value)) {
+        Raise(err::kOverflow);
+    }
+    const bool negative = std::signbit(value) && value != 0.0;
+    if (std::optional<Decimal> exact = ExactDecimal(std::fabs(value))) {
+        exact->negative = negative;
+        return *exact;
+    }
+    return PrintedDecimal(value, negative);
+}
+
 constexpr std::int64_t Pow10(int n) {
+    if (n >= 0 && n < static_cast<int>(kPow10Table.size())) {
+        return kPow10Table[static_cast<std::size_t>(n)];
+    }
     std::int64_t p = 1;
     for (int i = 0; i < n; ++i) {
         p *= 10;
@@ -199,12 +317,18 @@ constexpr std::int64_t Pow10(int n) {
 // Writes a whole number that is not negative, with a comma between each group of three digits,
 // backwards so that it ends at `end`; returns where it starts.
 char* PutGroupedBefore(char* end, std::uint64_t whole) {
-    for (int count = 0; count == 0 || whole != 0; ++count, whole /= 10) {
-        if (count > 0 && count % 3 == 0) {
-            *--end = ',';
-        }
-        *--end = static_cast<char>('0' + whole % 10);
+    for (; whole >= 1000; whole /= 1000) {
+        const auto group = static_cast<unsigned>(whole % 1000);
+        *--end = static_cast<char>('0' + group % 10);
+        *--end = static_cast<char>('0' + group / 10 % 10);
+        *--end = static_cast<char>('0' + group / 100);
+        *--end = ',';
     }
+    auto lead = static_cast<unsigned>(whole);
+    do {
+        *--end = static_cast<char>('0' + lead % 10);
+        lead /= 10;
+    } while (lead != 0);
     return end;
 }
 
@@ -257,6 +381,9 @@ double Val(std::string_view text) {
     if (const std::optional<std::string_view> plain = PlainNumberAt(text, pos)) {
         return ParseDouble(*plain);
     }
+    if (const std::optional<std::string_view> padded = PaddedNumberAt(text, pos)) {
+        return ParseDouble(*padded);
+    }
     const std::string number = ReadNumber(text, pos, true);
     return number.empty() ? 0.0 : ParseDouble(number);
 }
@@ -303,10 +430,10 @@ std::int64_t ScaledRound(double value, int decimals) {
     if (decimals >= 0 && decimals <= 6) {
         const double scaled = std::fabs(value) * static_cast<double>(Pow10(decimals));
         if (scaled < 1e12) {
-            const double whole = std::floor(scaled);
-            const double fraction = scaled - whole;
+            const auto whole = static_cast<std::int64_t>(scaled);  // the floor: scaled >= 0
+            const double fraction = scaled - static_cast<double>(whole);
             if (std::fabs(fraction - 0.5) > 1e-3) {
-                const auto result = static_cast<std::int64_t>(whole) + (fraction > 0.5 ? 1 : 0);
+                const auto result = whole + (fraction > 0.5 ? 1 : 0);
                 return value < 0 ? -result : result;
             }
         }

@@ -18,6 +18,7 @@
 #include "app/AutoLimitTables.h"
 #include "classes/Catalogue.h"
 #include "cli/Batch.h"
+#include "cli/BatchAutoLimits.h"
 #include "cli/CalcDriver.h"
 #include "formats/CsvWriter.h"
 
@@ -116,6 +117,27 @@ const std::array<std::string, 9> kOddTexts{std::string(400, '9'),
 // clang-format on
 bool HasOddText(const Cells& c) {
     return std::find_first_of(c.begin(), c.end(), kOddTexts.begin(), kOddTexts.end()) != c.end();
+}
+
+// A table edited during a batch run is read again, whether it was written just now or long
+// enough ago for a year looked up in it to be kept (an edit then shows in its file times).
+TEST(BatchAutoLimits, ATableEditedDuringARunIsReadAgain) {
+    for (const std::time_t settledAfter : {std::time_t{2}, std::time_t{-3600}}) {
+        const fs::path folder = LimitTablesFolder("batch-limits");
+        CollectingPlatform platform(folder);
+        DataFile data(platform);
+        data.UseFolder(folder);
+        BatchAutoLimits limits(data, platform, settledAfter);
+        EXPECT_EQ(limits.FindYear("AutoMax.DAT", "1992").caps.first, "3060 ");
+        EXPECT_EQ(limits.FindYear("AutoMax.DAT", "1992").caps.first, "3060 ");
+        std::ofstream(folder / "AutoMax.DAT", std::ios::binary | std::ios::in) << "19923160";
+        const AutoLimitLookup edited = limits.FindYear("AutoMax.DAT", "1992");
+        EXPECT_EQ(edited.caps.first, "3160 ") << settledAfter;
+        fs::remove(folder / "AutoMax.DAT");
+        EXPECT_EQ(limits.FindYear("AutoMax.DAT", "1992").result, LookupResult::YearMissing);
+        EXPECT_TRUE(platform.messages.empty());
+        fs::remove_all(folder);
+    }
 }
 
 std::string ColumnName(std::size_t column) {  // --asset-type heads the column asset_type
