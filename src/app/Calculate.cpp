@@ -1,6 +1,13 @@
 #include "app/FrmViewDepr.h"
 
+#include "engine/AllowanceRates.h"
+
 namespace pellory {
+
+int FrmViewDepr::AllowanceRate() const {
+    const std::optional<MonthYear> date = MonthEntry::Of(txtInService.Text()).date;
+    return date ? AllowanceRateFor(*date) : kDefaultAllowanceRate;
+}
 
 Asset FrmViewDepr::ReadAsset() const {
     Asset a;
@@ -14,7 +21,9 @@ Asset FrmViewDepr::ReadAsset() const {
         a.assetClass = ClassChoice::Of(cboClass.Text(), cboClass.ItemData(index));
     }
     a.business = BusinessEntry::Of(txtBusinessPercent.Text(), txtBusinessPercent.enabled);
-    a.allowance = chkBonus.value == 1;
+    if (chkBonus.value == 1) {
+        a.allowanceRate = AllowanceRate();
+    }
     if (fraConvention.enabled) {
         const int selected = optConvention.Selected();
         a.convention =

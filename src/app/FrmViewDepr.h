@@ -39,6 +39,8 @@ class FrmViewDepr : public Window {
     Asset ReadAsset() const;
     // The last calculation: its schedule, method line and faults (the check's among them).
     const CalcResult& LastRun() const { return lastRun_; }
+    // The special allowance's rate: the in-service month's (30% for a date not whole).
+    int AllowanceRate() const;
     const Schedule& Result() const { return lastRun_.schedule; }
     // The method line the report shows: the last schedule's, else the chosen method's.
     std::string ReportMethodLine();

@@ -1,5 +1,7 @@
 #include "classes/SelectionRules.h"
 
+#include "engine/Section179.h"
+
 namespace pellory {
 
 std::span<const AssetClass> ClassListFor(Method method) {
@@ -26,6 +28,13 @@ bool AllowanceForLife(Method method, double years) {
 
 bool AllowanceForClass(int life) {
     return life < 21;
+}
+
+bool Section179ForLife(Method method, double years) {
+    if (method == Method::None || method == Method::Amortize) {
+        return false;
+    }
+    return years == 0 || MayTakeSection179(years, false, 100.0);
 }
 
 ConventionButtons ConventionFor(bool realProperty) {

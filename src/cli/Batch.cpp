@@ -25,7 +25,7 @@ struct Column {
     std::string_view name;
     std::string_view option;
 };
-constexpr std::array<Column, 14> kColumns{{{"id", ""},
+constexpr std::array<Column, 16> kColumns{{{"id", ""},
                                            {"asset_type", "--asset-type"},
                                            {"cost", "--cost"},
                                            {"method", "--method"},
@@ -38,7 +38,9 @@ constexpr std::array<Column, 14> kColumns{{{"id", ""},
                                            {"sold", "--sold"},
                                            {"sales_price", "--sales-price"},
                                            {"adj_tax_basis", "--adj-tax-basis"},
-                                           {"description", "--description"}}};
+                                           {"description", "--description"},
+                                           {"bonus_rate", "--bonus-rate"},
+                                           {"section_179", "--section-179"}}};
 constexpr std::size_t kId = 0;
 constexpr std::size_t kBonus = 8;
 constexpr std::size_t kNoCell = static_cast<std::size_t>(-1);

@@ -1,14 +1,17 @@
 #include "cli/CalcOptions.h"
 
+#include <algorithm>
 #include <map>
 #include <set>
+
+#include "engine/AllowanceRates.h"
 
 namespace pellory::cli {
 
 const char* const kUsage =
     "usage: pellory-calc [--asset-type regular|relinquished|replacement] [--cost TEXT]\n"
     "                    [--method TEXT] [--in-service MM/YYYY] [--life TEXT] [--class LABEL]\n"
-    "                    [--business TEXT] [--bonus]\n"
+    "                    [--business TEXT] [--bonus] [--bonus-rate PCT] [--section-179 AMOUNT]\n"
     "                    [--convention half-year|mid-quarter|mid-month] [--sold MM/YYYY]\n"
     "                    [--sales-price TEXT] [--adj-tax-basis TEXT] [--description TEXT]\n"
     "                    [--data-dir DIR] [--json] [--pdf FILE]\n"
@@ -19,8 +22,9 @@ const char* const kUsage =
     "prints them as one JSON object, --pdf FILE also prints the schedule report to a PDF file.\n"
     "--batch computes every row of a CSV register (- reads the standard input), each in a\n"
     "freshly started window; its header names the columns, in any order, from id, asset_type,\n"
-    "cost, method, in_service, life, class, business, bonus, convention, sold, sales_price,\n"
-    "adj_tax_basis and description. It prints one JSON object per row, or with --format csv\n"
+    "cost, method, in_service, life, class, business, bonus, bonus_rate, section_179,\n"
+    "convention, sold, sales_price, adj_tax_basis and description. It prints one JSON object per "
+    "row, or with --format csv\n"
     "one CSV record per schedule row.\n"
     "Exit status: 0 when Calculate ran (for every row of a register), 1 when the PDF file could\n"
     "not be written or rows of the register were refused, 2 for a bad command line, an option\n"
@@ -38,6 +42,7 @@ const std::map<std::string, TextOption, std::less<>> kTexts{
     {"--life", &CalcOptions::life},
     {"--class", &CalcOptions::assetClass},
     {"--business", &CalcOptions::business},
+    {"--section-179", &CalcOptions::section179},
     {"--sold", &CalcOptions::sold},
     {"--sales-price", &CalcOptions::salesPrice},
     {"--adj-tax-basis", &CalcOptions::adjTaxBasis},
@@ -88,6 +93,14 @@ std::optional<UsageError> SetOption(CalcOptions& o, std::string_view name,
             return UsageError{"--asset-type must be regular, relinquished or replacement"};
         }
         o.assetType = found->second;
+    } else if (name == "--bonus-rate") {
+        const auto& rates = OfferedAllowanceRates();
+        const auto found =
+            std::ranges::find_if(rates, [&](int rate) { return std::to_string(rate) == value; });
+        if (found == rates.end()) {
+            return UsageError{"--bonus-rate must be 100, 80, 60, 50, 40, 30 or 20"};
+        }
+        o.bonusRate = *found;
     } else if (name == "--convention") {
         const auto found = kConventions.find(value);
         if (found == kConventions.end()) {
@@ -129,7 +142,7 @@ std::variant<CalcOptions, UsageError> ParseOptions(const std::vector<std::string
         }
         if (!value) {
             if (kTexts.count(name) != 0 || name == "--asset-type" || name == "--convention" ||
-                name == "--format") {
+                name == "--bonus-rate" || name == "--format") {
                 return UsageError{name + " needs a value"};
             }
             return UsageError{"unknown option " + name};
