@@ -185,6 +185,7 @@ std::vector<std::string> TextsNotKept(const EntryForm& form, const CalcOptions& 
         {o.salesPrice, EntryBox::SalesPrice, "--sales-price"},
         {o.adjTaxBasis, EntryBox::AdjTaxBasis, "--adj-tax-basis"},
         {o.description, EntryBox::Description, "--description"},
+        {o.section179, EntryBox::Section179, "--section-179"},
     };
     std::vector<std::string> notes;
     for (const auto& b : boxes) {

@@ -70,6 +70,15 @@ TEST(PelloryCalc, ReportTexts) {
         Calc({"--method", "Amortize", "--in-service", "03/2002", "--life", ".0", "--cost", "1000"},
              false),
         "Life must be greater than 0! \n");
+    // Year 1's section 179 and allowance apart from the rows, at the end of the object.
+    const std::string json =
+        Calc({"--method", "MACRS", "--in-service", "11/2001", "--life", "7", "--cost", "100000",
+              "--bonus-rate", "30", "--section-179", "24000"});
+    EXPECT_TRUE(
+        json.ends_with("\"allowance_rate\":30,\"allowance\":\"22,800.00 \","
+                       "\"section_179\":\"24,000.00 \"}\n"))
+        << json;
+    EXPECT_NE(json.find("\"depreciation\":\"54,402.28 \""), std::string::npos) << json;
     // JSON strings are escaped and always UTF-8.
     EXPECT_EQ(JsonString("caf\xC3\xA9 \"a\\b\"\n\t\r\x01 caf\xE9 \xE2\x82"),
               "\"caf\xC3\xA9 \\\"a\\\\b\\\"\\n\\t\\r\\u0001 caf\xEF\xBF\xBD \xEF\xBF\xBD\"");
@@ -291,7 +300,8 @@ TEST(Batch, RegistersReadAndRefused) {
     const std::string first =
         "{\"line\":2,\"id\":\"1\",\"rows\":[{\"recovery_year\":1,\"year\":\"2010\","
         "\"depreciation\":\"6,000.00 \",\"basis\":\".00 \"}],\"status\":\"\","
-        "\"status_color\":\"blue\",\"adj_cost\":\"6000\",\"messages\":[]}\n";
+        "\"status_color\":\"blue\",\"adj_cost\":\"6000\",\"messages\":[],"
+        "\"allowance_rate\":null,\"allowance\":\".00 \",\"section_179\":\".00 \"}\n";
     const struct {
         std::string csv;
         int status;
