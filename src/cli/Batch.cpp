@@ -137,7 +137,9 @@ class Batch {
             dataFile_.UseFolder(*settings.dataDir);
         }
         opened_ = OpenEntryForm(today_.month, today_.year);
-        WriteHeader(pending_, settings.format);
+        if (!settings.totals) {
+            WriteHeader(pending_, settings.format);
+        }
     }
 
     // Computes one row as a single run of its cells does and adds its result to the output.
@@ -160,7 +162,18 @@ class Batch {
         }
         platform_.messages.clear();
         const CalcResult result = Calculate(AssetOf(form), {platform_, &limits_});
-        WriteComputed(pending_, settings_.format, row.number, id, result, platform_.messages);
+        if (settings_.totals) {
+            AddToTotals(totals_, result);
+        } else {
+            WriteComputed(pending_, settings_.format, row.number, id, result, platform_.messages);
+        }
+    }
+
+    // The register read whole: its totals, when they are asked for, join the output.
+    void Finish() {
+        if (settings_.totals) {
+            WriteTotals(pending_, settings_.format, totals_);
+        }
     }
 
     // Writes the results not yet written when they fill a block, or all of them when `now`;
@@ -195,7 +208,9 @@ class Batch {
 
     void Refused(long line, std::string_view id, const std::string& reason) {
         ++refused_;
-        WriteRefused(pending_, settings_.format, line, id, reason);
+        if (!settings_.totals) {
+            WriteRefused(pending_, settings_.format, line, id, reason);
+        }
         Say(line, reason);
     }
 
@@ -217,6 +232,7 @@ class Batch {
     EntryForm opened_;     // the window as every row's opens
     EntryForm form_;       // the row's entries, made into a copy of it
     int refused_ = 0;
+    RegisterTotals totals_;
 };
 
 // Reads the header; the problem when there is none or it is at fault.
@@ -266,13 +282,14 @@ int RunBatch(std::istream& in, std::ostream& out, std::ostream& err,
             batch.Row(record, header);  // a blank line is no asset
         }
     }
+    batch.Finish();
     return batch.Send(true) ? batch.Status() : batch.OutputFailed();
 }
 
 int BatchCommand(const CalcOptions& options, const std::filesystem::path& programFolder,
                  std::istream& standardInput, std::ostream& out, std::ostream& err) {
-    BatchSettings settings{options.format.value_or(BatchFormat::Jsonl), options.dataDir,
-                           programFolder, *options.batch};
+    BatchSettings settings{options.format.value_or(BatchFormat::Jsonl), options.totals,
+                           options.dataDir, programFolder, *options.batch};
     if (*options.batch == "-") {
         settings.source = "standard input";
         return RunBatch(standardInput, out, err, settings);

@@ -15,7 +15,7 @@ const char* const kUsage =
     "                    [--convention half-year|mid-quarter|mid-month] [--sold MM/YYYY]\n"
     "                    [--sales-price TEXT] [--adj-tax-basis TEXT] [--description TEXT]\n"
     "                    [--data-dir DIR] [--json] [--pdf FILE]\n"
-    "       pellory-calc --batch FILE|- [--format jsonl|csv] [--data-dir DIR]\n"
+    "       pellory-calc --batch FILE|- [--format jsonl|csv] [--totals] [--data-dir DIR]\n"
     "       pellory-calc --help | --version\n"
     "Works the main window as a user would, presses Calculate and prints the written rows\n"
     "(year, depreciation, adjusted tax basis), the status line and any message box; --json\n"
@@ -23,9 +23,10 @@ const char* const kUsage =
     "--batch computes every row of a CSV register (- reads the standard input), each in a\n"
     "freshly started window; its header names the columns, in any order, from id, asset_type,\n"
     "cost, method, in_service, life, class, business, bonus, bonus_rate, section_179,\n"
-    "convention, sold, sales_price, adj_tax_basis and description. It prints one JSON object per "
-    "row, or with --format csv\n"
-    "one CSV record per schedule row.\n"
+    "convention, sold, sales_price, adj_tax_basis and description. It prints one JSON object\n"
+    "per row, or with --format csv one CSV record per schedule row. --totals prints instead a\n"
+    "line per calendar year: the depreciation of all rows (section 179 and the special\n"
+    "allowance included) and that year's section 179 and allowance apart.\n"
     "Exit status: 0 when Calculate ran (for every row of a register), 1 when the PDF file could\n"
     "not be written or rows of the register were refused, 2 for a bad command line, an option\n"
     "whose box the window does not offer, or a register that cannot be read.\n";
@@ -54,7 +55,7 @@ const std::map<std::string, TextOption, std::less<>> kTexts{
 const std::map<std::string, FlagOption, std::less<>> kFlags{
     {"--json", &CalcOptions::json},       {"--bonus", &CalcOptions::bonus},
     {"--help", &CalcOptions::help},       {"-h", &CalcOptions::help},
-    {"--version", &CalcOptions::version},
+    {"--version", &CalcOptions::version}, {"--totals", &CalcOptions::totals},
 };
 const std::map<std::string, int, std::less<>> kAssetTypes{
     {"regular", 0}, {"relinquished", 1}, {"replacement", 2}};
@@ -63,13 +64,16 @@ const std::map<std::string, int, std::less<>> kConventions{
 const std::map<std::string, BatchFormat, std::less<>> kFormats{{"jsonl", BatchFormat::Jsonl},
                                                                {"csv", BatchFormat::Csv}};
 // What --batch may go with: the register's columns give each asset, --format the output.
-const std::set<std::string> kBatchOptions{"--batch", "--format", "--data-dir",
-                                          "--help",  "-h",       "--version"};
+const std::set<std::string> kBatchOptions{"--batch", "--format",  "--data-dir", "--totals",
+                                          "--help",  "--version", "-h"};
 
 // The options of a single run that make no sense for a register, whose rows give the asset.
 std::optional<UsageError> CheckBatch(const CalcOptions& o, const std::vector<std::string>& given) {
     if (o.format && !o.batch) {
         return UsageError{"--format is for --batch only"};
+    }
+    if (o.totals && !o.batch) {
+        return UsageError{"--totals is for --batch only"};
     }
     for (const std::string& name : given) {
         if (o.batch && kBatchOptions.count(name) == 0) {

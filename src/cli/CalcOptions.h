@@ -32,6 +32,7 @@ struct CalcOptions {
     bool json = false;
     std::optional<std::string> batch;  // a CSV register's path, "-" for the standard input
     std::optional<BatchFormat> format;
+    bool totals = false;  // the register's totals by calendar year in place of its rows
     bool help = false;
     bool version = false;
 };
