@@ -146,7 +146,8 @@ QWidget* MainWindowView::BuildInputPanel() {
     auto* allowance = new QHBoxLayout;
     allowance->addWidget(bonus);
     ModelComboBox* rates = AddCombo(model_.cboBonusRate);
-    rates->setAccessibleName(QStringLiteral("Special allowance rate"));
+    // A list's name is its value on Linux; the description says what the value is.
+    rates->setAccessibleDescription(QStringLiteral("Special allowance rate"));
     allowance->addWidget(rates);
     allowance->addStretch();
     grid->addLayout(allowance, 2, 0, 1, 4);
