@@ -158,6 +158,7 @@ void ClassSelection::LifeKeyUp() {
     } else {
         SetBusinessUse(false);
     }
+    SetSection179(Section179ForTypedLife(ChosenMethod(), c_.cboLife.Text()));
 }
 
 void ClassSelection::EnableConvention(bool enabled) {

@@ -128,6 +128,7 @@ void LifeKeyUp(EntryForm& form) {
     } else {
         SetBusinessUse(form, false);
     }
+    SetSection179(form, Section179ForTypedLife(form.method, form.Text(EntryBox::Life)));
 }
 
 // One key in the box with the focus: its filter, the box's own edit, the key-up rule.

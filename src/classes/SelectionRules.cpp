@@ -1,5 +1,6 @@
 #include "classes/SelectionRules.h"
 
+#include "engine/Asset.h"
 #include "engine/Section179.h"
 
 namespace pellory {
@@ -35,6 +36,11 @@ bool Section179ForLife(Method method, double years) {
         return false;
     }
     return years == 0 || MayTakeSection179(years, false, 100.0);
+}
+
+bool Section179ForTypedLife(Method method, std::string_view life) {
+    const NumberEntry typed = NumberEntry::Of(life);
+    return Section179ForLife(method, typed.overflow ? 0.0 : typed.value);
 }
 
 ConventionButtons ConventionFor(bool realProperty) {

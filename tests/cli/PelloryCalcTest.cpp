@@ -104,6 +104,7 @@ TEST(PelloryCalc, OptionsForABoxThatIsDisabledAreRefused) {
          "--convention half-year: "},
         {{"--cost"}, "--cost needs a value"},
         {{"--totals"}, "--totals is for --batch only"},
+        {{"--method", "Straight Line", "--life", "39", "--section-179", "1"}, "--section-179: "},
         {{"--colour", "red"}, "unknown option --colour"},
     };
     for (const auto& c : cases) {
