@@ -1,6 +1,30 @@
 #include "app/FrmViewDepr.h"
 
+#include "engine/AllowanceRates.h"
+
 namespace pellory {
+
+int FrmViewDepr::AllowanceRate() const {
+    const int index = cboBonusRate.ListIndex();
+    return index >= 0 ? cboBonusRate.ItemData(index) : kDefaultAllowanceRate;
+}
+
+void FrmViewDepr::RateFromInService() {
+    const std::string& text = txtInService.Text();
+    const std::optional<MonthYear> date = MonthEntry::Of(text).date;
+    if (!date || text == rateDate_) {
+        return;
+    }
+    rateDate_ = text;
+    const int index = cboBonusRate.IndexOf(std::to_string(AllowanceRateFor(*date)) + "%");
+    if (index >= 0) {
+        cboBonusRate.SetListIndex(index);
+    }
+}
+
+void FrmViewDepr::ShowAllowanceRate() {
+    chkBonus.caption = AllowanceCaption(AllowanceRate());
+}
 
 Asset FrmViewDepr::ReadAsset() const {
     Asset a;
@@ -14,7 +38,10 @@ Asset FrmViewDepr::ReadAsset() const {
         a.assetClass = ClassChoice::Of(cboClass.Text(), cboClass.ItemData(index));
     }
     a.business = BusinessEntry::Of(txtBusinessPercent.Text(), txtBusinessPercent.enabled);
-    a.allowance = chkBonus.value == 1;
+    if (chkBonus.value == 1) {
+        a.allowanceRate = AllowanceRate();
+    }
+    a.section179 = NumberEntry::Of(txtSection179.Text());
     if (fraConvention.enabled) {
         const int selected = optConvention.Selected();
         a.convention =
@@ -33,7 +60,7 @@ void FrmViewDepr::Calculate() {
     methodText_.clear();
     cmdPrint.enabled = false;  // a written row enables it again
     ClearSchedule();
-    for (Label* label : {&lblCost, &lblMethod, &lblLife}) {
+    for (Label* label : {&lblCost, &lblMethod, &lblLife, &lblSection179}) {
         label->foreColor = kWindowText;
     }
     for (Label* label :
@@ -62,6 +89,7 @@ void FrmViewDepr::ShowFault(const InputFault& fault) {
         {InputBox::Life, &cboLife, &lblLife},
         {InputBox::BusinessPercent, &txtBusinessPercent, &lblAutoBusiness},
         {InputBox::Allowance, &chkBonus, &lblAutoBusiness},
+        {InputBox::Section179, &txtSection179, &lblSection179},
         {InputBox::Sold, &mskSold, &lblSoldDate},
         {InputBox::SalesPrice, &txtSalesPrice, &lblSalesPrice},
         {InputBox::AdjTaxBasis, &txtAdjTaxBasis, &lblAdjTaxBasis},
@@ -103,7 +131,7 @@ void FrmViewDepr::ClearSchedule() {
 
 void FrmViewDepr::Clear() {
     ShowStatus("");
-    for (Label* label : {&lblCost, &lblMethod, &lblLife}) {
+    for (Label* label : {&lblCost, &lblMethod, &lblLife, &lblSection179}) {
         label->foreColor = kWindowText;
     }
     cboLife.SetText("");
@@ -111,6 +139,7 @@ void FrmViewDepr::Clear() {
     txtCost.SetText("");
     txtBusinessPercent.SetText("");
     txtDescription.SetText("");
+    rateDate_.clear();  // a cleared window takes today's rate again
     WriteToday();
     mskSold.SetText(mskSold.EmptyText());
     txtSalesPrice.SetText("");

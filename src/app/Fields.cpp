@@ -30,10 +30,18 @@ void FrmViewDepr::WireFields() {
     txtBusinessPercent.onKeyDown = clearStatusOnKey;
     txtBusinessPercent.onLostFocus = clearStatus;
 
+    txtSection179.onGotFocus = select;
+    txtSection179.onKeyPress = filter;
+    txtSection179.onKeyDown = clearStatusOnKey;
+    txtSection179.onKeyUp = [this](int) { NumberEcho(txtSection179); };
+    txtSection179.onLostFocus = clearStatus;
+
     txtDescription.onGotFocus = select;
 
     txtInService.onGotFocus = select;
     txtInService.onKeyDown = clearStatusOnKey;
+    txtInService.onKeyUp = [this](int) { RateFromInService(); };
+    txtInService.onLostFocus = [this] { RateFromInService(); };
 }
 
 void FrmViewDepr::NumberFilter(int& keyAscii) {

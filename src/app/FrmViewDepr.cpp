@@ -5,6 +5,7 @@
 #include <regex>
 
 #include "app/ReportInputs.h"
+#include "engine/AllowanceRates.h"
 #include "engine/Numbers.h"
 
 namespace pellory {
@@ -35,7 +36,8 @@ FrmViewDepr::FrmViewDepr(Platform& platform)
       selection(
           *this,
           SelectionControls{cboMethod, cboLife, cboClass, txtBusinessPercent, lblAutoBusiness,
-                            chkBonus, fraConvention, optConvention},
+                            chkBonus, cboBonusRate, lblSection179, txtSection179, fraConvention,
+                            optConvention},
           [this](const std::string& text) { ShowStatus(text); },
           [this](ComboBox& list) { services_->FitDropDownWidth(list); }) {
     NameControls();
@@ -52,6 +54,7 @@ void FrmViewDepr::NameControls() {
     lblLife.caption = "Life:";
     Label2.caption = "Or   Type:";
     lblAutoBusiness.caption = "Business %:";
+    lblSection179.caption = "Section 179:";
     chkBonus.caption = "30% Special Depreciation Allowance";
     fraConvention.caption = "Convention";
     lblSoldDate.caption = "Date Sold:";
@@ -77,6 +80,7 @@ void FrmViewDepr::NameControls() {
         {&lblLife, &cboLife},
         {&Label2, &cboClass},
         {&lblAutoBusiness, &txtBusinessPercent},
+        {&lblSection179, &txtSection179},
         {&lblSoldDate, &mskSold},
         {&lblDescription, &txtDescription},
         {&lblSalesPrice, &txtSalesPrice},
@@ -93,9 +97,10 @@ void FrmViewDepr::ArrangeControls() {
     txtDescription.maxLength = 100;
     txtSalesPrice.maxLength = 10;
     txtAdjTaxBasis.maxLength = 10;
+    txtSection179.maxLength = 10;
     txtSalesPrice.rightAligned = true;
     txtAdjTaxBasis.rightAligned = true;
-    for (TextBox* amount : {&txtCost, &txtSalesPrice, &txtAdjTaxBasis}) {
+    for (TextBox* amount : {&txtCost, &txtSalesPrice, &txtAdjTaxBasis, &txtSection179}) {
         amount->onPaste = UngroupedAmount;
     }
 
@@ -107,15 +112,23 @@ void FrmViewDepr::ArrangeControls() {
     }
     optConvention[2].enabled = false;  // Mid Month only for real property
     chkBonus.enabled = false;
+    cboBonusRate.enabled = false;
+    cboBonusRate.backColor = kGrey;
+    lblSection179.enabled = false;
+    txtSection179.enabled = false;
+    txtSection179.backColor = kGrey;
     for (Control* c :
          std::initializer_list<Control*>{&lblSalesPrice, &txtSalesPrice, &lblAdjTaxBasis,
                                          &txtAdjTaxBasis, &lbladjustedCost, &lblAdjCost}) {
         c->container = &fraRelinquished;
     }
     for (Control* c : std::initializer_list<Control*>{
-             &lblCost, &txtCost, &lblMethod, &cboMethod, &lblInService, &txtInService, &lblLife,
-             &cboLife, &Label2, &cboClass, &lblAutoBusiness, &txtBusinessPercent, &chkBonus,
-             &fraConvention, &lblSoldDate, &mskSold, &lblDescription, &txtDescription}) {
+             &lblCost,       &txtCost,      &lblMethod,       &cboMethod,
+             &lblInService,  &txtInService, &lblLife,         &cboLife,
+             &Label2,        &cboClass,     &lblAutoBusiness, &txtBusinessPercent,
+             &chkBonus,      &cboBonusRate, &lblSection179,   &txtSection179,
+             &fraConvention, &lblSoldDate,  &mskSold,         &lblDescription,
+             &txtDescription}) {
         c->container = &pnl3dDepr;
     }
 
@@ -198,12 +211,13 @@ void FrmViewDepr::SaveScheduleAsPdf() {
 }
 
 std::vector<Control*> FrmViewDepr::TabOrder() {
-    return {&optAssetType[0],    &optAssetType[1], &optAssetType[2],  &txtCost,
-            &cboMethod,          &txtInService,    &cboLife,          &cboClass,
-            &txtBusinessPercent, &chkBonus,        &optConvention[0], &optConvention[1],
-            &optConvention[2],   &mskSold,         &txtDescription,   &txtSalesPrice,
-            &txtAdjTaxBasis,     &cmdCalculate,    &cmdClear,         &cmdPrint,
-            &cmdTools,           &cmdHelp,         &grdDeprFocus};
+    return {&optAssetType[0],    &optAssetType[1],  &optAssetType[2],  &txtCost,
+            &cboMethod,          &txtInService,     &cboLife,          &cboClass,
+            &txtBusinessPercent, &chkBonus,         &cboBonusRate,     &txtSection179,
+            &optConvention[0],   &optConvention[1], &optConvention[2], &mskSold,
+            &txtDescription,     &txtSalesPrice,    &txtAdjTaxBasis,   &cmdCalculate,
+            &cmdClear,           &cmdPrint,         &cmdTools,         &cmdHelp,
+            &grdDeprFocus};
 }
 
 void FrmViewDepr::WireCommands() {
@@ -225,6 +239,7 @@ void FrmViewDepr::WireCommands() {
     cboLife.onDropDown = [this] { selection.LifeListOpened(); };
     cboLife.onKeyPress = [this](int& key) { selection.LifeKeyPress(key); };
     cboLife.onKeyUp = [this](int) { selection.LifeKeyUp(); };
+    cboBonusRate.onClick = [this] { ShowAllowanceRate(); };
 }
 
 void FrmViewDepr::WriteToday() {
@@ -232,6 +247,7 @@ void FrmViewDepr::WriteToday() {
     char text[16];
     std::snprintf(text, sizeof text, "%02d/%04d", today.month, today.year);
     txtInService.SetText(text);
+    RateFromInService();
 }
 
 void FrmViewDepr::Load() {
@@ -247,6 +263,12 @@ void FrmViewDepr::Load() {
         txtBusinessPercent.enabled = false;
         lblAutoBusiness.enabled = false;
         txtBusinessPercent.backColor = kGrey;
+    });
+    step([this] {
+        for (const int rate : OfferedAllowanceRates()) {
+            cboBonusRate.AddItem(std::to_string(rate) + "%");
+            cboBonusRate.SetItemData(cboBonusRate.NewIndex(), rate);
+        }
     });
     step([this] {
         cboClass.enabled = false;
@@ -279,6 +301,8 @@ std::string FrmViewDepr::HelpTopicOf(const Control* control) const {
         {&cboClass, "asset-class"},
         {&txtBusinessPercent, "business-percent"},
         {&chkBonus, "special-allowance"},
+        {&cboBonusRate, "allowance-rates"},
+        {&txtSection179, "allowance-rates"},
         {&mskSold, "date-sold"},
         {&txtDescription, "description"},
         {&txtSalesPrice, "exchange-panel"},

@@ -39,6 +39,9 @@ class FrmViewDepr : public Window {
     Asset ReadAsset() const;
     // The last calculation: its schedule, method line and faults (the check's among them).
     const CalcResult& LastRun() const { return lastRun_; }
+    // The special allowance's rate in the rate list: the in-service month's until the user
+    // picks another.
+    int AllowanceRate() const;
     const Schedule& Result() const { return lastRun_.schedule; }
     // The method line the report shows: the last schedule's, else the chosen method's.
     std::string ReportMethodLine();
@@ -95,6 +98,9 @@ class FrmViewDepr : public Window {
     Label lblAutoBusiness{"lblAutoBusiness"};
     TextBox txtBusinessPercent{"txtBusinessPercent"};
     CheckBox chkBonus{"chkBonus"};
+    ComboBox cboBonusRate{"cboBonusRate", ComboStyle::DropDownList};
+    Label lblSection179{"lblSection179"};
+    TextBox txtSection179{"txtSection179"};
     Frame fraConvention{"fraConvention"};
     OptionArray optConvention{"optConvention", {"Half Year", "Mid Quarter", "Mid Month"}};
     Label lblSoldDate{"lblSoldDate"};
@@ -142,6 +148,10 @@ class FrmViewDepr : public Window {
     void NumberFilter(int& keyAscii);
     void NumberEcho(const TextBox& box);
     void WriteToday();
+    // A whole in-service date other than the one the rate was last taken from sets the rate list
+    // to that month's rate.
+    void RateFromInService();
+    void ShowAllowanceRate();
 
     CalcResult lastRun_;
     std::string methodText_;      // the last run's method line; the report may fill it in
@@ -149,6 +159,7 @@ class FrmViewDepr : public Window {
     NoServices noServices_;
     MainWindowServices* services_ = &noServices_;
     bool statusEcho_ = false;
+    std::string rateDate_;             // the in-service text the rate list last took its rate from
     std::filesystem::path pdfFolder_;  // where the last PDF was saved; empty before the first
 };
 

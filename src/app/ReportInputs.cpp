@@ -33,6 +33,9 @@ ReportInputs ReportInputsOf(FrmViewDepr& w) {
         in.dateSold = w.mskSold.Text();
     }
     in.allowance = w.chkBonus.value == 1;
+    // The rate the schedule was figured at, though the list was changed since.
+    in.allowanceRate = w.LastRun().allowanceRate.value_or(w.AllowanceRate());
+    in.section179Cents = w.LastRun().section179Cents;
     for (int col = 0; col < kGridCols; ++col) {
         in.columnWidths[static_cast<std::size_t>(col)] = w.grdDepr.ColWidth(col);
     }

@@ -43,6 +43,17 @@ void ClassSelection::SetAllowance(bool available) {
         c_.chkBonus.value = 0;
     }
     c_.chkBonus.enabled = available;
+    c_.cboBonusRate.enabled = available;
+    c_.cboBonusRate.backColor = available ? kWhite : kGrey;
+}
+
+void ClassSelection::SetSection179(bool available) {
+    c_.txtSection179.enabled = available;
+    if (!available) {
+        c_.txtSection179.SetText("");
+    }
+    c_.txtSection179.backColor = available ? kWhite : kGrey;
+    c_.lblSection179.enabled = available;
 }
 
 void ClassSelection::BusinessUseForLife() {
@@ -80,6 +91,7 @@ void ClassSelection::MethodChosen() {
         c_.cboClass.backColor = kWhite;
     }
     SetAllowance(false);
+    SetSection179(Section179ForLife(method, 0));
 }
 
 void ClassSelection::MethodListOpened() {
@@ -114,6 +126,7 @@ void ClassSelection::ClassChosen() {
     }
     SelectMidMonth(IsRealProperty(ChosenMethod(), life));
     SetAllowance(AllowanceForClass(life));
+    SetSection179(Section179ForLife(ChosenMethod(), life));
 }
 
 void ClassSelection::LifeChosen() {
@@ -127,6 +140,7 @@ void ClassSelection::LifeChosen() {
     const double life = Val(c_.cboLife.Text());
     SelectMidMonth(IsRealProperty(method, life));
     SetAllowance(AllowanceForLife(method, life));
+    SetSection179(Section179ForLife(method, life));
 }
 
 void ClassSelection::LifeKeyPress(int& keyAscii) {
@@ -144,6 +158,7 @@ void ClassSelection::LifeKeyUp() {
     } else {
         SetBusinessUse(false);
     }
+    SetSection179(Section179ForTypedLife(ChosenMethod(), c_.cboLife.Text()));
 }
 
 void ClassSelection::EnableConvention(bool enabled) {

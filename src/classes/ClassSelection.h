@@ -9,8 +9,8 @@
 
 namespace pellory {
 
-// The main window's controls that method, life, class, convention, business use and special
-// allowance share.
+// The main window's controls that method, life, class, convention, business use, the special
+// allowance and section 179 share.
 struct SelectionControls {
     ComboBox& cboMethod;
     ComboBox& cboLife;
@@ -18,6 +18,9 @@ struct SelectionControls {
     TextBox& txtBusinessPercent;
     Label& lblAutoBusiness;
     CheckBox& chkBonus;
+    ComboBox& cboBonusRate;
+    Label& lblSection179;
+    TextBox& txtSection179;
     Frame& fraConvention;
     OptionArray& optConvention;
 };
@@ -55,6 +58,7 @@ class ClassSelection {
     // Business use for a life text: "5" asks for it (with "100" and the focus), any other not.
     void BusinessUseForLife();
     void SetAllowance(bool available);
+    void SetSection179(bool available);
 
     Window& window_;
     SelectionControls c_;

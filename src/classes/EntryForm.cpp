@@ -21,7 +21,7 @@ struct BoxRules {
     bool masked;
 };
 
-constexpr std::array<BoxRules, 8> kRules{{
+constexpr std::array<BoxRules, 9> kRules{{
     {true, true, 10, false},    // Cost
     {true, false, 0, true},     // InService
     {false, true, 0, false},    // Life
@@ -30,6 +30,7 @@ constexpr std::array<BoxRules, 8> kRules{{
     {true, true, 10, false},    // SalesPrice
     {true, true, 10, false},    // AdjTaxBasis
     {true, false, 100, false},  // Description
+    {true, true, 10, false},    // Section179
 }};
 
 constexpr const char* kEmptyMonth = "__/____";
@@ -51,6 +52,8 @@ bool Usable(const EntryForm& form, EntryBox box) {
         case EntryBox::SalesPrice:
         case EntryBox::AdjTaxBasis:
             return form.exchangeOpen;
+        case EntryBox::Section179:
+            return form.section179Open;
         default:
             return true;
     }
@@ -80,6 +83,13 @@ void SetAllowance(EntryForm& form, bool available) {
         form.allowance = false;
     }
     form.allowanceOpen = available;
+}
+
+void SetSection179(EntryForm& form, bool available) {
+    form.section179Open = available;
+    if (!available) {
+        SetText(form, EntryBox::Section179, "");
+    }
 }
 
 void EnableConvention(EntryForm& form, bool enabled) {
@@ -118,6 +128,7 @@ void LifeKeyUp(EntryForm& form) {
     } else {
         SetBusinessUse(form, false);
     }
+    SetSection179(form, Section179ForTypedLife(form.method, form.Text(EntryBox::Life)));
 }
 
 // One key in the box with the focus: its filter, the box's own edit, the key-up rule.
@@ -136,6 +147,11 @@ void PressKey(EntryForm& form, int key, const std::string& character) {
     if (box == EntryBox::Life) {
         LifeKeyUp(form);
     }
+    if (box == EntryBox::InService) {
+        if (const auto date = MonthEntry::Of(edit.text).date) {
+            form.allowanceRate = AllowanceRateFor(*date);
+        }
+    }
 }
 
 }  // namespace
@@ -147,6 +163,7 @@ EntryForm OpenEntryForm(int month, int year) {
     SetText(form, EntryBox::InService, today);
     SetText(form, EntryBox::Sold, kEmptyMonth);
     EnableConvention(form, false);
+    form.allowanceRate = AllowanceRateFor({month, year});
     return form;
 }
 
@@ -174,6 +191,7 @@ void ChooseMethod(EntryForm& form, Method method) {
         EnableConvention(form, true);
     }
     SetAllowance(form, false);
+    SetSection179(form, Section179ForLife(method, 0));
 }
 
 bool LifeListHolds(const EntryForm& form, std::string_view life) {
@@ -193,6 +211,7 @@ void PickLife(EntryForm& form, std::string_view life) {
     const double years = Val(life);
     SelectMidMonth(form, IsRealProperty(form.method, years));
     SetAllowance(form, AllowanceForLife(form.method, years));
+    SetSection179(form, Section179ForLife(form.method, years));
 }
 
 int ClassIndexOf(const EntryForm& form, std::string_view label) {
@@ -216,6 +235,7 @@ void PickClass(EntryForm& form, int index) {
     }
     SelectMidMonth(form, IsRealProperty(form.method, entry.life));
     SetAllowance(form, AllowanceForClass(entry.life));
+    SetSection179(form, Section179ForLife(form.method, entry.life));
 }
 
 bool ConventionUsable(const EntryForm& form, int button) {
@@ -250,7 +270,10 @@ Asset AssetOf(const EntryForm& form) {
         a.assetClass = ClassChoice::Of(entry.label, entry.life);
     }
     a.business = BusinessEntry::Of(form.Text(EntryBox::Business), form.businessOpen);
-    a.allowance = form.allowance;
+    if (form.allowance) {
+        a.allowanceRate = form.allowanceRate;
+    }
+    a.section179 = NumberEntry::Of(form.Text(EntryBox::Section179));
     a.convention = form.conventionOpen ? static_cast<AveragingConvention>(form.convention)
                                        : AveragingConvention::None;
     a.sold = MonthEntry::Of(form.Text(EntryBox::Sold));

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "controls/Typing.h"
+#include "engine/AllowanceRates.h"
 #include "engine/Asset.h"
 
 namespace pellory {
@@ -19,6 +20,7 @@ enum class EntryBox {
     SalesPrice,
     AdjTaxBasis,
     Description,
+    Section179,
     None
 };
 
@@ -30,13 +32,16 @@ enum class EntryBox {
 struct EntryForm {
     AssetType type = AssetType::Regular;
     Method method = Method::None;
-    std::array<EditText, 8> boxes;
+    std::array<EditText, 9> boxes;
     EntryBox focus = EntryBox::None;
     int classIndex = -1;  // in the method's class list
     bool classOpen = false;
     bool businessOpen = false;
     bool allowanceOpen = false;
     bool allowance = false;
+    // The rate list's pick: the in-service month's rate until the user picks another.
+    int allowanceRate = kDefaultAllowanceRate;
+    bool section179Open = false;
     bool conventionOpen = false;  // the frame
     std::array<bool, 3> buttonOpen{};
     int convention = 0;  // the selected button

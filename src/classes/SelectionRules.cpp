@@ -1,5 +1,8 @@
 #include "classes/SelectionRules.h"
 
+#include "engine/Asset.h"
+#include "engine/Section179.h"
+
 namespace pellory {
 
 std::span<const AssetClass> ClassListFor(Method method) {
@@ -26,6 +29,18 @@ bool AllowanceForLife(Method method, double years) {
 
 bool AllowanceForClass(int life) {
     return life < 21;
+}
+
+bool Section179ForLife(Method method, double years) {
+    if (method == Method::None || method == Method::Amortize) {
+        return false;
+    }
+    return years == 0 || MayTakeSection179(years, false, 100.0);
+}
+
+bool Section179ForTypedLife(Method method, std::string_view life) {
+    const NumberEntry typed = NumberEntry::Of(life);
+    return Section179ForLife(method, typed.overflow ? 0.0 : typed.value);
 }
 
 ConventionButtons ConventionFor(bool realProperty) {

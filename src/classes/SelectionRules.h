@@ -29,6 +29,12 @@ bool IsRealProperty(Method method, double years);
 bool AllowanceForLife(Method method, double years);
 bool AllowanceForClass(int life);
 
+// The Section 179 box is open under every method but amortization, except for real property
+// (a life of 0 is a life not chosen yet). A car used 50% or less is refused when calculated.
+bool Section179ForLife(Method method, double years);
+// The same for the Life box's text as it is typed, key by key.
+bool Section179ForTypedLife(Method method, std::string_view life);
+
 // The convention buttons once real property is or is not chosen: Mid Month alone and selected,
 // or Half Year and Mid Quarter usable and Half Year selected.
 inline constexpr int kHalfYearButton = 0;

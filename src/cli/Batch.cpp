@@ -25,7 +25,7 @@ struct Column {
     std::string_view name;
     std::string_view option;
 };
-constexpr std::array<Column, 14> kColumns{{{"id", ""},
+constexpr std::array<Column, 16> kColumns{{{"id", ""},
                                            {"asset_type", "--asset-type"},
                                            {"cost", "--cost"},
                                            {"method", "--method"},
@@ -38,7 +38,9 @@ constexpr std::array<Column, 14> kColumns{{{"id", ""},
                                            {"sold", "--sold"},
                                            {"sales_price", "--sales-price"},
                                            {"adj_tax_basis", "--adj-tax-basis"},
-                                           {"description", "--description"}}};
+                                           {"description", "--description"},
+                                           {"bonus_rate", "--bonus-rate"},
+                                           {"section_179", "--section-179"}}};
 constexpr std::size_t kId = 0;
 constexpr std::size_t kBonus = 8;
 constexpr std::size_t kNoCell = static_cast<std::size_t>(-1);
@@ -135,7 +137,9 @@ class Batch {
             dataFile_.UseFolder(*settings.dataDir);
         }
         opened_ = OpenEntryForm(today_.month, today_.year);
-        WriteHeader(pending_, settings.format);
+        if (!settings.totals) {
+            WriteHeader(pending_, settings.format);
+        }
     }
 
     // Computes one row as a single run of its cells does and adds its result to the output.
@@ -158,7 +162,18 @@ class Batch {
         }
         platform_.messages.clear();
         const CalcResult result = Calculate(AssetOf(form), {platform_, &limits_});
-        WriteComputed(pending_, settings_.format, row.number, id, result, platform_.messages);
+        if (settings_.totals) {
+            AddToTotals(totals_, result);
+        } else {
+            WriteComputed(pending_, settings_.format, row.number, id, result, platform_.messages);
+        }
+    }
+
+    // The register read whole: its totals, when they are asked for, join the output.
+    void Finish() {
+        if (settings_.totals) {
+            WriteTotals(pending_, settings_.format, totals_);
+        }
     }
 
     // Writes the results not yet written when they fill a block, or all of them when `now`;
@@ -193,7 +208,9 @@ class Batch {
 
     void Refused(long line, std::string_view id, const std::string& reason) {
         ++refused_;
-        WriteRefused(pending_, settings_.format, line, id, reason);
+        if (!settings_.totals) {
+            WriteRefused(pending_, settings_.format, line, id, reason);
+        }
         Say(line, reason);
     }
 
@@ -215,6 +232,7 @@ class Batch {
     EntryForm opened_;     // the window as every row's opens
     EntryForm form_;       // the row's entries, made into a copy of it
     int refused_ = 0;
+    RegisterTotals totals_;
 };
 
 // Reads the header; the problem when there is none or it is at fault.
@@ -264,13 +282,14 @@ int RunBatch(std::istream& in, std::ostream& out, std::ostream& err,
             batch.Row(record, header);  // a blank line is no asset
         }
     }
+    batch.Finish();
     return batch.Send(true) ? batch.Status() : batch.OutputFailed();
 }
 
 int BatchCommand(const CalcOptions& options, const std::filesystem::path& programFolder,
                  std::istream& standardInput, std::ostream& out, std::ostream& err) {
-    BatchSettings settings{options.format.value_or(BatchFormat::Jsonl), options.dataDir,
-                           programFolder, *options.batch};
+    BatchSettings settings{options.format.value_or(BatchFormat::Jsonl), options.totals,
+                           options.dataDir, programFolder, *options.batch};
     if (*options.batch == "-") {
         settings.source = "standard input";
         return RunBatch(standardInput, out, err, settings);

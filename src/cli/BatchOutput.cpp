@@ -128,4 +128,40 @@ void WriteRefused(std::string& out, BatchFormat format, long line, std::string_v
     }
 }
 
+void AddToTotals(RegisterTotals& totals, const CalcResult& result) {
+    const std::vector<ScheduleRow>& rows = result.schedule.rows;
+    if (rows.empty()) {
+        return;
+    }
+    YearTotals& placed = totals[rows.front().calendarYear];
+    placed.section179 += result.section179Cents;
+    placed.allowance += result.allowanceCents;
+    for (const ScheduleRow& row : rows) {
+        totals[row.calendarYear].depreciation += row.amountCents;
+    }
+}
+
+void WriteTotals(std::string& out, BatchFormat format, const RegisterTotals& totals) {
+    const bool csv = format == BatchFormat::Csv;
+    if (csv) {
+        out += "year,depreciation,section_179,allowance\n";
+    }
+    std::array<char, kNumberChars + 1> amount;
+    const auto put = [&](std::int64_t cents) {
+        out.append(amount.data(),
+                   static_cast<std::size_t>(PutPlainAmount(amount.data(), cents) - amount.data()));
+    };
+    for (const auto& [year, sums] : totals) {
+        out += csv ? "" : "{\"year\":\"";
+        Number(out, year);
+        out += csv ? "," : "\",\"depreciation\":\"";
+        put(sums.depreciation);
+        out += csv ? "," : "\",\"section_179\":\"";
+        put(sums.section179);
+        out += csv ? "," : "\",\"allowance\":\"";
+        put(sums.allowance);
+        out += csv ? "\n" : "\"}\n";
+    }
+}
+
 }  // namespace pellory::cli

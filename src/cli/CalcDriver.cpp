@@ -66,13 +66,24 @@ Refusal ChooseShareAllowanceAndConvention(EntryForm& form, const CalcOptions& o)
         }
         TypeInto(form, EntryBox::Business, *o.business);
     }
-    if (o.bonus) {
+    if (o.bonus || o.bonusRate) {
         if (!form.allowanceOpen) {
-            return Refuse("--bonus",
+            return Refuse(o.bonusRate ? "--bonus-rate" : "--bonus",
                           "the special allowance is not available for this method, life or "
                           "class");
         }
         form.allowance = true;
+        if (o.bonusRate) {
+            form.allowanceRate = *o.bonusRate;
+        }
+    }
+    if (o.section179) {
+        if (!form.section179Open) {
+            return Refuse("--section-179",
+                          "the Section 179 box is disabled; real property and amortization "
+                          "take no section 179");
+        }
+        TypeInto(form, EntryBox::Section179, *o.section179);
     }
     if (o.convention) {
         if (!ConventionUsable(form, *o.convention)) {
@@ -174,6 +185,7 @@ std::vector<std::string> TextsNotKept(const EntryForm& form, const CalcOptions& 
         {o.salesPrice, EntryBox::SalesPrice, "--sales-price"},
         {o.adjTaxBasis, EntryBox::AdjTaxBasis, "--adj-tax-basis"},
         {o.description, EntryBox::Description, "--description"},
+        {o.section179, EntryBox::Section179, "--section-179"},
     };
     std::vector<std::string> notes;
     for (const auto& b : boxes) {
@@ -208,6 +220,8 @@ ReportInputs ReportInputsOf(const EntryForm& form, const CalcResult& result, Cal
         in.dateSold = form.Text(EntryBox::Sold);
     }
     in.allowance = form.allowance;
+    in.allowanceRate = form.allowanceRate;
+    in.section179Cents = result.section179Cents;
     in.columnWidths = ScheduleColumnWidths();
     in.rows = result.schedule.rows;
     return in;

@@ -1,18 +1,21 @@
 #include "cli/CalcOptions.h"
 
+#include <algorithm>
 #include <map>
 #include <set>
+
+#include "engine/AllowanceRates.h"
 
 namespace pellory::cli {
 
 const char* const kUsage =
     "usage: pellory-calc [--asset-type regular|relinquished|replacement] [--cost TEXT]\n"
     "                    [--method TEXT] [--in-service MM/YYYY] [--life TEXT] [--class LABEL]\n"
-    "                    [--business TEXT] [--bonus]\n"
+    "                    [--business TEXT] [--bonus] [--bonus-rate PCT] [--section-179 AMOUNT]\n"
     "                    [--convention half-year|mid-quarter|mid-month] [--sold MM/YYYY]\n"
     "                    [--sales-price TEXT] [--adj-tax-basis TEXT] [--description TEXT]\n"
     "                    [--data-dir DIR] [--json] [--pdf FILE]\n"
-    "       pellory-calc --batch FILE|- [--format jsonl|csv] [--data-dir DIR]\n"
+    "       pellory-calc --batch FILE|- [--format jsonl|csv] [--totals] [--data-dir DIR]\n"
     "       pellory-calc --help | --version\n"
     "Works the main window as a user would, presses Calculate and prints the written rows\n"
     "(year, depreciation, adjusted tax basis), the status line and any message box; --json\n"
@@ -20,9 +23,11 @@ const char* const kUsage =
     "--batch computes every row of a CSV register (- reads the standard input): the row's\n"
     "cells are entered as a single run's options are and made into the asset computed, with no\n"
     "window built; its header names the columns, in any order, from id, asset_type, cost,\n"
-    "method, in_service, life, class, business, bonus, convention, sold, sales_price,\n"
-    "adj_tax_basis and description. It prints one JSON object per row, or with --format csv\n"
-    "one CSV record per schedule row.\n"
+    "method, in_service, life, class, business, bonus, bonus_rate, section_179, convention,\n"
+    "sold, sales_price, adj_tax_basis and description. It prints one JSON object per row, or\n"
+    "with --format csv one CSV record per schedule row. --totals prints instead a\n"
+    "line per calendar year: the depreciation of all rows (section 179 and the special\n"
+    "allowance included) and that year's section 179 and allowance apart.\n"
     "Exit status: 0 when Calculate ran (for every row of a register), 1 when the PDF file could\n"
     "not be written or rows of the register were refused, 2 for a bad command line, an option\n"
     "whose box the window does not offer, or a register that cannot be read.\n";
@@ -39,6 +44,7 @@ const std::map<std::string, TextOption, std::less<>> kTexts{
     {"--life", &CalcOptions::life},
     {"--class", &CalcOptions::assetClass},
     {"--business", &CalcOptions::business},
+    {"--section-179", &CalcOptions::section179},
     {"--sold", &CalcOptions::sold},
     {"--sales-price", &CalcOptions::salesPrice},
     {"--adj-tax-basis", &CalcOptions::adjTaxBasis},
@@ -50,7 +56,7 @@ const std::map<std::string, TextOption, std::less<>> kTexts{
 const std::map<std::string, FlagOption, std::less<>> kFlags{
     {"--json", &CalcOptions::json},       {"--bonus", &CalcOptions::bonus},
     {"--help", &CalcOptions::help},       {"-h", &CalcOptions::help},
-    {"--version", &CalcOptions::version},
+    {"--version", &CalcOptions::version}, {"--totals", &CalcOptions::totals},
 };
 const std::map<std::string, int, std::less<>> kAssetTypes{
     {"regular", 0}, {"relinquished", 1}, {"replacement", 2}};
@@ -59,13 +65,16 @@ const std::map<std::string, int, std::less<>> kConventions{
 const std::map<std::string, BatchFormat, std::less<>> kFormats{{"jsonl", BatchFormat::Jsonl},
                                                                {"csv", BatchFormat::Csv}};
 // What --batch may go with: the register's columns give each asset, --format the output.
-const std::set<std::string> kBatchOptions{"--batch", "--format", "--data-dir",
-                                          "--help",  "-h",       "--version"};
+const std::set<std::string> kBatchOptions{"--batch", "--format",  "--data-dir", "--totals",
+                                          "--help",  "--version", "-h"};
 
 // The options of a single run that make no sense for a register, whose rows give the asset.
 std::optional<UsageError> CheckBatch(const CalcOptions& o, const std::vector<std::string>& given) {
     if (o.format && !o.batch) {
         return UsageError{"--format is for --batch only"};
+    }
+    if (o.totals && !o.batch) {
+        return UsageError{"--totals is for --batch only"};
     }
     for (const std::string& name : given) {
         if (o.batch && kBatchOptions.count(name) == 0) {
@@ -89,6 +98,14 @@ std::optional<UsageError> SetOption(CalcOptions& o, std::string_view name,
             return UsageError{"--asset-type must be regular, relinquished or replacement"};
         }
         o.assetType = found->second;
+    } else if (name == "--bonus-rate") {
+        const auto& rates = OfferedAllowanceRates();
+        const auto found =
+            std::ranges::find_if(rates, [&](int rate) { return std::to_string(rate) == value; });
+        if (found == rates.end()) {
+            return UsageError{"--bonus-rate must be 100, 80, 60, 50, 40, 30 or 20"};
+        }
+        o.bonusRate = *found;
     } else if (name == "--convention") {
         const auto found = kConventions.find(value);
         if (found == kConventions.end()) {
@@ -130,7 +147,7 @@ std::variant<CalcOptions, UsageError> ParseOptions(const std::vector<std::string
         }
         if (!value) {
             if (kTexts.count(name) != 0 || name == "--asset-type" || name == "--convention" ||
-                name == "--format") {
+                name == "--bonus-rate" || name == "--format") {
                 return UsageError{name + " needs a value"};
             }
             return UsageError{"unknown option " + name};

@@ -20,6 +20,8 @@ struct CalcOptions {
     std::optional<std::string> assetClass;
     std::optional<std::string> business;
     bool bonus = false;
+    std::optional<int> bonusRate;  // the allowance claimed at this rate, in percent
+    std::optional<std::string> section179;
     std::optional<int> convention;  // 0 half-year, 1 mid-quarter, 2 mid-month
     std::optional<std::string> sold;
     std::optional<std::string> salesPrice;
@@ -30,6 +32,7 @@ struct CalcOptions {
     bool json = false;
     std::optional<std::string> batch;  // a CSV register's path, "-" for the standard input
     std::optional<BatchFormat> format;
+    bool totals = false;  // the register's totals by calendar year in place of its rows
     bool help = false;
     bool version = false;
 };

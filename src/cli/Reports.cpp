@@ -71,7 +71,14 @@ void AppendJsonReport(std::string& out, const CalcResult& result,
         AppendJsonString(out, m.text);
         out += '}';
     }
-    out += "]}\n";
+    // What year 1 took before the tables, apart from the rows.
+    out += "],\"allowance_rate\":";
+    out += result.allowanceRate ? std::to_string(*result.allowanceRate) : "null";
+    out += ",\"allowance\":\"";
+    AppendAmountCents(out, result.allowanceCents);
+    out += "\",\"section_179\":\"";
+    AppendAmountCents(out, result.section179Cents);
+    out += "\"}\n";
 }
 
 std::string JsonReport(const CalcResult& result, const std::vector<Message>& messages) {

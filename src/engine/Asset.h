@@ -64,7 +64,9 @@ struct Asset {
     NumberEntry life;  // the Life box, typed or picked
     std::optional<ClassChoice> assetClass;
     BusinessEntry business;
-    bool allowance = false;  // the special allowance is ticked
+    // The special allowance's rate in percent when its box is ticked; nothing when it is not.
+    std::optional<int> allowanceRate;
+    NumberEntry section179;  // the Section 179 box: the amount of the business basis expensed
     // The chosen button, or None when the convention frame is closed.
     AveragingConvention convention = AveragingConvention::None;
     MonthEntry sold;

@@ -22,6 +22,10 @@ struct CalcResult {
     std::optional<double> adjustedBasis;  // what the last year entered left of the basis
     AveragingConvention convention = AveragingConvention::HalfYear;
     std::optional<InputFault> fault;  // the check's verdict; then nothing was computed
+    // What year 1 took before the tables: the allowance's rate and amount, and section 179.
+    std::optional<int> allowanceRate;
+    std::int64_t allowanceCents = 0;
+    std::int64_t section179Cents = 0;
 };
 
 // Where a calculation reports: the run-time errors it meets go to the platform's message boxes

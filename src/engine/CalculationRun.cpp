@@ -4,8 +4,10 @@
 #include <cmath>
 
 #include "engine/EngineValues.h"
+#include "engine/FirstYearDeductions.h"
 #include "engine/Grid.h"
 #include "engine/Numbers.h"
+#include "engine/Section179.h"
 
 namespace pellory {
 
@@ -61,6 +63,57 @@ void CalculationRun::ShowMethodLine() {
     result_.statusBlue = true;
     result_.schedule.methodLine = methodText_;
     Status(methodText_);
+    if (result_.section179Cents > 0) {
+        // The limits are the taxpayer's for the year: the line says which one the amount passes.
+        const std::int64_t cost =
+            ScaledRound(Val(result_.adjCost) > 0 ? Val(result_.adjCost) : a_.cost.value, 2);
+        if (const auto warning =
+                Section179LimitWarning(placedYear_, result_.section179Cents, cost)) {
+            Status(methodText_ + "  " + *warning);
+        }
+    }
+}
+
+std::optional<int> CalculationRun::AllowanceRate() const {
+    return HasClasses(a_.method) ? a_.allowanceRate : std::nullopt;
+}
+
+double CalculationRun::Section179Amount() const {
+    return a_.section179.empty ? 0.0 : a_.section179.value;
+}
+
+double CalculationRun::TableCost(double cost) {
+    const std::optional<int> rate = AllowanceRate();
+    const double expensed = Section179Amount();
+    if (expensed <= 0) {
+        // The allowance alone: the tables take the share of the cost it leaves.
+        return rate ? cost * ((100 - *rate) / 100.0) : cost;
+    }
+    const std::int64_t businessCents = ScaledRound(BusinessCost(), 2);
+    if (businessCents <= 0) {
+        return cost;
+    }
+    const FirstYearDeductions split = SplitFirstYear(businessCents, ScaledRound(expensed, 2), rate);
+    return cost * static_cast<double>(split.tableBasis) / static_cast<double>(businessCents);
+}
+
+double CalculationRun::FirstYearExtra(double businessCost) {
+    const std::optional<int> rate = AllowanceRate();
+    const double expensed = Section179Amount();
+    result_.allowanceRate = rate;
+    if (expensed <= 0) {
+        // A ticked box adds the allowance to year 1 whatever the method.
+        const std::optional<int> ticked = a_.allowanceRate;
+        result_.allowanceRate = ticked;
+        const double allowance = ticked ? Multiply(*ticked / 100.0, businessCost) : 0.0;
+        result_.allowanceCents = ScaledRound(allowance, 2);
+        return allowance;
+    }
+    const FirstYearDeductions split =
+        SplitFirstYear(ScaledRound(businessCost, 2), ScaledRound(expensed, 2), rate);
+    result_.section179Cents = split.section179;
+    result_.allowanceCents = split.allowance;
+    return static_cast<double>(split.section179 + split.allowance) / 100.0;
 }
 
 CalcResult CalculationRun::Run() && {
@@ -75,9 +128,7 @@ CalcResult CalculationRun::Run() && {
     if (RunLuxuryAuto(span, step)) {
         return std::move(result_);
     }
-    if (a_.allowance && HasClasses(a_.method)) {
-        span.cost = span.cost * 0.7;  // the allowance itself is added to year 1
-    }
+    step([&] { span.cost = TableCost(span.cost); });
     RunYears(span, step);
     ShowMethodLine();
     return std::move(result_);
@@ -179,8 +230,8 @@ std::int64_t CalculationRun::EnterYear(std::int16_t year, double amount, bool cl
     if (const GridPlace place = GridPlaceOf(year); place.row < 0 || place.row >= kGridRows) {
         throw RuntimeError(kGridInvalidRow, "Invalid Row value");  // below the grid
     }
-    if (year == 1 && a_.allowance && !allowanceInCaps_) {
-        amount += Multiply(0.3, businessCost);
+    if (year == 1 && !allowanceInCaps_) {
+        amount += FirstYearExtra(businessCost);
     }
     // No year takes more than the cents entered so far leave of the business basis. The closing
     // year takes exactly what is left, so that the half cents each year rounded away are made

@@ -54,6 +54,14 @@ class CalculationRun {
     std::int64_t EnterYear(std::int16_t year, double amount, bool closing);
     double BusinessCost() const;
 
+    // Section 179 and the special allowance: the allowance's rate (a method with classes only),
+    // the cost the tables depreciate once year 1 has taken them, and what year 1 adds for them
+    // (kept in the result).
+    std::optional<int> AllowanceRate() const;
+    double Section179Amount() const;
+    double TableCost(double cost);
+    double FirstYearExtra(double businessCost);
+
     // The amount functions.
     double MacrsLookup(MacrsTable table, const char* errorTitle, double cost, double life,
                        std::int16_t year);
@@ -70,6 +78,7 @@ class CalculationRun {
     void LuxuryAuto(double cost, std::int16_t quarter);
     std::optional<AutoLimits> LuxuryAutoCaps();
     void EnterAutoSchedule(const AutoSchedule& schedule);
+    void NoteCarDeductions(const AutoAsset& car);
 
     const Asset& a_;
     const CalcServices& services_;

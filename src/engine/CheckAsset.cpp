@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "engine/AutoSchedule.h"
+#include "engine/Numbers.h"
 #include "engine/RateTables.h"
 
 namespace pellory {
@@ -90,7 +91,7 @@ Fault CheckBusinessShare(const Asset& a) {
 
 // A car used 50% or less for business takes no special allowance.
 Fault CheckAutoAllowance(const Asset& a) {
-    if (a.allowance && a.assetClass && a.assetClass->autoTable &&
+    if (a.allowanceRate && a.assetClass && a.assetClass->autoTable &&
         !AutoQualifiesForAllowance(a.business.fraction)) {
         return At(InputBox::Allowance, "Special allowance requires business use over 50%.");
     }
@@ -130,11 +131,33 @@ Fault CheckExchange(const Asset& a) {
     return std::nullopt;
 }
 
+// Section 179 expenses part of the business basis, never more; a car used 50% or less takes none.
+Fault CheckSection179(const Asset& a) {
+    const NumberEntry& amount = a.section179;
+    if (amount.empty) {
+        return std::nullopt;
+    }
+    if (!amount.plain) {
+        return At(InputBox::Section179, "Section 179 is invalid! ");
+    }
+    if (amount.value > 0 && a.assetClass && a.assetClass->autoTable &&
+        !AutoQualifiesForAllowance(a.business.fraction)) {
+        return At(InputBox::Section179, "Section 179 requires business use over 50%.");
+    }
+    const double cost =
+        a.salesPrice.empty ? a.cost.value : a.cost.value - a.salesPrice.value + a.adjTaxBasis.value;
+    const double basis = a.business.number.empty ? cost : cost * a.business.fraction;
+    if (ScaledRound(amount.value, 2) > ScaledRound(basis, 2)) {
+        return At(InputBox::Section179, "Section 179 can't be greater than the business basis. ");
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 std::variant<InputFault, CheckedAsset> CheckAsset(const Asset& asset) {
     for (const auto check : {CheckCostAndMethod, CheckInServiceAndLife, CheckBusinessShare,
-                             CheckAutoAllowance, CheckDateSold, CheckExchange}) {
+                             CheckAutoAllowance, CheckDateSold, CheckExchange, CheckSection179}) {
         if (Fault fault = check(asset)) {
             return std::move(*fault);
         }

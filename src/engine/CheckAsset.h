@@ -16,6 +16,7 @@ enum class InputBox {
     Life,
     BusinessPercent,
     Allowance,  // the special allowance box, whose label is Business %'s
+    Section179,
     Sold,
     SalesPrice,
     AdjTaxBasis
@@ -41,9 +42,9 @@ class CheckedAsset {
     Asset asset_;
 };
 
-// Checks cost, method, in-service date, life, business share, a car's allowance, date sold and
-// exchange, in that order, and stops at the first fault. A life too large to read raises
-// "Overflow": the checks stop there without a fault.
+// Checks cost, method, in-service date, life, business share, a car's allowance, date sold,
+// exchange and section 179, in that order, and stops at the first fault. A life too large to read
+// raises "Overflow": the checks stop there without a fault.
 std::variant<InputFault, CheckedAsset> CheckAsset(const Asset& asset);
 
 }  // namespace pellory

@@ -2,16 +2,10 @@
 
 #include "engine/AutoSchedule.h"
 #include "engine/CalculationRun.h"
+#include "engine/FirstYearDeductions.h"
 #include "engine/Numbers.h"
 
 namespace pellory {
-
-namespace {
-
-// The rate the special allowance box claims.
-constexpr double kTickedAllowanceRate = 0.3;
-
-}  // namespace
 
 bool CalculationRun::RunLuxuryAuto(const Span& span, const ErrorReport& step) {
     if (!a_.assetClass || !a_.assetClass->autoTable) {
@@ -42,13 +36,26 @@ void CalculationRun::LuxuryAuto(double cost, std::int16_t quarter) {
         car.convention = result_.convention;
         car.system = a_.method == Method::Ads ? AutoSystem::Ads : AutoSystem::Macrs;
         car.table = *a_.assetClass->autoTable;
-        if (a_.allowance) {
-            car.allowanceRate = kTickedAllowanceRate;
+        if (a_.allowanceRate) {
+            car.allowanceRate = *a_.allowanceRate / 100.0;
         }
+        if (const double expensed = Section179Amount(); expensed > 0) {
+            car.section179 = expensed;
+        }
+        NoteCarDeductions(car);
         car.limits = *limits;
         car.sold = a_.sold.date;
         EnterAutoSchedule(CappedAutoSchedule(car));
     });
+}
+
+void CalculationRun::NoteCarDeductions(const AutoAsset& car) {
+    const std::int64_t basis = ScaledRound(car.businessBasis, 2);
+    const FirstYearDeductions split =
+        SplitFirstYear(basis, ScaledRound(car.section179.value_or(0.0), 2), a_.allowanceRate);
+    result_.allowanceRate = a_.allowanceRate;
+    result_.allowanceCents = split.allowance;
+    result_.section179Cents = split.section179;
 }
 
 std::optional<AutoLimits> CalculationRun::LuxuryAutoCaps() {

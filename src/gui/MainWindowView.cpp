@@ -142,7 +142,17 @@ QWidget* MainWindowView::BuildInputPanel() {
     auto* bonus = new QCheckBox(this);
     binder_.Bind(bonus, model_.chkBonus);
     widgets_[&model_.chkBonus] = bonus;
-    grid->addWidget(bonus, 2, 0, 1, 6);
+    // The rate list beside the box it qualifies; Section 179 under Business %.
+    auto* allowance = new QHBoxLayout;
+    allowance->addWidget(bonus);
+    ModelComboBox* rates = AddCombo(model_.cboBonusRate);
+    // A list's name is its value on Linux; the description says what the value is.
+    rates->setAccessibleDescription(QStringLiteral("Special allowance rate"));
+    allowance->addWidget(rates);
+    allowance->addStretch();
+    grid->addLayout(allowance, 2, 0, 1, 4);
+    grid->addWidget(AddLabel(model_.lblSection179), 2, 4);
+    grid->addWidget(AddEdit(model_.txtSection179), 2, 5);
     auto* convention = new QGroupBox(this);
     binder_.Bind(convention, model_.fraConvention);
     auto* conventionLayout = new QHBoxLayout(convention);

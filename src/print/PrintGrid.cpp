@@ -5,6 +5,8 @@
 #include <string>
 
 #include "controls/Utf8.h"
+#include "engine/AllowanceRates.h"
+#include "engine/Section179.h"
 #include "platform/ErrorReport.h"
 #include "platform/RuntimeError.h"
 #include "print/ReportText.h"
@@ -49,8 +51,6 @@ constexpr int kColumnsPerGroup = 3;
 const char* const kFontName = "Courier new";
 const char* const kTitle = "Depreciation Schedule";
 const char* const kHeading = "YEAR         DEPRECIATION       ADJUSTED TAX BASIS";
-const char* const kAllowanceNote =
-    "First year depreciation includes a special 30% depreciation allowance.";
 const std::string kRule(60, '_');
 
 double Length(const std::string& text) {
@@ -206,7 +206,12 @@ void Report::Inputs() {
     }
     if (in_.allowance) {
         Item(
-            kFirstItem, [&] { return std::string(kAllowanceNote); }, true);
+            kFirstItem, [&] { return AllowanceReportNote(in_.allowanceRate); }, true);
+        EmptyLine();
+    }
+    if (in_.section179Cents > 0) {
+        Item(
+            kFirstItem, [&] { return Section179ReportNote(in_.section179Cents); }, true);
         EmptyLine();
     }
     EmptyLine();

@@ -30,6 +30,8 @@ struct ReportInputs {
     std::string adjCost;
     std::string dateSold;  // empty when the box holds no date at all
     bool allowance = false;
+    int allowanceRate = 30;                     // the rate the allowance was claimed at
+    std::int64_t section179Cents = 0;           // the section 179 deduction year 1 took
     std::array<int, kGridCols> columnWidths{};  // twips
     std::vector<ScheduleRow> rows;
 };

@@ -98,8 +98,13 @@ std::vector<std::string> RandomArgs(std::mt19937& r) {
              chance(20) ? "Automobiles (5)" : std::string(list[pick(list.size())].label));
     if (chance(25))
         give("--business", RandomText(r, {"100", "80", "50", "49", ".75", "0.6", "0", "120"}));
-    if (chance(20))
-        args.emplace_back("--bonus");
+    const char* const rates[] = {"100", "80", "60", "50", "40", "30", "20"};
+    if (chance(20)) {
+        if (chance(50))
+            args.emplace_back("--bonus");
+        else
+            give("--bonus-rate", rates[pick(7)]);
+    }
     const char* const conventions[] = {"half-year", "mid-quarter", "mid-month"};
     if (chance(20))
         give("--convention", conventions[pick(3)]);
@@ -115,6 +120,8 @@ std::vector<std::string> RandomArgs(std::mt19937& r) {
         give("--adj-tax-basis", RandomText(r, amounts));
     if (chance(95))
         give("--cost", RandomText(r, amounts));
+    if (chance(MethodOf(method) == Method::Amortize ? 1 : 8))
+        give("--section-179", RandomText(r, amounts));
     if (chance(30))
         give("--description", RandomText(r, {"Van", "Desk \"oak\", 2nd", std::string(120, 'x')}));
     return args;
@@ -177,7 +184,7 @@ TEST(Differential, TheWindowFreePathGivesWhatTheKeyDrivenWindowGives) {
     for (const fs::path& folder : tables)
         fs::remove_all(folder);
     EXPECT_GT(refused, seeds / 20);
-    EXPECT_LT(refused, seeds / 2);
+    EXPECT_LT(refused, seeds * 3 / 5);
 }
 
 }  // namespace

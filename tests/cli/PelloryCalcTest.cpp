@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <map>
 #include <numeric>
 #include <optional>
 #include <random>
@@ -71,6 +72,14 @@ TEST(PelloryCalc, ReportTexts) {
         Calc({"--method", "Amortize", "--in-service", "03/2002", "--life", ".0", "--cost", "1000"},
              false),
         "Life must be greater than 0! \n");
+    // Year 1's section 179 and allowance apart from the rows, at the end of the object.
+    const std::string json =
+        Calc({"--method", "MACRS", "--in-service", "11/2001", "--life", "7", "--cost", "100000",
+              "--bonus-rate", "30", "--section-179", "24000"});
+    EXPECT_TRUE(
+        json.ends_with("\"allowance_rate\":30,\"allowance\":\"22,800.00 \","
+                       "\"section_179\":\"24,000.00 \"}\n"))
+        << json;
     // JSON strings are escaped and always UTF-8.
     EXPECT_EQ(JsonString("caf\xC3\xA9 \"a\\b\"\n\t\r\x01 caf\xE9 \xE2\x82"),
               "\"caf\xC3\xA9 \\\"a\\\\b\\\"\\n\\t\\r\\u0001 caf\xEF\xBF\xBD \xEF\xBF\xBD\"");
@@ -95,6 +104,8 @@ TEST(PelloryCalc, OptionsForABoxThatIsDisabledAreRefused) {
         {{"--method", "MACRS", "--life", "39", "--convention", "half-year"},
          "--convention half-year: "},
         {{"--cost"}, "--cost needs a value"},
+        {{"--totals"}, "--totals is for --batch only"},
+        {{"--method", "Straight Line", "--life", "39", "--section-179", "1"}, "--section-179: "},
         {{"--colour", "red"}, "unknown option --colour"},
     };
     for (const auto& c : cases) {
@@ -103,11 +114,23 @@ TEST(PelloryCalc, OptionsForABoxThatIsDisabledAreRefused) {
     }
 }
 
-constexpr std::array<const char*, 14> kOptions{
-    "",       "--asset-type",  "--cost",          "--method",     "--in-service",
-    "--life", "--class",       "--business",      "--bonus",      "--convention",
-    "--sold", "--sales-price", "--adj-tax-basis", "--description"};
-using Cells = std::array<std::string, 14>;
+constexpr std::array<const char*, 16> kOptions{"",
+                                               "--asset-type",
+                                               "--cost",
+                                               "--method",
+                                               "--in-service",
+                                               "--life",
+                                               "--class",
+                                               "--business",
+                                               "--bonus",
+                                               "--convention",
+                                               "--sold",
+                                               "--sales-price",
+                                               "--adj-tax-basis",
+                                               "--description",
+                                               "--bonus-rate",
+                                               "--section-179"};
+using Cells = std::array<std::string, 16>;
 
 // Texts no box expects: numbers too long for any type, signs, control bytes, a broken date.
 // clang-format off
@@ -149,11 +172,12 @@ std::string ColumnName(std::size_t column) {  // --asset-type heads the column a
 // A batch run's exit status, output and complaints.
 std::tuple<int, std::string, std::string> Batch(
     const std::string& csv, BatchFormat format = BatchFormat::Jsonl,
-    const std::optional<std::string>& dataDir = std::nullopt) {
+    const std::optional<std::string>& dataDir = std::nullopt, bool totals = false) {
     std::istringstream in(csv);
     std::ostringstream out;
     std::ostringstream err;
-    const int status = RunBatch(in, out, err, {format, dataDir, fs::temp_directory_path(), "r"});
+    const int status =
+        RunBatch(in, out, err, {format, totals, dataDir, fs::temp_directory_path(), "r"});
     return {status, out.str(), err.str()};
 }
 
@@ -200,6 +224,9 @@ Cells RandomCells(std::mt19937& random, int n) {
     c[12] = c[1] == "replacement" && chance(70) ? amount() : "";
     const char* const descriptions[] = {"", "Office, 2nd floor", "Desk \"oak\"", "Press\nline 2"};
     c[13] = descriptions[chance(20) ? 1 + pick(3) : 0];
+    const char* const rates[] = {"100", "80", "60", "50", "40", "30", "20"};
+    c[14] = chance(classes ? 15 : 1) ? rates[pick(7)] : "";
+    c[15] = chance(classes ? 15 : 2) ? std::to_string(pick(3000)) : "";
     if (chance(5)) {
         const std::size_t i = 2 + pick(12);  // any cell but the bonus tick
         c[i == 8 ? 2 : i] = kOddTexts[pick(kOddTexts.size())];
@@ -223,7 +250,7 @@ std::vector<std::string> Options(const Cells& c) {
 TEST(Batch, EveryRowIsWhatASingleRunOfItsCellsGives) {
     const fs::path folder = LimitTablesFolder("pellory-batch");
     std::mt19937 random(1031);
-    std::array<std::size_t, 14> order{};
+    std::array<std::size_t, kOptions.size()> order{};
     std::iota(order.begin(), order.end(), 0);
     std::shuffle(order.begin(), order.end(), random);
     std::string csv = "\xEF\xBB\xBF";
@@ -232,6 +259,8 @@ TEST(Batch, EveryRowIsWhatASingleRunOfItsCellsGives) {
     }
     csv += "\r\n";
     std::vector<std::string> expected;  // what a single run of each row's cells gives
+    // Their depreciation, section 179 and allowance by calendar year, for --totals.
+    std::map<int, std::array<std::int64_t, 3>> years;
     for (long line = 2; line < 400; ++line) {
         if (random() % 50 == 0) {
             csv += "\n";  // a blank line is counted, never computed
@@ -243,11 +272,30 @@ TEST(Batch, EveryRowIsWhatASingleRunOfItsCellsGives) {
             AppendCsvField(csv, cells[column]);  // read back whole by the register's reader
         }
         csv += random() % 2 == 0 ? "\n" : "\r\n";
-        const std::string report = Calc(Options(cells), true, folder);
+        const std::string report =
+            Calc(Options(cells), true, folder, [&](const CalcResult& r, const CollectingPlatform&) {
+                for (const ScheduleRow& row : r.schedule.rows) {
+                    years[row.calendarYear][0] += row.amountCents;
+                }
+                if (!r.schedule.rows.empty()) {
+                    years[r.schedule.rows[0].calendarYear][1] += r.section179Cents;
+                    years[r.schedule.rows[0].calendarYear][2] += r.allowanceCents;
+                }
+            });
         expected.push_back("{\"line\":" + std::to_string(line) + ",\"id\":" + JsonString(cells[0]) +
                            "," + report.substr(1, report.size() - 2));
     }
     const auto [status, out, err] = Batch(csv, BatchFormat::Jsonl, folder.string());
+    std::string totals = "year,depreciation,section_179,allowance\n";
+    for (const auto& [year, sums] : years) {
+        totals += std::to_string(year);
+        for (const std::int64_t cents : sums) {
+            totals += "," + std::to_string(cents / 100) + "." +
+                      std::to_string(100 + cents % 100).substr(1);
+        }
+        totals += "\n";
+    }
+    EXPECT_EQ(Batch(csv, BatchFormat::Csv, folder.string(), true), std::tuple(1, totals, err));
     fs::remove_all(folder);
     std::istringstream lines(out);
     std::string line;
@@ -313,14 +361,28 @@ TEST(Batch, RegistersReadAndRefused) {
     const std::string first =
         "{\"line\":2,\"id\":\"1\",\"rows\":[{\"recovery_year\":1,\"year\":\"2010\","
         "\"depreciation\":\"6,000.00 \",\"basis\":\".00 \"}],\"status\":\"\","
-        "\"status_color\":\"blue\",\"adj_cost\":\"6000\",\"messages\":[]}\n";
+        "\"status_color\":\"blue\",\"adj_cost\":\"6000\",\"messages\":[],"
+        "\"allowance_rate\":null,\"allowance\":\".00 \",\"section_179\":\".00 \"}\n";
     const struct {
         std::string csv;
         int status;
         std::string out;  // its start
         std::string err;  // its start, after "pellory-calc: r: "
         BatchFormat format = BatchFormat::Jsonl;
+        bool totals = false;
     } cases[] = {
+        // Totals: the year placed in service takes section 179 and the allowance; a refused row
+        // adds nothing.
+        {"id,method,in_service,life,cost,bonus_rate,section_179\n"
+         "A,MACRS,06/2024,5,10000,60,\n"
+         "B,Amortize,01/2024,5,1000,,500\n"
+         "C,MACRS,11/2001,7,100000,30,24000\n",
+         1,
+         "{\"year\":\"2001\",\"depreciation\":\"54402.28\",\"section_179\":\"24000.00\","
+         "\"allowance\":\"22800.00\"}\n"
+         "{\"year\":\"2002\",\"depreciation\":\"13028.68\",\"section_179\":\"0.00\","
+         "\"allowance\":\"0.00\"}\n",
+         "line 3: --section-179: the Section 179 box is disabled", BatchFormat::Jsonl, true},
         {"id,method,in_service,life,business,asset_type,sales_price,adj_tax_basis,cost\n"
          "\"Van, \"\"blue\"\"\",Straight Line,01/2010,2,,replacement,4000,2500,7500\r\n"
          "R,Straight Line,03/2002,5,50,,,,1000\n"
@@ -354,7 +416,7 @@ TEST(Batch, RegistersReadAndRefused) {
          "line 1: a record longer than 1048576 bytes"},
     };
     for (const auto& c : cases) {
-        const auto [status, out, err] = Batch(c.csv, c.format);
+        const auto [status, out, err] = Batch(c.csv, c.format, std::nullopt, c.totals);
         EXPECT_EQ(status, c.status) << c.csv;
         EXPECT_EQ(out.substr(0, c.out.size()), c.out) << c.csv;
         EXPECT_EQ(out.empty(), c.out.empty()) << c.csv;

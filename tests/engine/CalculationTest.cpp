@@ -134,10 +134,10 @@ Asset Sold(Asset a, const char* sold) {
 TEST(Calculation, AllowanceSaleAndExchange) {
     testing::FakePlatform platform;
     Asset allowance = Entered(Method::Macrs, "10000", "03/2002", "5");
-    allowance.allowance = true;
+    allowance.allowanceRate = 30;
     Asset adsAllowance = Entered(Method::Ads, "10000", "01/2005", "");
     adsAllowance.assetClass = ClassChoice::Of("Desks (10)", 10);
-    adsAllowance.allowance = true;
+    adsAllowance.allowanceRate = 30;
     Asset exchange = Entered(Method::Macrs, "10000", "03/2002", "7");
     exchange.salesPrice = NumberEntry::Of("4000");
     exchange.adjTaxBasis = NumberEntry::Of("3000");
@@ -233,6 +233,50 @@ TEST(Calculation, LivesWithoutASchedule) {
     EXPECT_EQ(under(Entered(Method::Macrs, "10", "03/2002", "27.5"), AveragingConvention::MidMonth),
               InputFault{});
     EXPECT_EQ(under(Entered(Method::Macrs, "10", "03/2002", "20"), quarter), InputFault{});
+}
+
+// Published examples: section 179 first, then the allowance at its rate on what is left, then
+// the table on the rest; at 100% year 1 takes it all.
+TEST(Calculation, FirstYearDeductionsAtEveryRate) {
+    testing::FakePlatform platform;
+    const auto claimed = [](Asset a, std::optional<int> rate, const char* section179) {
+        a.allowanceRate = rate;
+        a.section179 = NumberEntry::Of(section179);
+        return a;
+    };
+    const struct {
+        Asset asset;
+        std::vector<std::int64_t> cents;
+    } cases[] = {
+        {claimed(Entered(Method::Macrs, "100000", "06/2003", "5"), 50, ""),
+         {6000000, 1600000, 960000}},
+        {claimed(Entered(Method::Macrs, "50000", "03/2025", "5"), 100, ""), {5000000}},
+        {claimed(Entered(Method::Macrs, "50000", "03/2025", "5"), 40, ""), {2600000, 960000}},
+        {claimed(Entered(Method::Macrs, "10000", "06/2024", "5"), 60, ""), {680000, 128000}},
+        {claimed(Entered(Method::Macrs, "100000", "11/2001", "7"), 30, "24000"),
+         {5440228, 1302868}},
+    };
+    for (const auto& c : cases) {
+        const CalcResult r = Calculate(c.asset, {platform});
+        for (std::size_t i = 0; i < c.cents.size(); ++i) {
+            ASSERT_NE(r.schedule.Row(static_cast<int>(i) + 1), nullptr);
+            EXPECT_EQ(r.schedule.Row(static_cast<int>(i) + 1)->amountCents, c.cents[i]);
+        }
+        if (c.cents.size() == 1) {
+            EXPECT_EQ(r.schedule.rows.size(), 1U);
+        }
+    }
+    const CalcResult over = Calculate(
+        claimed(Entered(Method::Macrs, "100000", "11/2001", "7"), std::nullopt, "100000.01"),
+        {platform});
+    EXPECT_EQ(over.status, "Section 179 can't be greater than the business basis. ");
+    EXPECT_EQ(over.fault->box, InputBox::Section179);
+    const CalcResult limit =
+        Calculate(claimed(Entered(Method::Macrs, "100000", "11/2001", "7"), std::nullopt, "30000"),
+                  {platform});
+    EXPECT_EQ(limit.status,
+              "Method: MACRS 200% DB  Section 179 of 30,000.00 is above the 2001 limit of "
+              "24,000.00.");
 }
 
 }  // namespace

@@ -75,7 +75,7 @@ TEST(LuxuryAuto, TheEntriesReachTheSchedule) {
     };
     for (const auto& c : cases) {
         Car car;
-        car.asset.allowance = true;
+        car.asset.allowanceRate = 30;
         car.asset.assetClass =
             ClassChoice::Of(c.cleanFuel ? "Automobiles, Clean Fuel (5)" : "Automobiles (5)", 5);
         car.asset.inService = MonthEntry::Of(c.inService);
@@ -115,7 +115,7 @@ TEST(LuxuryAuto, SchedulesThatCannotRunSaySo) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         Car t;
-        t.asset.allowance = true;
+        t.asset.allowanceRate = 30;
         c.setUp(t);
         const CalcResult r = t.Run();
         EXPECT_EQ(r.schedule.rows.size(), c.rows);

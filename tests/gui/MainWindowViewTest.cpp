@@ -46,6 +46,7 @@ const TypedBox kBoxes[] = {
     {"description", [](FrmViewDepr& m) -> EditControl& { return m.txtDescription; }, "Van"},
     {"sales price", [](FrmViewDepr& m) -> EditControl& { return m.txtSalesPrice; }, "500"},
     {"basis", [](FrmViewDepr& m) -> EditControl& { return m.txtAdjTaxBasis; }, "300"},
+    {"section 179", [](FrmViewDepr& m) -> EditControl& { return m.txtSection179; }, "250"},
 };
 constexpr int kRelinquished = 1;
 constexpr int kReplacement = 2;
@@ -201,6 +202,8 @@ class MainWindowViewTest : public QObject {
             QCOMPARE(q(box.Text()), q(b.of(twin).Text()));
         }
         QCOMPARE(w.Widget(w.model.chkBonus)->isEnabled(), twin.chkBonus.enabled);
+        QCOMPARE(w.Widget<QAbstractButton>(w.model.chkBonus)->text(), q(twin.chkBonus.caption));
+        QCOMPARE(w.Widget(w.model.cboBonusRate)->isEnabled(), twin.cboBonusRate.enabled);
         if (const auto* box = dynamic_cast<const EditControl*>(w.model.Focused())) {
             const QLineEdit* edit = w.Edit(*box);
             QCOMPARE(edit->hasSelectedText() ? edit->selectionStart() : edit->cursorPosition(),
@@ -364,7 +367,7 @@ class MainWindowViewTest : public QObject {
                     ++named;
                 }
             }
-            QCOMPARE(named, 10);
+            QCOMPARE(named, 11);
             QCOMPARE(
                 QAccessible::queryAccessibleInterface(w.Widget(w.model.optAssetType[1]))->role(),
                 QAccessible::RadioButton);
@@ -395,6 +398,75 @@ class MainWindowViewTest : public QObject {
             ExpectReadable(&box);
         }
         QApplication::setPalette(light);
+    }
+
+    // The rate list follows the in-service month and names the rate in the check box; a pick
+    // stands until the month changes. Section 179 comes off first, the allowance off what is
+    // left; real property closes both.
+    void theAllowanceRateAndSection179() {
+        OnScreen w;
+        const auto rates = w.Widget<QComboBox>(w.model.cboBonusRate);
+        const auto pick = [](QComboBox* life, const QString& text) {
+            life->showPopup();
+            const QRect row =
+                life->view()->visualRect(life->model()->index(life->findText(text), 0));
+            QTest::mouseClick(life->view()->viewport(), Qt::LeftButton, {}, row.center());
+        };
+        const auto caption = [&] { return w.Widget<QAbstractButton>(w.model.chkBonus)->text(); };
+        const auto years = [&] {
+            const QTableWidget* grid = w.view->grid();
+            return grid->item(0, 2)->text().trimmed() + " " + grid->item(1, 2)->text().trimmed();
+        };
+        QWidget* box = w.Widget(w.model.txtSection179);
+        QVERIFY(!rates->isEnabled() && !box->isEnabled());
+        QCOMPARE(QAccessible::queryAccessibleInterface(rates)->text(QAccessible::Description),
+                 QString("Special allowance rate"));
+        w.Type(w.model.txtCost, "10000");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QTest::keyClicks(QApplication::focusWidget(), "M");
+        w.Type(w.model.txtInService, "062024");
+        QCOMPARE(rates->currentText(), QString("60%"));
+        QCOMPARE(caption(), QString("60% Special Depreciation Allowance"));
+        QVERIFY(!rates->isEnabled() && box->isEnabled());
+        pick(w.Widget<QComboBox>(w.model.cboLife), "5");
+        QVERIFY(rates->isEnabled());
+        QWidget* bonus = w.Widget(w.model.chkBonus);
+        QTest::mouseClick(bonus, Qt::LeftButton, {}, QPoint(8, bonus->height() / 2));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(years(), QString("6,800.00 1,280.00"));
+        bonus->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(bonus, Qt::Key_Tab);  // the rate list is next, and takes a typed rate
+        QCOMPARE(QApplication::focusWidget(), rates);
+        QTest::keyClick(rates, Qt::Key_4);
+        QCOMPARE(caption(), QString("40% Special Depreciation Allowance"));
+        w.Type(w.model.txtCost, "10000");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(years(), QString("5,200.00 1,920.00"));
+        w.Type(w.model.txtInService, "062024");  // the same month keeps the pick
+        QCOMPARE(rates->currentText(), QString("40%"));
+        // Alt and the label's letter reach the box; the amount echoes as the cost does.
+        const auto* label = w.Widget<QLabel>(w.model.lblSection179);
+        QCOMPARE(label->buddy(), box);
+        QVERIFY(QString(label->text()).remove('&') == "Section 179:" &&
+                label->text().contains('&'));
+        const QChar letter = label->text().at(label->text().indexOf('&') + 1).toUpper();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(letter.unicode()), Qt::AltModifier);
+        QCOMPARE(QApplication::focusWidget(), box);
+        QTest::keyClicks(box, "2000");
+        QCOMPARE(w.view->status()->text(), QString("2,000"));
+        w.Type(w.model.txtInService, "072024");
+        QCOMPARE(rates->currentText(), QString("60%"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(years(), QString("7,440.00 1,024.00"));
+        w.Type(w.model.txtSection179, "10001");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(w.view->status()->text(),
+                 QString("Section 179 can't be greater than the business basis. "));
+        QVERIFY(Shows(w.Widget(w.model.lblSection179), Qt::red));
+        QCOMPARE(QApplication::focusWidget(), box);
+        pick(w.Widget<QComboBox>(w.model.cboLife), "39");
+        QVERIFY(!rates->isEnabled() && !box->isEnabled());
+        QCOMPARE(w.model.txtSection179.Text(), std::string());
     }
 
     // The radio buttons are one Tab stop with the arrows inside; the grid is reached and left

@@ -182,6 +182,11 @@ TEST_F(ReportTest, TheInputLinesShowTheChoicesMade) {
     });
     EXPECT_EQ(Text("Convention: ").text, "Convention: None");
     EXPECT_EQ(Text("Business Percent: ").text, "");
+    // The allowance's note names the rate the schedule was figured at, not a later pick.
+    w.cboBonusRate.SetListIndex(w.cboBonusRate.IndexOf("60%"));
+    Print();
+    EXPECT_EQ(Text("First year").text,
+              "First year depreciation includes a special 30% depreciation allowance.");
 }
 
 // Centred on the grid's first eight columns; the description by its characters, or at the margin.

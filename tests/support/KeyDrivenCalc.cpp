@@ -1,5 +1,7 @@
 #include "KeyDrivenCalc.h"
 
+#include "engine/Numbers.h"
+
 // The command line as it first worked: the window model started, worked key by key in a fixed
 // order and its Calculate pressed. What pellory-calc computes without a window is checked
 // against it, byte for byte.
@@ -77,13 +79,24 @@ Refusal ChooseShareAllowanceAndConvention(FrmViewDepr& w, const CalcOptions& o) 
         }
         w.Type(w.txtBusinessPercent, *o.business);
     }
-    if (o.bonus) {
+    if (o.bonus || o.bonusRate) {
         if (!w.chkBonus.Usable()) {
-            return Refuse("--bonus",
+            return Refuse(o.bonusRate ? "--bonus-rate" : "--bonus",
                           "the special allowance is not available for this method, life or "
                           "class");
         }
         w.chkBonus.value = 1;
+        if (o.bonusRate) {
+            Pick(w.cboBonusRate, w.cboBonusRate.IndexOf(std::to_string(*o.bonusRate) + "%"));
+        }
+    }
+    if (o.section179) {
+        if (!w.txtSection179.Usable()) {
+            return Refuse("--section-179",
+                          "the Section 179 box is disabled; real property and amortization take "
+                          "no section 179");
+        }
+        w.Type(w.txtSection179, *o.section179);
     }
     if (o.convention) {
         if (!w.optConvention[*o.convention].Usable()) {
@@ -173,6 +186,7 @@ std::vector<std::string> TextsNotKept(const FrmViewDepr& w, const CalcOptions& o
         {o.salesPrice, w.txtSalesPrice, "--sales-price"},
         {o.adjTaxBasis, w.txtAdjTaxBasis, "--adj-tax-basis"},
         {o.description, w.txtDescription, "--description"},
+        {o.section179, w.txtSection179, "--section-179"},
     };
     std::vector<std::string> notes;
     for (const auto& b : boxes) {
@@ -206,7 +220,12 @@ std::string JsonReport(const FrmViewDepr& w, const std::vector<Message>& message
         first = false;
         out += "{\"title\":" + JsonString(m.title) + ",\"text\":" + JsonString(m.text) + "}";
     }
-    return out + "]}\n";
+    const CalcResult& run = w.LastRun();
+    out += "],\"allowance_rate\":" +
+           (run.allowanceRate ? std::to_string(*run.allowanceRate) : std::string("null"));
+    out += ",\"allowance\":\"" + FormatAmountCents(run.allowanceCents) + "\"";
+    out += ",\"section_179\":\"" + FormatAmountCents(run.section179Cents) + "\"";
+    return out + "}\n";
 }
 
 }  // namespace pellory::reference
