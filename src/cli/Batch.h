@@ -17,12 +17,13 @@ struct BatchSettings {
     std::string source = "-";             // the register's name in messages
 };
 
-// Computes every row of the CSV register read from `in` in a freshly started window, worked as
-// a single run works it, and writes each row's result to `out` before the next row is read.
-// Refused rows and the register's faults are also reported on `err`. Returns the exit status:
-// 0 when every row was computed, 1 when some were refused (or the output could not be written),
-// 2 when the register cannot be read (nothing computed when its header is at fault; the rows
-// before a malformed record stay written, but no totals: they would be of part of it).
+// Computes every row of the CSV register read from `in` as a single run of its cells computes
+// it (the cells entered as options into a fresh form, made into the asset), and writes each row's
+// result to `out` before the next row is read. Refused rows and the register's faults are also
+// reported on `err`. Returns the exit status: 0 when every row was computed, 1 when some were
+// refused (or the output could not be written), 2 when the register cannot be read (nothing
+// computed when its header is at fault; the rows before a malformed record stay written, but no
+// totals: they would be of part of it).
 int RunBatch(std::istream& in, std::ostream& out, std::ostream& err, const BatchSettings& settings);
 
 // --batch FILE|-: the register from the file, or from `standardInput` for "-".

@@ -39,8 +39,8 @@ fs::path LimitTablesFolder(const std::string& name) {
     return folder;
 }
 
-// One pellory-calc run on a freshly started window: its report, or why its options were refused
-// as a batch row says it. `inspect` sees the window and its message boxes after a computed run.
+// One pellory-calc run of the options: its report, or why its options were refused as a batch
+// row says it. `inspect` sees the result and its message boxes after a computed run.
 std::string Calc(
     const std::vector<std::string>& args, bool json = true,
     const fs::path& folder = fs::temp_directory_path(),
