@@ -84,11 +84,13 @@ TEST(PelloryCalc, ReportTexts) {
     EXPECT_EQ(JsonString("caf\xC3\xA9 \"a\\b\"\n\t\r\x01 caf\xE9 \xE2\x82"),
               "\"caf\xC3\xA9 \\\"a\\\\b\\\"\\n\\t\\r\\u0001 caf\xEF\xBF\xBD \xEF\xBF\xBD\"");
     // A surrogate, a code point above U+10FFFF, an overlong form and a byte that leads nothing:
-    // one U+FFFD for each byte, as none starts a character. U+10FFFF itself is kept.
+    // one U+FFFD for each byte, as none starts a character. U+10000 and U+10FFFF are kept.
     const std::string f = "\xEF\xBF\xBD";
     EXPECT_EQ(
-        JsonString("\xED\xA0\x80|\xF4\xBF\x96\x8B|\xE0\x80\x80|\xF5|\xF4\x8F\xBF\xBF"),
-        "\"" + f + f + f + "|" + f + f + f + f + "|" + f + f + f + "|" + f + "|\xF4\x8F\xBF\xBF\"");
+        JsonString(
+            "\xED\xA0\x80|\xF4\xBF\x96\x8B|\xE0\x80\x80|\xF5|\xF0\x90\x80\x80\xF4\x8F\xBF\xBF"),
+        "\"" + f + f + f + "|" + f + f + f + f + "|" + f + f + f + "|" + f +
+            "|\xF0\x90\x80\x80\xF4\x8F\xBF\xBF\"");
 }
 
 TEST(PelloryCalc, OptionsForABoxThatIsDisabledAreRefused) {

@@ -73,8 +73,8 @@ TEST_F(Controls, TypingReplacesTheSelectionUpToTheLimit) {
     EXPECT_EQ(w.okClicks, 1);
     EXPECT_EQ(pressed, keys);
     w.box.SetText("");
-    w.Type(w.box, "\xc3\xa9t\xe0\xa4\x85s");  // 0xE0 leads a 3-byte character
-    EXPECT_EQ(w.box.Text(), "\xc3\xa9t\xe0\xa4\x85s");
+    w.Type(w.box, "\xc3\xa9t\xe0\xa4\x85\xf0\x9f\x98\x80");  // 0xE0 and 0xF0 lead 3 and 4 bytes
+    EXPECT_EQ(w.box.Text(), "\xc3\xa9t\xe0\xa4\x85\xf0\x9f\x98\x80");
     w.Type(w.other,
            "\xef\xbc\xa1"
            "a\xcd\xcd\x80z\xe2\x82");

@@ -5,6 +5,7 @@
 #include <random>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "engine/Numbers.h"
 #include "platform/RuntimeError.h"
@@ -38,6 +39,8 @@ TEST(Val, ReadsTheLeadingNumber) {
         const std::string_view text = c.literal.substr(0, c.literal.size() - 1);
         EXPECT_DOUBLE_EQ(Val(text), c.value) << '"' << text << '"';
     }
+    const std::vector<char> bare{'4', '2'};  // a view that ends where its memory does
+    EXPECT_EQ(Val({bare.data(), bare.size()}), 42);
 }
 
 TEST(Val, EveryNumberTextRoundsAsTheCLibraryRoundsIt) {
