@@ -30,20 +30,12 @@ function(whole text empty out)
     endif()
 endfunction()
 
-file(READ ${CSV} content)
-# Only the first five columns count; the sources may hold semicolons, which CMake lists split on.
-string(REPLACE ";" "," content "${content}")
-string(REPLACE "\r" "" content "${content}")
-string(REPLACE "\n" ";" lines "${content}")
-list(POP_FRONT lines header)
-if(NOT header MATCHES "^in_service_from,in_service_to,allowance_rate,first_year_increment,clean_fuel_increment")
-    message(FATAL_ERROR "${CSV}: unexpected header \"${header}\"")
-endif()
+include(${CMAKE_CURRENT_LIST_DIR}/CsvRows.cmake)
+read_rows(${CSV}
+          "in_service_from,in_service_to,allowance_rate,first_year_increment,clean_fuel_increment"
+          lines)
 set(rows "// Written by MakeAllowanceIncrements.cmake from auto-allowance-increments.csv.\n")
 foreach(line IN LISTS lines)
-    if(line STREQUAL "")
-        continue()
-    endif()
     # Empty fields are kept: a blank before each comma, stripped after the split.
     string(REPLACE "," " ;" fields "${line} ")
     list(SUBLIST fields 0 5 fields)

@@ -9,20 +9,7 @@ if(NOT DEFINED ALLOWANCE OR NOT DEFINED SECTION179 OR NOT DEFINED OUTPUT)
                         " -P MakeTaxTables.cmake")
 endif()
 
-# The lines of a CSV after its header, which must start with `columns`. Only leading columns are
-# read, so a source holding semicolons (which CMake lists split on) is turned into commas.
-function(read_rows csv columns out)
-    file(READ ${csv} content)
-    string(REPLACE ";" "," content "${content}")
-    string(REPLACE "\r" "" content "${content}")
-    string(REPLACE "\n" ";" lines "${content}")
-    list(POP_FRONT lines header)
-    if(NOT header MATCHES "^${columns}")
-        message(FATAL_ERROR "${csv}: the header must start ${columns}")
-    endif()
-    list(FILTER lines EXCLUDE REGEX "^$")
-    set(${out} "${lines}" PARENT_SCOPE)
-endfunction()
+include(${CMAKE_CURRENT_LIST_DIR}/CsvRows.cmake)
 
 # A field as a C++ number: a date yyyy-mm-dd as yyyymmdd, a whole number as itself, an empty
 # field as `empty` (refused when `empty` is "required").
