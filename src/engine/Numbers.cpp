@@ -72,17 +72,24 @@ std::string ReadNumber(std::string_view text, std::size_t& pos, bool skipInnerBl
     return out;
 }
 
-// The number at `pos` when it stands plainly in the text: an optional sign, then digits with at
-// most one point, followed by neither a blank nor an exponent; ReadNumber reads the others.
-// `pos` moves past it.
-std::optional<std::string_view> PlainNumberAt(std::string_view text, std::size_t& pos) {
+// Where an optional sign, then digits with at most one point, starting at `pos` end; `digits`
+// says whether there was a digit among them.
+std::size_t SignedDigitsEnd(std::string_view text, std::size_t pos, bool& digits) {
     std::size_t end = pos + (pos < text.size() && (text[pos] == '+' || text[pos] == '-') ? 1 : 0);
     bool point = false;
-    bool digits = false;
     for (; end < text.size() && (IsDigit(text[end]) || (text[end] == '.' && !point)); ++end) {
         point = point || text[end] == '.';
         digits = digits || text[end] != '.';
     }
+    return end;
+}
+
+// The number at `pos` when it stands plainly in the text: an optional sign, then digits with at
+// most one point, followed by neither a blank nor an exponent; ReadNumber reads the others.
+// `pos` moves past it.
+std::optional<std::string_view> PlainNumberAt(std::string_view text, std::size_t& pos) {
+    bool digits = false;
+    const std::size_t end = SignedDigitsEnd(text, pos, digits);
     const auto exponent = [](char c) { return c == 'e' || c == 'E' || c == 'd' || c == 'D'; };
     if (!digits || (end < text.size() && (IsBlank(text[end]) || exponent(text[end])))) {
         return std::nullopt;
@@ -95,13 +102,8 @@ std::optional<std::string_view> PlainNumberAt(std::string_view text, std::size_t
 // The number at `pos` when blanks follow it that nothing after them continues ("3060 ", as the
 // record file pads an amount); Val reads it as ReadNumber would, without joining parts.
 std::optional<std::string_view> PaddedNumberAt(std::string_view text, std::size_t pos) {
-    std::size_t end = pos + (pos < text.size() && (text[pos] == '+' || text[pos] == '-') ? 1 : 0);
-    bool point = false;
     bool digits = false;
-    for (; end < text.size() && (IsDigit(text[end]) || (text[end] == '.' && !point)); ++end) {
-        point = point || text[end] == '.';
-        digits = digits || text[end] != '.';
-    }
+    const std::size_t end = SignedDigitsEnd(text, pos, digits);
     std::size_t after = end;
     while (after < text.size() && IsBlank(text[after])) {
         ++after;
