@@ -19,6 +19,16 @@ void LoadClasses(ComboBox& list, std::span<const AssetClass> classes) {
     }
 }
 
+// A box the rules open or close with its label: closed, it is emptied and grey.
+void OpenBox(TextBox& box, Label& label, bool open) {
+    box.enabled = open;
+    if (!open) {
+        box.SetText("");
+    }
+    box.backColor = open ? kWhite : kGrey;
+    label.enabled = open;
+}
+
 }  // namespace
 
 ClassSelection::ClassSelection(Window& window, SelectionControls controls,
@@ -30,12 +40,7 @@ ClassSelection::ClassSelection(Window& window, SelectionControls controls,
       fitDropDown_(std::move(fitDropDown)) {}
 
 void ClassSelection::SetBusinessUse(bool usable) {
-    c_.txtBusinessPercent.enabled = usable;
-    if (!usable) {
-        c_.txtBusinessPercent.SetText("");
-    }
-    c_.txtBusinessPercent.backColor = usable ? kWhite : kGrey;
-    c_.lblAutoBusiness.enabled = usable;
+    OpenBox(c_.txtBusinessPercent, c_.lblAutoBusiness, usable);
 }
 
 void ClassSelection::SetAllowance(bool available) {
@@ -48,12 +53,7 @@ void ClassSelection::SetAllowance(bool available) {
 }
 
 void ClassSelection::SetSection179(bool available) {
-    c_.txtSection179.enabled = available;
-    if (!available) {
-        c_.txtSection179.SetText("");
-    }
-    c_.txtSection179.backColor = available ? kWhite : kGrey;
-    c_.lblSection179.enabled = available;
+    OpenBox(c_.txtSection179, c_.lblSection179, available);
 }
 
 void ClassSelection::BusinessUseForLife() {
