@@ -389,7 +389,6 @@ class MainWindowViewTest : public QObject {
             dialog.Refresh();
             ExpectReadable(&dialog);
             data.CloseFile();
-            std::filesystem::remove_all(platform.folder);
         }
         {
             testing::AboutBox about;
